@@ -1,0 +1,319 @@
+#include "Converters.h"
+#include "ToneList.h"
+#include <QChar>
+#include <cmath>
+
+namespace kt913 {
+namespace {
+
+int hexDigitValue(QChar c)
+{
+    const ushort u = c.unicode();
+    if (u >= '0' && u <= '9')
+        return u - '0';
+    if (u >= 'A' && u <= 'F')
+        return u - 'A' + 10;
+    if (u >= 'a' && u <= 'f')
+        return u - 'a' + 10;
+    return 0;
+}
+
+QString hex2(std::uint8_t b)
+{
+    return QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0')).toUpper();
+}
+
+// Mid$ with 1-based start that never reads outside the text.
+QString mid(const QString &s, int start1, int len)
+{
+    const int from = start1 - 1;
+    if (from < 0 || from >= s.size())
+        return QString();
+    return s.mid(from, len);
+}
+
+QString withoutPoint(const QString &s)
+{
+    QString r = s;
+    r.remove(QLatin1Char('.'));
+    return r;
+}
+
+// Parses the leading decimal number of a text into mantissa and scale (value = m / 10^s).
+// Returns false when the text has no digits at all.
+bool leadingDecimal(const QString &text, long long &mantissa, int &scale)
+{
+    int i = 0;
+    const int n = text.size();
+    while (i < n && text[i].isSpace())
+        ++i;
+    bool negative = false;
+    if (i < n && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))) {
+        negative = text[i] == QLatin1Char('-');
+        ++i;
+    }
+    mantissa = 0;
+    scale = 0;
+    bool any = false, point = false;
+    int significant = 0;
+    for (; i < n; ++i) {
+        const QChar c = text[i];
+        if (c == QLatin1Char('.') && !point) {
+            point = true;
+            continue;
+        }
+        if (!c.isDigit() || c.unicode() > '9')
+            break;
+        any = true;
+        if (significant >= 17) { // beyond what the fields can hold; drop further digits
+            if (!point)
+                return false;
+            continue;
+        }
+        mantissa = mantissa * 10 + (c.unicode() - '0');
+        if (mantissa)
+            ++significant;
+        if (point)
+            ++scale;
+    }
+    if (negative)
+        mantissa = -mantissa;
+    return any;
+}
+
+} // namespace
+
+QString StripFF(const QString &text)
+{
+    QString r = text;
+    r.remove(QChar(0xFF));
+    return r;
+}
+
+double leadingNumber(const QString &text)
+{
+    long long m;
+    int s;
+    if (!leadingDecimal(text, m, s))
+        return 0.0;
+    return double(m) / std::pow(10.0, s);
+}
+
+bool isNumeric(const QString &text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        return false;
+    int i = 0;
+    if (t[0] == QLatin1Char('-') || t[0] == QLatin1Char('+'))
+        ++i;
+    bool digit = false, point = false;
+    for (; i < t.size(); ++i) {
+        const ushort u = t[i].unicode();
+        if (u >= '0' && u <= '9')
+            digit = true;
+        else if (u == '.' && !point)
+            point = true;
+        else
+            return false;
+    }
+    return digit;
+}
+
+QString formatFixed(double value, int intDigits, int decimals)
+{
+    if (!std::isfinite(value) || std::fabs(value) > 1e12)
+        value = 0.0;
+    const double scale = std::pow(10.0, decimals);
+    // A tiny nudge keeps values such as 145.000625 (stored a hair low in binary) on the
+    // decimal side a person expects; rounding itself is half away from zero.
+    long long units = std::llround(value * scale + (value >= 0 ? 1e-7 : -1e-7));
+    const bool negative = units < 0;
+    if (negative)
+        units = -units;
+    const long long p = (long long)scale;
+    QString intPart = QString::number(units / p);
+    while (intPart.size() < intDigits)
+        intPart.prepend(QLatin1Char('0'));
+    QString r = negative ? QStringLiteral("-") + intPart : intPart;
+    if (decimals > 0)
+        r += QLatin1Char('.') + QStringLiteral("%1").arg(units % p, decimals, 10, QLatin1Char('0'));
+    return r;
+}
+
+double SnapFrequency(const QString &text)
+{
+    if (text.size() < 4)
+        return leadingNumber(text);
+    int n = int(leadingNumber(text.right(4)));
+    const int r5 = n % 500, r6 = n % 625;
+    if (r5 == 0 || r6 == 0)
+        return leadingNumber(text);
+    n -= r5 < r6 ? r5 : r6;
+    return leadingNumber(text.left(text.size() - 4) + QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0')));
+}
+
+QString snapFrequencyText(const QString &text)
+{
+    return formatFixed(SnapFrequency(formatFixed(leadingNumber(text), 1, 5)), 1, 5);
+}
+
+int FrequencyByte(const QString &text, int k)
+{
+    QString digits;
+    switch (k) {
+    case 1: digits = text.left(2); break;
+    case 2: digits = mid(withoutPoint(text), 3, 2); break;
+    case 3: digits = mid(withoutPoint(text), 5, 2); break;
+    case 4: digits = text.right(2); break;
+    default: return 0;
+    }
+    return int(HexToNumber(digits));
+}
+
+QString ToneCode(const QString &text)
+{
+    if (text.contains(QLatin1Char('N')))
+        return mid(text, 3, 2) + QLatin1Char('8') + mid(text, 2, 1);
+    if (text.contains(QLatin1Char('I')))
+        return mid(text, 3, 2) + QLatin1Char('C') + mid(text, 2, 1);
+    const QString s = formatFixed(leadingNumber(withoutPoint(text)), 4, 0);
+    return s.right(2) + s.left(2);
+}
+
+std::uint64_t HexToNumber(const QString &hex)
+{
+    std::uint64_t v = 0;
+    for (QChar c : hex)
+        v = v * 16 + std::uint64_t(hexDigitValue(c));
+    return v;
+}
+
+QString HexToBits(const QString &hex)
+{
+    static const QString table =
+        QStringLiteral("0000000100100011010001010110011110001001101010111100110111101111");
+    QString bits;
+    for (QChar c : hex)
+        bits += table.mid(4 * hexDigitValue(c), 4);
+    return bits;
+}
+
+QString BitsToHex(const QString &bits)
+{
+    QString padded = bits;
+    while (padded.size() % 4)
+        padded.prepend(QLatin1Char('0'));
+    QString hex;
+    for (int i = 0; i < padded.size(); i += 4) {
+        int v = 0;
+        for (int j = 0; j < 4; ++j)
+            v = v * 2 + (padded[i + j] == QLatin1Char('1') ? 1 : 0);
+        hex += QString::number(v, 16).toUpper();
+    }
+    return hex;
+}
+
+QString FormatFmFrequency(const QString &text)
+{
+    const int point = text.indexOf(QLatin1Char('.'));
+    if (point < 0)
+        return text + QStringLiteral(".00");
+    const int decimals = text.size() - point - 1;
+    if (decimals == 0)
+        return text + QStringLiteral("00");
+    if (decimals == 1)
+        return text + QLatin1Char('0');
+    const QChar second = text[point + 2];
+    const bool up = second >= QLatin1Char('5') && second <= QLatin1Char('9');
+    return text.left(point + 2) + (up ? QLatin1Char('5') : QLatin1Char('0'));
+}
+
+int FindToneIndex(const QString &text, Language lang)
+{
+    const int i = toneList(lang).indexOf(text);
+    return i < 0 ? 0 : i;
+}
+
+QString decodeFrequency(const std::uint8_t *b)
+{
+    const QString digits = hex2(b[3]) + hex2(b[2]) + hex2(b[1]) + hex2(b[0]);
+    return digits.left(3) + QLatin1Char('.') + digits.right(5);
+}
+
+void encodeFrequency(const QString &text, std::uint8_t *b)
+{
+    b[0] = std::uint8_t(FrequencyByte(text, 4));
+    b[1] = std::uint8_t(FrequencyByte(text, 3));
+    b[2] = std::uint8_t(FrequencyByte(text, 2));
+    b[3] = std::uint8_t(FrequencyByte(text, 1));
+}
+
+QString decodeOffset(const std::uint8_t *b)
+{
+    return formatFixed(leadingNumber(decodeFrequency(b)), 1, 5);
+}
+
+void encodeOffset(const QString &text, std::uint8_t *b)
+{
+    encodeFrequency(formatFixed(leadingNumber(text), 3, 5), b);
+}
+
+QString decodeTone(std::uint8_t b0, std::uint8_t b1)
+{
+    const QString h1 = hex2(b1), h0 = hex2(b0);
+    if (h1[0] == QLatin1Char('8'))
+        return QLatin1Char('D') + h1.right(1) + h0 + QLatin1Char('N');
+    if (h1[0] == QLatin1Char('C'))
+        return QLatin1Char('D') + h1.right(1) + h0 + QLatin1Char('I');
+    return QString::number(b1, 16).toUpper() + h0.left(1) + QLatin1Char('.') + h0.right(1);
+}
+
+void encodeTone(const QString &text, std::uint8_t *b)
+{
+    const QString code = ToneCode(text);
+    b[0] = std::uint8_t(HexToNumber(code.left(2)));
+    b[1] = std::uint8_t(HexToNumber(mid(code, 3, 2)));
+}
+
+QString decodeFm(std::uint8_t hi, std::uint8_t lo)
+{
+    if (hi == 0xFF && lo == 0xFF)
+        return QString();
+    const int v = hi * 256 + lo;
+    if (v > 210) // above 108.0 MHz
+        return QString();
+    const int whole = 87 + v / 10, tenth = v % 10;
+    const QString number = tenth ? QStringLiteral("%1.%2").arg(whole).arg(tenth) : QString::number(whole);
+    return FormatFmFrequency(number);
+}
+
+bool encodeFm(const QString &text, std::uint8_t *b)
+{
+    long long m;
+    int s;
+    b[0] = b[1] = 0xFF;
+    if (!leadingDecimal(text, m, s) || s > 15)
+        return false;
+    // (f - 87) * 10 = (10 m - 870 * 10^s) / 10^s, rounded half to even.
+    long long p = 1;
+    for (int i = 0; i < s; ++i)
+        p *= 10;
+    if (m > (1LL << 58) / 10)
+        return false;
+    const long long num = 10 * m - 870 * p;
+    long long q = num / p, r = num % p;
+    if (r < 0) {
+        r += p;
+        --q;
+    }
+    if (2 * r > p || (2 * r == p && (q & 1)))
+        ++q;
+    if (q < 0 || q > 0xFFFF)
+        return false;
+    b[0] = std::uint8_t(q >> 8);
+    b[1] = std::uint8_t(q & 0xFF);
+    return true;
+}
+
+} // namespace kt913

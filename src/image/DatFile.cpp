@@ -1,0 +1,66 @@
+#include "DatFile.h"
+#include <QFile>
+#include <QSaveFile>
+
+namespace kt913 {
+namespace {
+const char kIdentifier[] = "HXW417";
+const char kVersion[] = "V0100";
+}
+
+QByteArray datHeader()
+{
+    QByteArray h(kDatHeaderSize, char(0xFF));
+    std::copy(kIdentifier, kIdentifier + 6, h.begin());
+    std::copy(kVersion, kVersion + 5, h.begin() + 10);
+    return h;
+}
+
+QByteArray toDatBytes(const Image &image)
+{
+    QByteArray bytes = datHeader();
+    bytes.append(reinterpret_cast<const char *>(image.data()), kImageSize);
+    return bytes;
+}
+
+DatResult fromDatBytes(const QByteArray &bytes, Image &image)
+{
+    // The version text and filler are not examined: any file that carries the
+    // identifier and a whole image is accepted.
+    if (!bytes.startsWith(QByteArray(kIdentifier, 6)) || bytes.size() < kDatFileSize)
+        return {DatResult::WrongType, QString()};
+    std::copy(bytes.constBegin() + kDatHeaderSize, bytes.constBegin() + kDatFileSize,
+              reinterpret_cast<char *>(image.data()));
+    return {};
+}
+
+DatResult readDatFile(const QString &path, Image &image)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {DatResult::IoError, file.errorString()};
+    // Read one byte more than a data file holds: enough to judge it, and a huge file
+    // chosen by mistake is never loaded whole.
+    const QByteArray bytes = file.read(kDatFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {DatResult::IoError, file.errorString()};
+    return fromDatBytes(bytes, image);
+}
+
+DatResult writeDatFile(const QString &path, const Image &image)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {DatResult::IoError, file.errorString()};
+    const QByteArray bytes = toDatBytes(image);
+    if (file.write(bytes) != bytes.size()) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return {DatResult::IoError, why};
+    }
+    if (!file.commit())
+        return {DatResult::IoError, file.errorString()};
+    return {};
+}
+
+} // namespace kt913

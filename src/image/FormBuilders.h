@@ -1,0 +1,83 @@
+#pragma once
+// Small builders that keep the control tables readable.
+#include "ControlSpec.h"
+
+namespace kt913::build {
+
+inline ControlSpec list(const char *name, const char *purpose, QStringList zh, QStringList en, int newIndex,
+                        bool editable = false)
+{
+    ControlSpec c;
+    c.name = QString::fromLatin1(name);
+    c.kind = editable ? ControlKind::EditableList : ControlKind::List;
+    c.purpose = QString::fromUtf8(purpose);
+    c.itemsZh = std::move(zh);
+    c.itemsEn = std::move(en);
+    if (newIndex >= -1)
+        c.newValue = QString::number(newIndex);
+    return c;
+}
+
+inline ControlSpec text(const char *name, const char *purpose, int maxLength, const char *newText)
+{
+    ControlSpec c;
+    c.name = QString::fromLatin1(name);
+    c.kind = ControlKind::Text;
+    c.purpose = QString::fromUtf8(purpose);
+    c.maxLength = maxLength;
+    if (newText)
+        c.newValue = QString::fromUtf8(newText);
+    c.initialValue = QStringLiteral("");
+    return c;
+}
+
+inline ControlSpec check(const char *name, const char *purpose)
+{
+    ControlSpec c;
+    c.name = QString::fromLatin1(name);
+    c.kind = ControlKind::Check;
+    c.purpose = QString::fromUtf8(purpose);
+    c.initialValue = QStringLiteral("0");
+    return c;
+}
+
+inline ControlSpec &labelled(ControlSpec &&c, const char *label, const char *zh, const char *en)
+{
+    c.label = QString::fromLatin1(label);
+    c.captionZh = QString::fromUtf8(zh);
+    c.captionEn = QString::fromUtf8(en ? en : zh);
+    return c;
+}
+
+// A byte below `limit` decodes as itself, any other as `fallback`.
+inline ControlSpec decoded(ControlSpec c, int limit, int fallback)
+{
+    c.decodeLimit = limit;
+    c.decodeDefault = fallback;
+    return c;
+}
+
+inline ControlSpec hidden(ControlSpec c)
+{
+    c.hidden = true;
+    return c;
+}
+
+// Items "<from>".."<to>" as plain numbers.
+inline QStringList numbers(int from, int to)
+{
+    QStringList l;
+    for (int i = from; i <= to; ++i)
+        l << QString::number(i);
+    return l;
+}
+
+inline QStringList utf8(std::initializer_list<const char *> items)
+{
+    QStringList l;
+    for (const char *s : items)
+        l << QString::fromUtf8(s);
+    return l;
+}
+
+} // namespace kt913::build

@@ -1,0 +1,151 @@
+// Control tables of the DTMF, debug and FM windows and the channel editor's lists.
+#include "FormDescriptions.h"
+#include "FormBuilders.h"
+#include "MemoryMap.h"
+
+namespace kt913 {
+using namespace build;
+
+namespace {
+
+FormDescription makeDtmf()
+{
+    FormDescription d;
+    d.name = QStringLiteral("Form2");
+    d.captionZh = d.captionEn = QStringLiteral("DTMF(双音多频)");
+    auto &c = d.controls;
+    QStringList delayZh, delayEn;
+    for (int i = 0; i <= 9; ++i) {
+        delayZh << QString::number(i * 200) + QStringLiteral("毫秒");
+        delayEn << QString::number(i * 200) + QStringLiteral("MS");
+    }
+    c.push_back(labelled(list("Combo16", "DTMF rate", utf8({"快", "慢"}), utf8({"Fast", "Slow"}), 0), "Label16", "DTMF速率：", "DTMF Rate："));
+    c.push_back(labelled(list("Combo17", "first-digit delay", delayZh, delayEn, 6), "Label17", "首位数码延迟：", "First Digital Delay："));
+    c.push_back(labelled(text("Text2", "ANI start code", 16, ""), "Label2", "ANI开始码：", "ANI Start Code："));
+    c.push_back(labelled(text("Text4", "ANI end code", 16, nullptr), "Label4", "ANI结束码：", "ANI End Code："));
+    c.push_back(labelled(list("Combo1", "when ANI is sent", utf8({"发射开始", "发射结束", "两者"}), utf8({"Start Send", "End Send", "Both"}), 0, true), "Label32", "ANI：", "ANI："));
+    c.push_back(hidden(labelled(list("Combo18", "group call code", utf8({"空", "A", "B", "C", "D"}), utf8({"Empty", "A", "B", "C", "D"}), 0), "Label18", "群呼码：", "Group Call Code：")));
+    c.push_back(hidden(labelled(text("Text3", "own code", 8, ""), "Label3", "自身码：", "Own Code：")));
+    static const char *const ordinalZh[] = {"一", "二", "三", "四", "五", "六", "七", "八"};
+    static const char *const ordinalEn[] = {"First", "Second", "Third", "Fourth", "Fifth", "Sixth", "Seventh", "Eight"};
+    for (int i = 0; i < 8; ++i) {
+        ControlSpec t = hidden(text("Text1", "auto-dial memory", 16, ""));
+        t.name = QStringLiteral("Text1(%1)").arg(i);
+        t.label = QStringLiteral("Label1(%1)").arg(i);
+        t.captionZh = QStringLiteral("第%1组自动拔号存储器").arg(QString::fromUtf8(ordinalZh[i]));
+        t.captionEn = QStringLiteral("%1 Autodial Memory").arg(QLatin1String(ordinalEn[i]));
+        c.push_back(t);
+    }
+    return d;
+}
+
+// Slider start positions: high power 215, middle power 160 (middle section 208), low 150.
+int sliderStart(int i)
+{
+    switch ((i % 9) / 3) {
+    case 0: return 215;
+    case 1: return i % 3 == 1 ? 208 : 160;
+    default: return 150;
+    }
+}
+
+FormDescription makeDebug()
+{
+    FormDescription d;
+    d.name = QStringLiteral("Form4");
+    d.captionZh = QStringLiteral("调试信息");
+    d.captionEn = QStringLiteral("Debugging Information");
+    static const char *const sectionZh[] = {"高段", "中段", "低段"};
+    static const char *const sectionEn[] = {"High Sect", "Mid Sect", "Low Sect"};
+    for (int i = 0; i < map::kSliderCount; ++i) {
+        ControlSpec s;
+        s.name = QStringLiteral("Slider1(%1)").arg(i);
+        s.kind = ControlKind::Slider;
+        s.purpose = QStringLiteral("alignment value %1").arg(i);
+        s.minimum = 0;
+        s.maximum = 255;
+        s.initialValue = QString::number(sliderStart(i));
+        s.hidden = (i % 9) / 3 == 1; // the middle power frames are never shown
+        s.label = QStringLiteral("Label1(%1)").arg(i);
+        s.captionZh = QString::fromUtf8(sectionZh[i % 3]);
+        s.captionEn = QString::fromUtf8(sectionEn[i % 3]);
+        d.controls.push_back(s);
+    }
+    return d;
+}
+
+FormDescription makeFm()
+{
+    FormDescription d;
+    d.name = QStringLiteral("Form5");
+    d.captionZh = QStringLiteral("FM频道设置");
+    d.captionEn = QStringLiteral("FM Channel Set");
+    auto &c = d.controls;
+    c.push_back(labelled(text("Text2", "FM VFO frequency", 0, nullptr), "Label1(3)", "收音机全频频率:", "FM VFO:"));
+    ControlSpec present = labelled(list("Combo1(0)", "present FM channel", numbers(1, 25), {}, -2, true), "Label1(0)", "当前收音机工作频道:", "Present Channel:");
+    c.push_back(present);
+    ControlSpec mode = labelled(list("Combo1(1)", "FM display mode", utf8({"频道", "频率"}), utf8({"Channel", "Frequency"}), -2, true), "Label1(1)", "显示模式:", "FM Display Mode:");
+    mode.initialValue = QStringLiteral("0");
+    c.push_back(mode);
+    ControlSpec step = hidden(labelled(list("Combo1(2)", "FM step", utf8({"50K", "100K", "200K"}), {}, -2), "Label1(2)", "收音机步进频率:", nullptr));
+    step.initialValue = QStringLiteral("0");
+    c.push_back(step);
+    return d;
+}
+
+const ChannelOptionList kChannelLists[] = {
+    {5, build::utf8({"低", "高"}), build::utf8({"Low", "High"})},
+    {6, build::utf8({"载波", "关"}), build::utf8({"Carry", "Off"})},
+    {7, build::utf8({"禁止", "使能"}), build::utf8({"Off", "On"})},
+    {8, build::utf8({"窄带", "宽带"}), build::utf8({"Narrow", "wide"})},
+    {9, build::utf8({"", ""}), build::utf8({"", ""})},
+    {10, build::utf8({"开", "关"}), build::utf8({"On", "Off"})},
+    {11, build::utf8({"开", "关"}), build::utf8({"On", "Off"})},
+};
+
+} // namespace
+
+const FormDescription &dtmfFormDescription()
+{
+    static const FormDescription d = makeDtmf();
+    return d;
+}
+
+const FormDescription &debugFormDescription()
+{
+    static const FormDescription d = makeDebug();
+    return d;
+}
+
+const FormDescription &fmFormDescription()
+{
+    static const FormDescription d = makeFm();
+    return d;
+}
+
+const ChannelOptionList &channelOptionList(int column)
+{
+    if (column < 5 || column > 11)
+        column = 5;
+    return kChannelLists[column - 5];
+}
+
+QString channelOptionText(int column, int index, Language lang)
+{
+    if (column < 5 || column > 11)
+        return QString();
+    const ChannelOptionList &l = channelOptionList(column);
+    const QStringList &items = lang == Language::English ? l.itemsEn : l.itemsZh;
+    return index >= 0 && index < items.size() ? items[index] : QString();
+}
+
+QStringList channelGridHeaders(Language lang)
+{
+    if (lang == Language::English)
+        return build::utf8({"Fre", "RX Fre", "TX Fre", "QT/DQT Dec", "QT/DQT Enc", "Power", "Channel lock",
+                            "Add scan", "Band", "", "Scramble", "Channel Name"});
+    return build::utf8({"频道", "接收频率", "发射频率", "接收亚音频", "发射亚音频", "功率", "繁忙信道锁定",
+                        "扫描添加", "宽/窄带", "", "倒频", "频道名称"});
+}
+
+} // namespace kt913

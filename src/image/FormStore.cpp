@@ -1,0 +1,167 @@
+#include "FormStore.h"
+#include <QtGlobal>
+
+namespace kt913 {
+
+FormStore::FormStore(FormDescription description, QObject *parent)
+    : QObject(parent), m_desc(std::move(description))
+{
+    m_entries.resize(m_desc.controls.size());
+    for (int i = 0; i < int(m_desc.controls.size()); ++i) {
+        const ControlSpec &c = m_desc.controls[i];
+        Q_ASSERT_X(!m_index.contains(c.name), "FormStore", "control names must be unique");
+        m_index.insert(c.name, i);
+        const QString &start = c.initialValue.isNull() ? c.newValue : c.initialValue;
+        if (!start.isNull())
+            assign(i, start);
+    }
+}
+
+const ControlSpec &FormStore::spec(const QString &name) const
+{
+    const auto it = m_index.constFind(name);
+    Q_ASSERT_X(it != m_index.constEnd(), "FormStore::spec", qPrintable(name));
+    return m_desc.controls[it == m_index.constEnd() ? 0 : *it];
+}
+
+FormStore::Entry &FormStore::entry(const QString &name)
+{
+    const auto it = m_index.constFind(name);
+    Q_ASSERT_X(it != m_index.constEnd(), "FormStore", qPrintable(name));
+    return m_entries[it == m_index.constEnd() ? 0 : *it];
+}
+
+const FormStore::Entry &FormStore::entry(const QString &name) const
+{
+    return const_cast<FormStore *>(this)->entry(name);
+}
+
+void FormStore::assign(int slot, const QString &value)
+{
+    const ControlSpec &c = m_desc.controls[slot];
+    Entry &e = m_entries[slot];
+    switch (c.kind) {
+    case ControlKind::List:
+    case ControlKind::EditableList: e.index = value.toInt(); break;
+    case ControlKind::Text: e.text = value; break;
+    case ControlKind::Check: e.checked = value == QLatin1String("1"); break;
+    case ControlKind::Slider: e.value = value.toInt(); break;
+    }
+}
+
+int FormStore::index(const QString &name) const
+{
+    return entry(name).index;
+}
+
+bool FormStore::setIndex(const QString &name, int index)
+{
+    const ControlSpec &c = spec(name);
+    const bool editable = c.kind == ControlKind::EditableList;
+    if (index < (editable ? -1 : 0) || index >= c.itemCount())
+        return false;
+    Entry &e = entry(name);
+    if (e.index == index && (index >= 0 || e.text.isEmpty()))
+        return true;
+    e.index = index;
+    if (index >= 0 || editable)
+        e.text.clear();
+    emit changed(name);
+    return true;
+}
+
+QString FormStore::text(const QString &name, Language lang) const
+{
+    const ControlSpec &c = spec(name);
+    const Entry &e = entry(name);
+    switch (c.kind) {
+    case ControlKind::List:
+    case ControlKind::EditableList: {
+        const QStringList &items = c.items(lang == Language::English);
+        if (e.index >= 0 && e.index < items.size())
+            return items[e.index];
+        return e.text;
+    }
+    case ControlKind::Text: return e.text;
+    case ControlKind::Check: return e.checked ? QStringLiteral("1") : QStringLiteral("0");
+    case ControlKind::Slider: return QString::number(e.value);
+    }
+    return QString();
+}
+
+void FormStore::setText(const QString &name, const QString &text, Language lang)
+{
+    const ControlSpec &c = spec(name);
+    Entry &e = entry(name);
+    switch (c.kind) {
+    case ControlKind::Text:
+        if (e.text != text) {
+            e.text = text;
+            emit changed(name);
+        }
+        return;
+    case ControlKind::List:
+    case ControlKind::EditableList: {
+        const int i = int(c.items(lang == Language::English).indexOf(text));
+        if (i >= 0) {
+            setIndex(name, i);
+        } else if (c.kind == ControlKind::EditableList && (e.index != -1 || e.text != text)) {
+            e.index = -1;
+            e.text = text;
+            emit changed(name);
+        }
+        return;
+    }
+    case ControlKind::Check: setChecked(name, text == QLatin1String("1")); return;
+    case ControlKind::Slider: setValue(name, text.toInt()); return;
+    }
+}
+
+bool FormStore::isChecked(const QString &name) const
+{
+    return entry(name).checked;
+}
+
+void FormStore::setChecked(const QString &name, bool checked)
+{
+    Entry &e = entry(name);
+    if (e.checked != checked) {
+        e.checked = checked;
+        emit changed(name);
+    }
+}
+
+int FormStore::value(const QString &name) const
+{
+    return entry(name).value;
+}
+
+bool FormStore::setValue(const QString &name, int value)
+{
+    const ControlSpec &c = spec(name);
+    if (value < c.minimum || value > c.maximum)
+        return false;
+    Entry &e = entry(name);
+    if (e.value != value) {
+        e.value = value;
+        emit changed(name);
+    }
+    return true;
+}
+
+void FormStore::startForm()
+{
+    for (const ControlSpec &c : m_desc.controls) {
+        if (c.newValue.isNull())
+            continue;
+        switch (c.kind) {
+        case ControlKind::List:
+        case ControlKind::EditableList: setIndex(c.name, c.newValue.toInt()); break;
+        case ControlKind::Text: setText(c.name, c.newValue, Language::Chinese); break;
+        case ControlKind::Check: setChecked(c.name, c.newValue == QLatin1String("1")); break;
+        case ControlKind::Slider: setValue(c.name, c.newValue.toInt()); break;
+        }
+    }
+}
+
+} // namespace kt913

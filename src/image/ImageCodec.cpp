@@ -1,0 +1,23 @@
+#include "ImageCodec.h"
+
+namespace kt913 {
+
+void DecodeImage(RadioModel &m)
+{
+    SetNumOf(m);
+    decodeSettings(m);
+    decodeFmAndDebug(m);
+    decodeChannelNames(m);
+    SetGrid(m);
+    m.announceDecoded();
+}
+
+void EncodeImage(RadioModel &m)
+{
+    encodeChannels(m);
+    encodeSettings(m);
+    encodeFmAndDebug(m);
+    encodeChannelNames(m);
+}
+
+} // namespace kt913

@@ -1,0 +1,15 @@
+#pragma once
+#include <QtGlobal>
+
+namespace kt913 {
+
+// The interface language. The numeric values are what the settings store keeps.
+enum class Language : qint16 { Chinese = 0, English = 1 };
+
+// Picks the text of the language in force.
+inline const char *pick(Language lang, const char *zh, const char *en)
+{
+    return lang == Language::English ? en : zh;
+}
+
+} // namespace kt913

@@ -1,0 +1,68 @@
+#include "RadioModel.h"
+#include "FormDescriptions.h"
+
+namespace kt913 {
+
+RadioModel::RadioModel(QObject *parent)
+    : QObject(parent),
+      dtmf(dtmfFormDescription()),
+      options(optionsFormDescription()),
+      debug(debugFormDescription()),
+      fmForm(fmFormDescription())
+{
+    // The FM window shows the FM state when it loads: present channel 0, no VFO.
+    fmForm.setText(QStringLiteral("Combo1(0)"), QString::number(fm.FmPresentChannel), language);
+    // The main window selects band 0 as it loads, without a question.
+    selectBandQuietly(0);
+}
+
+void RadioModel::applyBand(int index)
+{
+    const BandVariant &b = bandVariant(index);
+    band.BandLow1 = b.low1;
+    band.BandHigh1 = b.high1;
+    band.BandLow2 = b.low2;
+    band.BandHigh2 = b.high2;
+    options.setText(QStringLiteral("Text20"), QString::fromLatin1(b.vfoAFrequency), language);
+    options.setText(QStringLiteral("Text3"), QString::fromLatin1(b.vfoBFrequency), language);
+    options.setIndex(QStringLiteral("Combo27"), b.vfoBandwidth);
+    options.setIndex(QStringLiteral("Combo50"), b.vfoBandwidth);
+}
+
+void RadioModel::selectBandQuietly(int index)
+{
+    if (index < 0 || index >= kBandCount)
+        return;
+    band.BandIndex = qint16(index);
+    const bool changed = bandSelection != index;
+    bandSelection = index;
+    applyBand(index);
+    if (changed)
+        emit bandSelectionChanged(index);
+}
+
+void RadioModel::newData()
+{
+    channels.ClearGrid();
+    dtmf.startForm();
+    options.startForm();
+    emit channelsChanged();
+}
+
+void RadioModel::setDebugValue(int slider, int value)
+{
+    if (slider < 0 || slider >= map::kSliderCount || value < 0 || value > 255)
+        return;
+    debugValues[slider] = value;
+    debug.setValue(QStringLiteral("Slider1(%1)").arg(slider), value);
+}
+
+void RadioModel::announceDecoded()
+{
+    emit channelsChanged();
+    emit bandSelectionChanged(bandSelection);
+    emit fmChanged();
+    emit debugValuesChanged();
+}
+
+} // namespace kt913

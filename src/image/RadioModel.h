@@ -1,0 +1,77 @@
+#pragma once
+// Everything the program holds about one radio: the two image buffers, the channel
+// tables, the band state, the value stores of the editor windows, the FM state and the
+// alignment values. The main window owns one; the command line makes its own. A new
+// RadioModel is in the state of a freshly started program.
+#include "BandTable.h"
+#include "ChannelTables.h"
+#include "FormStore.h"
+#include "Image.h"
+#include "Language.h"
+#include "MemoryMap.h"
+#include <QObject>
+#include <array>
+
+namespace kt913 {
+
+struct FmState {
+    std::array<QString, map::kFmChannelCount> FmChannelFreq; // "" for an empty channel
+    QString FmVfoFreq;
+    qint16 FmPresentChannel = 0;
+    qint16 FmDisplayMode = 0;
+    qint16 FmStep = 0;
+};
+
+class RadioModel : public QObject {
+    Q_OBJECT
+public:
+    explicit RadioModel(QObject *parent = nullptr);
+
+    Image memoryImage{}; // filled by a read or an opened file; read only by DecodeImage
+    Image outputImage{}; // filled by EncodeImage; read only by a write or a save
+
+    Language language = Language::Chinese;
+
+    ChannelTables channels;
+    BandState band;
+    int bandSelection = 0; // the main window's band list (Combo1) index
+
+    // Service modes, switched on by hidden gestures in the optional features window.
+    bool ForceWriteUnlocked = false;
+    bool DebugUnlocked = false;
+
+    FormStore dtmf;    // Form2
+    FormStore options; // Form3
+    FormStore debug;   // Form4: slider positions
+    FormStore fmForm;  // Form5: Text2, Combo1(0..2)
+
+    FmState fm;
+    std::array<QString, map::kFmChannelCount> fmGrid; // Form5 grid cells, column 1
+    std::array<int, map::kSliderCount> debugValues{}; // kept alignment values, 0 at start
+
+    // Writes band variant `index` (0..3): the frequency limits, the VFO frequency boxes
+    // and VFO bandwidth lists of Form3.
+    void applyBand(int index);
+    // The band list's selection changed to `index` without a question being needed
+    // (start-up, decoding): records it as accepted and applies it.
+    void selectBandQuietly(int index);
+
+    // "New": StartForm of the channel editor, the DTMF window and the optional features
+    // window, in that order. FM, debug values and both images stay as they are.
+    void newData();
+
+    // Sets debug value i and its slider position together.
+    void setDebugValue(int slider, int value);
+
+signals:
+    void channelsChanged();      // channel tables/grid texts replaced wholesale
+    void bandSelectionChanged(int index);
+    void fmChanged();            // FM state or FM grid replaced
+    void debugValuesChanged();
+
+public:
+    // Tells the views that decoding replaced channels, band, FM and alignment values.
+    void announceDecoded();
+};
+
+} // namespace kt913
