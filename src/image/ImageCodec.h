@@ -1,6 +1,7 @@
 #pragma once
 // Decoding the memory image into the model and encoding the model into the output image.
 #include "RadioModel.h"
+#include <QStringList>
 
 namespace kt913 {
 
@@ -19,6 +20,8 @@ QString ChannelCode(const QString &name); // 16 hex digits
 // Settings part (0x700..0x75F and 0x7A6).
 void decodeSettings(RadioModel &model);
 void encodeSettings(RadioModel &model);
+// The optional-features controls that decoding sets, in address order.
+QStringList decodedSettingControls();
 
 // FM and alignment values.
 void decodeFmAndDebug(RadioModel &model);

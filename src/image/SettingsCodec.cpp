@@ -138,6 +138,27 @@ void encodeVfo(RadioModel &m, const VfoControls &v)
 
 } // namespace
 
+QStringList decodedSettingControls()
+{
+    QStringList names;
+    for (const ByteSetting &b : kSingles)
+        names << name(b.control);
+    for (const ByteSetting &b : kChannelNumbers)
+        names << name(b.control);
+    for (const BitField &f : kBitFields)
+        names << name(f.control);
+    names << QStringLiteral("Check13") << QStringLiteral("Text31");
+    for (const VfoControls &v : kVfos) {
+        names << name(v.freq) << name(v.offset) << name(v.rx) << name(v.tx);
+        for (int bit = 0; bit <= 5; ++bit)
+            if (v.flagControls[bit])
+                names << name(v.flagControls[bit]);
+        names << name(v.direction);
+    }
+    names << QStringLiteral("Text1");
+    return names;
+}
+
 void decodeSettings(RadioModel &m)
 {
     Image &img = m.memoryImage;

@@ -1,0 +1,34 @@
+#pragma once
+// One class per command of kt913-cli.
+#include "image/Language.h"
+#include <QStringList>
+#include <QTextStream>
+
+namespace kt913::cli {
+
+enum ExitCode {
+    ExitOk = 0,
+    ExitRadio = 1, // the radio or the link failed
+    ExitUsage = 2, // bad usage or bad input
+    // Returned by a command for wrong arguments: main prints the command's usage and
+    // exits with ExitUsage.
+    BadUsage = -1,
+};
+
+struct Context {
+    QTextStream &out;
+    QTextStream &err;
+    Language lang = Language::English;
+    bool errIsTerminal = false;
+};
+
+class Command {
+public:
+    virtual ~Command() = default;
+    virtual QString name() const = 0;
+    virtual QString synopsis() const = 0; // usage line after "kt913-cli"
+    virtual QString summary() const = 0;  // one line of help
+    virtual int run(const QStringList &args, Context &ctx) = 0;
+};
+
+} // namespace kt913::cli

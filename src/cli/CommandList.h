@@ -1,0 +1,8 @@
+#pragma once
+#include "Command.h"
+#include <memory>
+#include <vector>
+
+namespace kt913::cli {
+std::vector<std::unique_ptr<Command>> allCommands();
+}

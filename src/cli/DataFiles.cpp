@@ -1,0 +1,36 @@
+#include "DataFiles.h"
+#include "image/DatFile.h"
+#include "image/ImageCodec.h"
+#include "image/Messages.h"
+
+namespace kt913::cli {
+
+int openDataFile(const QString &path, RadioModel &model, Context &ctx)
+{
+    const DatResult r = readDatFile(path, model.memoryImage);
+    if (r.status == DatResult::WrongType) {
+        ctx.err << message(MessageId::FileTypeIncorrect, ctx.lang).text << Qt::endl;
+        return ExitUsage;
+    }
+    if (!r.ok()) {
+        ctx.err << message(MessageId::FileOpenFailed, ctx.lang, path + QStringLiteral(" (") + r.detail + QLatin1Char(')')).text
+                << Qt::endl;
+        return ExitUsage;
+    }
+    DecodeImage(model);
+    return ExitOk;
+}
+
+int saveDataFile(const QString &path, RadioModel &model, Context &ctx)
+{
+    EncodeImage(model);
+    const DatResult r = writeDatFile(path, model.outputImage);
+    if (!r.ok()) {
+        ctx.err << message(MessageId::FileSaveFailed, ctx.lang, path + QStringLiteral(" (") + r.detail + QLatin1Char(')')).text
+                << Qt::endl;
+        return ExitUsage;
+    }
+    return ExitOk;
+}
+
+} // namespace kt913::cli

@@ -1,0 +1,15 @@
+#pragma once
+#include "Command.h"
+
+namespace kt913::cli {
+
+// Opens a data file and prints what it holds, as text or as one JSON object.
+class DumpCommand : public Command {
+public:
+    QString name() const override { return QStringLiteral("dump"); }
+    QString synopsis() const override { return QStringLiteral("dump [--json] FILE.dat"); }
+    QString summary() const override { return QStringLiteral("print the channels, settings, FM and debug values of a data file"); }
+    int run(const QStringList &args, Context &ctx) override;
+};
+
+} // namespace kt913::cli

@@ -1,0 +1,15 @@
+#pragma once
+#include "Command.h"
+
+namespace kt913::cli {
+
+// Open then Save, exactly as the application does it.
+class ResaveCommand : public Command {
+public:
+    QString name() const override { return QStringLiteral("resave"); }
+    QString synopsis() const override { return QStringLiteral("resave FILE.dat -o OUT.dat"); }
+    QString summary() const override { return QStringLiteral("open a data file and save it again as the program would"); }
+    int run(const QStringList &args, Context &ctx) override;
+};
+
+} // namespace kt913::cli
