@@ -1,0 +1,104 @@
+#pragma once
+// Reading and writing the radio without any window: the part of the read and write
+// commands that the main window and the command line share. A Transfer owns the serial
+// port, the protocol engine and the time-out timer TimerW (200 ms); it works on a
+// RadioModel that it does not own.
+//
+// Everything a listener hears arrives by queued signals, never from inside the port's
+// receive event, so a slot may open a modal message box or progress window.
+//
+//   started(kind)       -> show the progress window (range 1..kSteps)
+//   progressChanged(n)  -> move the progress bar
+//   bandQuestion()      -> ask; then call answerBandQuestion(ok)
+//   finished(ending)    -> close the progress window, show message(ending) if any
+#include "image/Image.h"
+#include "image/Messages.h"
+#include "link/MSComm.h"
+#include "link/ProtocolEngine.h"
+#include <QObject>
+#include <QTimer>
+#include <memory>
+#include <optional>
+
+namespace kt913 {
+
+class RadioModel;
+
+class Transfer : public QObject {
+    Q_OBJECT
+public:
+    enum class Kind { Read, Write };
+    Q_ENUM(Kind)
+
+    enum class Ending {
+        ReadFinished,          // the model was decoded from the radio's memory
+        WriteFinished,
+        BandMismatchRefused,   // the radio is of another band; nothing was written
+        BandMismatchCancelled, // the user declined to force the write; no message
+        CommunicationTimeout,  // no or wrong answer from the radio (also a failed port)
+        PortInvalid,           // no port open: nothing was sent
+    };
+    Q_ENUM(Ending)
+
+    static constexpr int kSteps = frames::kSteps; // progress range 1..kSteps
+
+    // With the program's serial port (SerialComm).
+    explicit Transfer(RadioModel &model, QObject *parent = nullptr);
+    // With a port of the caller's choosing (a test's scripted port).
+    Transfer(RadioModel &model, std::unique_ptr<MSComm> port, QObject *parent = nullptr);
+    ~Transfer() override;
+
+    MSComm &port() { return *m_port; }
+    const ProtocolEngine &engine() const { return m_engine; }
+    QTimer &timerW() { return m_timerW; }
+    RadioModel &model() { return m_model; }
+
+    // Chooses and opens a port (see MSComm::setCommPort); the previous one is closed.
+    PortOpenResult openPort(const QString &port);
+
+    // Start reading the radio into the model. Returns true when the transfer started
+    // (started(Read) follows); false when the port is not open (finished(PortInvalid)
+    // follows) or a transfer already runs (nothing follows).
+    bool startRead();
+    // Start writing the model to the radio: the handshake goes out, then EncodeImage
+    // refreshes the output image before the radio's first reply is handled.
+    bool startWrite();
+
+    // The answer to bandQuestion(): true writes anyway, false ends the write
+    // (finished(BandMismatchCancelled) follows).
+    void answerBandQuestion(bool writeAnyway);
+
+    // The memory image exactly as the last finished read received it, taken before
+    // DecodeImage (which marks a byte of the memory image).
+    const Image &receivedImage() const { return m_received; }
+
+    // A transfer runs from a successful start until its finished() is delivered.
+    bool isRunning() const { return m_running; }
+
+    // The message a front end shows for an ending (none for BandMismatchCancelled).
+    static std::optional<MessageId> messageFor(Ending ending);
+    // True for the two successful endings.
+    static bool succeeded(Ending ending);
+
+signals:
+    void started(kt913::Transfer::Kind kind);
+    void progressChanged(int step);
+    void bandQuestion();
+    void finished(kt913::Transfer::Ending ending);
+
+private:
+    void onEngineOutcome(ProtocolEngine::Outcome outcome);
+    void deliver(Ending ending);
+    bool start(Kind kind);
+
+    RadioModel &m_model;
+    std::unique_ptr<MSComm> m_port;
+    ProtocolEngine m_engine;
+    QTimer m_timerW;
+    Image m_received{};
+    bool m_running = false;
+    int m_lastProgress = 0;
+    Kind m_kind = Kind::Read;
+};
+
+} // namespace kt913

@@ -1,0 +1,64 @@
+#pragma once
+// A scripted serial port for driving the protocol engine without a line: the test feeds
+// what "the radio" sends and reads back what the engine output, call by call.
+#include "link/MSComm.h"
+#include <QList>
+
+namespace kt913::test {
+
+class FakePort : public MSComm {
+    Q_OBJECT
+public:
+    using MSComm::MSComm;
+
+    QString CommPort() const override { return m_name; }
+    void setCommPort(const QString &port) override { m_name = port; }
+    bool PortOpen() const override { return m_open; }
+    PortOpenResult openPort() override
+    {
+        m_open = true;
+        return {};
+    }
+    void closePort() override { m_open = false; }
+    int RThreshold() const override { return m_threshold; }
+    void setRThreshold(int bytes) override { m_threshold = bytes; }
+    void Output(const QByteArray &bytes) override
+    {
+        outputs.append(bytes);
+        sent.append(bytes);
+    }
+    QByteArray Input() override
+    {
+        QByteArray taken;
+        taken.swap(m_waiting);
+        return taken;
+    }
+
+    // Bytes from the radio: the receive event fires once RThreshold bytes wait, as the
+    // real control does.
+    void feed(const QByteArray &bytes)
+    {
+        m_waiting.append(bytes);
+        if (m_threshold > 0 && m_waiting.size() >= m_threshold)
+            emit OnComm(comEvReceive);
+    }
+    // Everything sent since the last call.
+    QByteArray takeSent()
+    {
+        QByteArray taken;
+        taken.swap(sent);
+        return taken;
+    }
+    int waiting() const { return int(m_waiting.size()); }
+
+    QList<QByteArray> outputs; // one entry per Output call
+    QByteArray sent;
+
+private:
+    QString m_name;
+    QByteArray m_waiting;
+    bool m_open = true;
+    int m_threshold = 1;
+};
+
+} // namespace kt913::test

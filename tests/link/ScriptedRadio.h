@@ -1,0 +1,55 @@
+#pragma once
+// The radio's side of the conversation in a few lines, for feeding the engine in tests
+// that need a whole transfer: it answers one frame at a time from its own memory.
+#include "image/Image.h"
+#include <QByteArray>
+
+namespace kt913::test {
+
+inline QByteArray identification(std::uint8_t band, const QByteArray &model = "HXP417")
+{
+    QByteArray id = model;
+    id.append(char(band));
+    id.append(char(0x00));
+    return id;
+}
+
+struct ScriptedRadio {
+    Image memory = filledImage(0xFF);
+    std::uint8_t band = 0;
+    bool debugBlocksSeen = false;
+
+    // The reply to one frame the program sent.
+    QByteArray answer(const QByteArray &frame)
+    {
+        if (frame == "PROGRAM" || frame == "\x06" || frame == "E")
+            return QByteArray(1, 0x06);
+        if (frame == QByteArray(1, 0x02))
+            return identification(band);
+        const int address = frame.size() >= 3 ? (std::uint8_t(frame[1]) << 8) | std::uint8_t(frame[2]) : -1;
+        if (frame.size() == 4 && frame[0] == 'R') {
+            QByteArray reply = frame.left(4);
+            reply[0] = 'W';
+            for (int i = 0; i < 16; ++i)
+                reply.append(address + i < kImageSize ? char(memory[std::size_t(address + i)]) : char(0xFF));
+            return reply;
+        }
+        if (frame.size() == 20 && frame[0] == 'W') {
+            for (int i = 0; i < 16; ++i)
+                if (address + i < kImageSize)
+                    memory[std::size_t(address + i)] = std::uint8_t(frame[4 + i]);
+            return QByteArray(1, 0x06);
+        }
+        return {};
+    }
+};
+
+inline Image patternImage(int seed)
+{
+    Image image;
+    for (int a = 0; a < kImageSize; ++a)
+        image[std::size_t(a)] = std::uint8_t((a * 7 + seed + (a >> 8)) & 0xFF);
+    return image;
+}
+
+} // namespace kt913::test
