@@ -1,0 +1,54 @@
+#pragma once
+// Carries bytes between the master side of the pseudo-terminal and the radio session, on
+// one thread with poll(). With pacing, every byte is held back until it would have crossed
+// a real line: received bytes reach the session only then, and answers leave one line-time
+// after another.
+#include "radio/LinePacer.h"
+#include "radio/RadioSession.h"
+
+#include <csignal>
+#include <cstdint>
+#include <deque>
+
+namespace kt913::radio {
+
+class RadioLoop {
+public:
+    enum class Ending { Stopped, HungUp, Failed };
+
+    // byteNs 0: no pacing. hangupAfter < 0: never hang up; else the line is closed when
+    // anything arrives after that many frames (and their answers).
+    RadioLoop(int masterFd, RadioSession &session, std::int64_t byteNs, int hangupAfter);
+
+    // Runs until a signal unblocked by `waitMask` sets `stopFlag`, the hang-up frame count
+    // is reached, or the line fails (errorText()).
+    Ending run(const sigset_t &waitMask, const volatile std::sig_atomic_t &stopFlag);
+
+    QString errorText() const { return m_error; }
+
+    static std::int64_t monotonicNow();
+
+private:
+    struct TimedByte {
+        std::uint8_t byte;
+        std::int64_t due;
+    };
+
+    bool takeIncoming(std::int64_t now);
+    void deliverDue(std::int64_t now);
+    bool sendDue(std::int64_t now);
+    std::int64_t nextDeadline() const;
+
+    int m_fd;
+    RadioSession &m_session;
+    LinePacer m_incoming;
+    LinePacer m_outgoing;
+    int m_hangupAfter;
+    bool m_hangingUp = false;
+    bool m_outputBlocked = false;
+    std::deque<TimedByte> m_received;
+    std::deque<TimedByte> m_toSend;
+    QString m_error;
+};
+
+} // namespace kt913::radio
