@@ -101,10 +101,13 @@ void RadioLoop::deliverDue(std::int64_t now)
         }
         const TimedByte arrived = m_received.front();
         m_received.pop_front();
+        m_lastDelivery = arrived.due;
         const QByteArray answer = m_session.receive(arrived.byte);
         for (char byte : answer)
             m_toSend.push_back({std::uint8_t(byte), m_outgoing.schedule(arrived.due)});
     }
+    if (m_session.inFrame() && m_received.empty() && now - m_lastDelivery >= kFrameGapNs)
+        m_session.abandonFrame();
 }
 
 bool RadioLoop::sendDue(std::int64_t now)
@@ -141,6 +144,8 @@ std::int64_t RadioLoop::nextDeadline() const
         deadline = m_received.front().due;
     if (!m_outputBlocked && !m_toSend.empty())
         deadline = std::min(deadline, m_toSend.front().due);
+    if (m_session.inFrame() && m_received.empty())
+        deadline = std::min(deadline, m_lastDelivery + kFrameGapNs);
     return deadline;
 }
 

@@ -16,6 +16,9 @@ class RadioLoop {
 public:
     enum class Ending { Stopped, HungUp, Failed };
 
+    // How long a frame may pause between two of its bytes before it is given up.
+    static constexpr std::int64_t kFrameGapNs = 500000000;
+
     // byteNs 0: no pacing. hangupAfter < 0: never hang up; else the line is closed when
     // anything arrives after that many frames (and their answers).
     RadioLoop(int masterFd, RadioSession &session, std::int64_t byteNs, int hangupAfter);
@@ -46,6 +49,7 @@ private:
     int m_hangupAfter;
     bool m_hangingUp = false;
     bool m_outputBlocked = false;
+    std::int64_t m_lastDelivery = 0;
     std::deque<TimedByte> m_received;
     std::deque<TimedByte> m_toSend;
     QString m_error;

@@ -148,6 +148,15 @@ void RadioSession::continueFrame(std::uint8_t byte, QByteArray &reply)
         finishFrame(reply);
 }
 
+void RadioSession::abandonFrame()
+{
+    if (m_frame.isEmpty())
+        return;
+    discard(m_frame);
+    m_frame.clear();
+    m_frameLength = 0;
+}
+
 void RadioSession::finishFrame(QByteArray &reply)
 {
     const QByteArray frame = m_frame;

@@ -39,6 +39,11 @@ public:
     QByteArray receive(const QByteArray &bytes);
     QByteArray receive(std::uint8_t byte);
 
+    // A frame left half-received (a client that died mid-frame) would swallow the next
+    // client's handshake; the owner of the line drops it after a pause in the bytes.
+    bool inFrame() const { return !m_frame.isEmpty(); }
+    void abandonFrame();
+
     State state() const { return m_state; }
     int framesReceived() const { return m_frames; }
     bool deaf() const;

@@ -206,8 +206,15 @@ void TestRadioDevice::readWriteSaveAndLink()
         expected[std::size_t(0x100 + i)] = std::uint8_t(0xA0 + i);
     QVERIFY(saved == expected);
 
-    // A client that closes and comes back finds the radio still there.
+    // A client that dies in the middle of a frame, and one that comes after it, find the
+    // radio still there: the broken frame is given up after a pause.
+    QCOMPARE(cable.exchange("PROGRAM", 1), bytes({0x06}));
+    QCOMPARE(cable.exchange(bytes({0x02}), 8).size(), 8);
+    QCOMPARE(cable.exchange(bytes({0x06}), 1), bytes({0x06}));
+    cable.send(bytes({'W', 0x02, 0x00, 0x10, 0x01, 0x02}));
     cable.close();
+    QVERIFY(waitForLogLine(logPath, 11));
+    QCOMPARE(readLog(logPath).last(), QStringLiteral("? 570200100102"));
     QVERIFY(cable.open(device));
     QCOMPARE(cable.exchange("PROGRAM", 1), bytes({0x06}));
     cable.close();

@@ -91,6 +91,7 @@ private slots:
     void handshakeAndIdentification_data();
     void handshakeAndIdentification();
     void handshakeFoundAfterNoise();
+    void halfFrameIsGivenUp();
     void readFramesServeMemoryAndStayInBounds();
     void writeFramesStoreAndDropBeyondMemory();
     void framesOutsideProgrammingAreNotServed();
@@ -144,6 +145,22 @@ void TestRadioSession::handshakeFoundAfterNoise()
              bytes({0x06}));
     QCOMPARE(radio.log, (QStringList{"? 50524F", "? 58", "? 02", "? 06", "? 5052", "PROGRAM"}));
     QCOMPARE(radio.session.framesReceived(), 1);
+}
+
+void TestRadioSession::halfFrameIsGivenUp()
+{
+    Radio radio;
+    const Image before = radio.memory.image();
+    radio.enterProgramming();
+    // A client dies in the middle of a write frame; the next one's handshake must not
+    // become the rest of that frame's data.
+    QCOMPARE(radio.session.receive(writeFrame(0x200, pattern(6)).left(9)), QByteArray());
+    QVERIFY(radio.session.inFrame());
+    radio.session.abandonFrame();
+    QVERIFY(!radio.session.inFrame());
+    QCOMPARE(radio.log.last(), QStringLiteral("? 57020010BAC1C8CFD6"));
+    QCOMPARE(radio.session.receive(QByteArrayLiteral("PROGRAM")), bytes({0x06}));
+    QVERIFY(radio.memory.image() == before);
 }
 
 void TestRadioSession::readFramesServeMemoryAndStayInBounds()
