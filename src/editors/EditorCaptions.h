@@ -1,0 +1,13 @@
+#pragma once
+// The caption tables of the editor windows (one data file each, FormNCaptions.cpp).
+#include "shell/CaptionTable.h"
+
+namespace kt913 {
+
+const CaptionTable &form1Captions();
+const CaptionTable &form2Captions();
+const CaptionTable &form3Captions();
+const CaptionTable &form4Captions();
+const CaptionTable &form5Captions();
+
+} // namespace kt913

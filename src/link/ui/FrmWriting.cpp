@@ -1,0 +1,57 @@
+#include "link/ui/FrmWriting.h"
+#include "link/Transfer.h"
+#include "shell/Twips.h"
+#include <QCloseEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+namespace kt913 {
+
+FrmWriting::FrmWriting(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setObjectName(QStringLiteral("FrmWriting"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowModality(Qt::ApplicationModal);
+    setFixedSize(twips(5400), twips(1500));
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setRange(1, Transfer::kSteps);
+    ProgressBar1->setValue(1);
+    ProgressBar1->setTextVisible(false);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(ProgressBar1);
+}
+
+void FrmWriting::setStep(int step)
+{
+    ProgressBar1->setValue(qBound(ProgressBar1->minimum(), step, ProgressBar1->maximum()));
+}
+
+void FrmWriting::unload()
+{
+    m_unloading = true;
+    close();
+}
+
+void FrmWriting::closeEvent(QCloseEvent *event)
+{
+    if (m_unloading)
+        QDialog::closeEvent(event);
+    else
+        event->ignore();
+}
+
+void FrmWriting::reject()
+{
+    if (m_unloading)
+        QDialog::reject();
+}
+
+} // namespace kt913

@@ -1,0 +1,6 @@
+#pragma once
+#include "shell/CaptionTable.h"
+
+namespace kt913 {
+const CaptionTable &frmWritingCaptions();
+}

@@ -1,0 +1,63 @@
+#pragma once
+// The read and write commands as the user meets them: the checks before a transfer, the
+// progress window, the closing messages and the hand-back of the commands. The transfer
+// itself (port, protocol, decoding) is the headless Transfer's; everything it reports
+// arrives by queued signals, so the messages here never open inside a receive event.
+#include "link/Transfer.h"
+#include "link/ui/FrmWriting.h"
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <functional>
+
+class QAction;
+class QWidget;
+
+namespace kt913 {
+
+class TransferCommands : public QObject {
+    Q_OBJECT
+public:
+    // `owner` parents the progress window and the messages.
+    TransferCommands(Transfer &transfer, QWidget *owner, QObject *parent = nullptr);
+
+    // The commands a running transfer takes away: MNRead, MNWrite, TRead, TWrite.
+    void setCommands(const QList<QAction *> &commands) { m_commands = commands; }
+    // Runs before a transfer starts, so an edit still open in the channel editor is
+    // taken over into what is written.
+    void setPendingEditCommit(std::function<void()> commit) { m_commitPendingEdit = std::move(commit); }
+
+    // Gives the commands back 1.2 s (twelve 100 ms ticks) after a success message.
+    QTimer &timer1() { return m_timer1; }
+    // The progress window while a transfer runs, else null.
+    FrmWriting *progressWindow() const { return m_progress; }
+    Transfer &transfer() { return m_transfer; }
+
+public slots:
+    void startRead();  // MNRead, TRead
+    void startWrite(); // MNWrite, TWrite
+
+signals:
+    // A transfer ended and its message (if any) was closed.
+    void transferEnded(kt913::Transfer::Ending ending);
+
+private:
+    void start(Transfer::Kind kind);
+    void onFinished(Transfer::Ending ending);
+    void onBandQuestion();
+    void onTimer1();
+    void setCommandsEnabled(bool enabled);
+    void closeProgressWindow();
+    Language language() const;
+
+    Transfer &m_transfer;
+    QWidget *m_owner;
+    QList<QAction *> m_commands;
+    std::function<void()> m_commitPendingEdit;
+    QPointer<FrmWriting> m_progress;
+    QTimer m_timer1;
+    qint16 ReenableTicks = 0;
+};
+
+} // namespace kt913

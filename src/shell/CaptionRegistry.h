@@ -1,0 +1,10 @@
+#pragma once
+#include "shell/CaptionTable.h"
+#include <vector>
+
+namespace kt913 {
+
+// Every window's caption table, in the order ApplyLanguage visits the windows.
+const std::vector<const CaptionTable *> &captionTables();
+
+} // namespace kt913

@@ -1,0 +1,140 @@
+#include "shell/CaptionTable.h"
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+
+namespace kt913 {
+
+namespace {
+
+bool setCaption(QObject *control, const QString &text)
+{
+    if (auto *menu = qobject_cast<QMenu *>(control)) {
+        menu->setTitle(text);
+        return true;
+    }
+    if (auto *action = qobject_cast<QAction *>(control)) {
+        action->setText(text);
+        return true;
+    }
+    if (auto *label = qobject_cast<QLabel *>(control)) {
+        label->setText(text);
+        return true;
+    }
+    if (auto *button = qobject_cast<QAbstractButton *>(control)) {
+        button->setText(text);
+        return true;
+    }
+    if (auto *group = qobject_cast<QGroupBox *>(control)) {
+        group->setTitle(text);
+        return true;
+    }
+    if (auto *widget = qobject_cast<QWidget *>(control)) {
+        widget->setWindowTitle(text);
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool applyCaption(QObject *control, CaptionProperty property, int index, const QString &text)
+{
+    if (!control)
+        return false;
+    switch (property) {
+    case CaptionProperty::Caption:
+        return setCaption(control, text);
+    case CaptionProperty::ToolTip:
+        if (auto *action = qobject_cast<QAction *>(control)) {
+            action->setToolTip(text);
+            return true;
+        }
+        if (auto *widget = qobject_cast<QWidget *>(control)) {
+            widget->setToolTip(text);
+            return true;
+        }
+        return false;
+    case CaptionProperty::Item:
+        if (auto *combo = qobject_cast<QComboBox *>(control)) {
+            if (index == combo->count())
+                combo->addItem(text);
+            else if (index >= 0 && index < combo->count())
+                combo->setItemText(index, text);
+            else
+                return false;
+            return true;
+        }
+        return false;
+    case CaptionProperty::Tab:
+        if (auto *tabs = qobject_cast<QTabWidget *>(control)) {
+            tabs->setTabText(index, text);
+            return index >= 0 && index < tabs->count();
+        }
+        if (auto *bar = qobject_cast<QTabBar *>(control)) {
+            bar->setTabText(index, text);
+            return index >= 0 && index < bar->count();
+        }
+        return false;
+    case CaptionProperty::Header:
+        if (auto *view = qobject_cast<QAbstractItemView *>(control)) {
+            return view->model() && view->model()->setHeaderData(index, Qt::Horizontal, text);
+        }
+        return false;
+    case CaptionProperty::StatusPanel:
+        if (auto *bar = qobject_cast<QStatusBar *>(control)) {
+            auto *panel = bar->findChild<QLabel *>(QStringLiteral("Panel%1").arg(index));
+            if (!panel)
+                return false;
+            panel->setText(text);
+            return true;
+        }
+        return false;
+    }
+    return false;
+}
+
+QString rowText(const CaptionRow &row, Language lang)
+{
+    const char *text = lang == Language::English ? row.en : row.zh;
+    return text ? QString::fromUtf8(text) : QString();
+}
+
+int applyCaptionTable(QWidget *window, const CaptionTable &table, Language lang)
+{
+    int missing = 0;
+    for (const CaptionRow &row : table.rows) {
+        const char *text = lang == Language::English ? row.en : row.zh;
+        QObject *control = window;
+        if (row.control && *row.control)
+            control = window->findChild<QObject *>(QString::fromLatin1(row.control));
+        if (!control) {
+            ++missing;
+            continue;
+        }
+        if (!text)
+            continue;
+        if (!applyCaption(control, row.property, row.index, QString::fromUtf8(text)))
+            ++missing;
+    }
+    if (table.extra)
+        table.extra(window, lang);
+    return missing;
+}
+
+void ApplyLanguage(Language lang, const std::vector<const CaptionTable *> &tables, const WindowResolver &resolve)
+{
+    for (const CaptionTable *table : tables) {
+        if (QWidget *window = resolve(QString::fromLatin1(table->window)))
+            applyCaptionTable(window, *table, lang);
+    }
+}
+
+} // namespace kt913

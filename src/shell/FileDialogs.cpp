@@ -1,0 +1,59 @@
+#include "shell/FileDialogs.h"
+#include <QFileDialog>
+
+namespace kt913 {
+
+QStringList qtNameFilters(const QString &commonDialogFilter)
+{
+    QStringList parts = commonDialogFilter.split(QLatin1Char('|'));
+    if (!parts.isEmpty() && parts.last().isEmpty())
+        parts.removeLast();
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i].trimmed();
+        // The description repeats the patterns in brackets; Qt wants them once, at the end.
+        const qsizetype bracket = description.lastIndexOf(QLatin1Char('('));
+        if (bracket > 0 && description.endsWith(QLatin1Char(')')))
+            description = description.left(bracket).trimmed();
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString &pattern : patterns) {
+            pattern = pattern.trimmed();
+            if (pattern == QLatin1String("*.*")) // every file, with or without a dot
+                pattern = QStringLiteral("*");
+        }
+        filters << QStringLiteral("%1 (%2)").arg(description, patterns.join(QLatin1Char(' ')));
+    }
+    return filters;
+}
+
+namespace {
+
+QString runDialog(QWidget *owner, const QString &folder, const QStringList &filters, bool save)
+{
+    QFileDialog dialog(owner);
+    dialog.setObjectName(QStringLiteral("CommonDialog1"));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    dialog.setDirectory(folder);
+    dialog.setNameFilters(filters);
+    if (!filters.isEmpty())
+        dialog.selectNameFilter(filters.first());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
+}
+
+} // namespace
+
+QString QtFileDialogs::openFileName(QWidget *owner, const QString &folder, const QStringList &filters)
+{
+    return runDialog(owner, folder, filters, false);
+}
+
+QString QtFileDialogs::saveFileName(QWidget *owner, const QString &folder, const QStringList &filters)
+{
+    return runDialog(owner, folder, filters, true);
+}
+
+} // namespace kt913

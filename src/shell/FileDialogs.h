@@ -1,0 +1,35 @@
+#pragma once
+// The Open and Save As dialogs of the file commands, behind a small interface so that
+// tests choose file names without a dialog on the screen.
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace kt913 {
+
+// The file filter of the data-file dialogs, in the common-dialog notation (pairs of
+// description and patterns, each ended by "|").
+constexpr const char *kDatFilter = "DAT文件(*.dat)|*.dat|AllFiles(*.*)|*.*|";
+
+// Turns a common-dialog filter into Qt's name filters ("DAT文件 (*.dat)", "AllFiles (*)").
+QStringList qtNameFilters(const QString &commonDialogFilter);
+
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    // The chosen file, or an empty text when the user cancelled. `folder` is where the
+    // dialog starts; the first filter is selected.
+    virtual QString openFileName(QWidget *owner, const QString &folder, const QStringList &filters) = 0;
+    // The Save As dialog asks before replacing an existing file.
+    virtual QString saveFileName(QWidget *owner, const QString &folder, const QStringList &filters) = 0;
+};
+
+// The platform's dialogs (QFileDialog).
+class QtFileDialogs : public FileDialogs {
+public:
+    QString openFileName(QWidget *owner, const QString &folder, const QStringList &filters) override;
+    QString saveFileName(QWidget *owner, const QString &folder, const QStringList &filters) override;
+};
+
+} // namespace kt913

@@ -1,0 +1,218 @@
+#include "shell/MDIForm1.h"
+#include "editors/Form1.h"
+#include "editors/Form2.h"
+#include "editors/Form3.h"
+#include "editors/Form4.h"
+#include "editors/Form5.h"
+#include "link/Transfer.h"
+#include "link/SerialComm.h"
+#include "link/ui/TransferCommands.h"
+#include "shell/CaptionRegistry.h"
+#include "shell/ChildFrame.h"
+#include "shell/FileCommands.h"
+#include "shell/FileDialogs.h"
+#include "shell/FrmAbout.h"
+#include "shell/MessageBox.h"
+#include "shell/PortList.h"
+#include "shell/Twips.h"
+#include "shell/SettingStore.h"
+#include "shell/WheelBlocker.h"
+#include "link/ui/FrmWriting.h"
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QMdiArea>
+
+namespace kt913 {
+
+MDIForm1::MDIForm1(Options options, QWidget *parent)
+    : QMainWindow(parent),
+      m_options(std::move(options)),
+      m_lockAnMa(m_options.clock ? m_options.clock : systemSecondsOfDay()),
+      m_lockDebug(m_options.clock ? m_options.clock : systemSecondsOfDay())
+{
+    setObjectName(QStringLiteral("MDIForm1"));
+
+    if (m_options.settings) {
+        m_settings = m_options.settings;
+    } else {
+        m_ownSettings = platformSettingStore();
+        m_settings = m_ownSettings.get();
+    }
+    FileDialogs *dialogs = m_options.dialogs;
+    if (!dialogs) {
+        m_ownDialogs = std::make_unique<QtFileDialogs>();
+        dialogs = m_ownDialogs.get();
+    }
+
+    m_model.language = readLanguage(*m_settings);
+
+    m_transfer = m_options.port ? std::make_unique<Transfer>(m_model, std::move(m_options.port))
+                                : std::make_unique<Transfer>(m_model);
+    m_transferCommands = new TransferCommands(*m_transfer, this, this);
+    m_fileCommands = new FileCommands(m_model, this, *dialogs, this);
+
+    m_mdiArea = new QMdiArea(this);
+    m_mdiArea->setObjectName(QStringLiteral("MDIClient"));
+    setCentralWidget(m_mdiArea);
+    resize(twips(13500), twips(10500));
+
+    createMenus();
+    createToolbar();
+    createStatusBar();
+
+    m_form1 = new Form1(m_model);
+    m_form2 = new Form2(m_model);
+    m_form3 = new Form3(m_model);
+    m_form4 = new Form4(m_model);
+    m_form5 = new Form5(m_model);
+    for (QWidget *form : {static_cast<QWidget *>(m_form1), static_cast<QWidget *>(m_form2),
+                          static_cast<QWidget *>(m_form3), static_cast<QWidget *>(m_form4),
+                          static_cast<QWidget *>(m_form5)}) {
+        auto *frame = new ChildFrame(form);
+        m_mdiArea->addSubWindow(frame);
+        frame->hide();
+    }
+    m_about = new FrmAbout(this);
+
+    m_transferCommands->setCommands({action(QStringLiteral("MNRead")), action(QStringLiteral("MNWrite")),
+                                     action(QStringLiteral("TRead")), action(QStringLiteral("TWrite"))});
+    m_transferCommands->setPendingEditCommit([this] { m_form1->commitPendingEdit(); });
+
+    connectCommands();
+    applyLanguage();
+}
+
+MDIForm1::~MDIForm1()
+{
+    // The windows that work on the model go before it does.
+    delete m_transferCommands;
+    m_transferCommands = nullptr;
+    m_mdiArea->closeAllSubWindows();
+    qDeleteAll(m_mdiArea->subWindowList());
+}
+
+void MDIForm1::load()
+{
+    // Band 0 was applied without a question when the model was made; the list follows.
+    {
+        const QSignalBlocker quiet(Combo1);
+        Combo1->setCurrentIndex(m_model.bandSelection);
+    }
+    showChild(m_form1);
+
+    const QStringList ports = m_options.listPorts ? m_options.listPorts() : knownPortsForList();
+    {
+        const QSignalBlocker quiet(ComboCom);
+        ComboCom->clear();
+        ComboCom->addItems(ports);
+        ComboCom->setCurrentIndex(-1);
+    }
+    if (!m_options.startPort.isEmpty()) {
+        selectPort(m_options.startPort);
+    } else if (ComboCom->count() > 0) {
+        ComboCom->setCurrentIndex(0);
+        ComboCom_Click();
+    } else {
+        ComboCom_Click();
+    }
+
+    m_wheelBlocker = new WheelBlocker(this);
+    Combo1->installEventFilter(m_wheelBlocker);
+}
+
+void MDIForm1::showChild(QWidget *form)
+{
+    auto *frame = qobject_cast<QMdiSubWindow *>(form->parentWidget());
+    form->show();
+    if (!frame)
+        return;
+    frame->show();
+    frame->raise();
+    m_mdiArea->setActiveSubWindow(frame);
+}
+
+void MDIForm1::applyLanguage()
+{
+    ApplyLanguage(m_model.language, captionTables(), [this](const QString &window) -> QWidget * {
+        if (window == QLatin1String("MDIForm1"))
+            return this;
+        if (window == QLatin1String("Form1"))
+            return m_form1;
+        if (window == QLatin1String("Form2"))
+            return m_form2;
+        if (window == QLatin1String("Form3"))
+            return m_form3;
+        if (window == QLatin1String("Form4"))
+            return m_form4;
+        if (window == QLatin1String("Form5"))
+            return m_form5;
+        if (window == QLatin1String("FrmAbout"))
+            return m_about;
+        if (window == QLatin1String("FrmWriting"))
+            return m_transferCommands ? m_transferCommands->progressWindow() : nullptr;
+        return findChild<QWidget *>(window);
+    });
+}
+
+void MDIForm1::setLanguage(Language lang)
+{
+    m_model.language = lang;
+    applyLanguage();
+    m_model.channels.RefreshChannelTexts(lang);
+    emit m_model.channelsChanged();
+}
+
+void MDIForm1::Combo1_Change(int index)
+{
+    if (index < 0)
+        return;
+    m_model.bandSelection = index;
+    m_model.applyBand(index);
+    if (index == m_model.band.BandIndex)
+        return;
+    if (MsgBox(this, m_model.language, MessageId::BandChangeConfirm) == mbResult::Ok) {
+        m_model.applyBand(index);
+        m_model.channels.ClearGrid();
+        emit m_model.channelsChanged();
+    }
+    // Accepted either way: after Cancel the new band's limits stay and the channels too.
+    m_model.band.BandIndex = qint16(index);
+}
+
+void MDIForm1::lockButtonClicked(const QString &key)
+{
+    const bool anMa = key == QLatin1String("TAnMa");
+    if (!(anMa ? m_lockAnMa : m_lockDebug).click())
+        return;
+    if (anMa) {
+        m_model.ForceWriteUnlocked = false;
+        emit forceWriteLocked();
+    } else {
+        m_model.DebugUnlocked = false;
+        emit debugLocked();
+    }
+    action(key)->setVisible(false);
+}
+
+void MDIForm1::closeEvent(QCloseEvent *event)
+{
+    if (!m_shutDown) {
+        if (MsgBox(this, m_model.language, MessageId::QuitConfirm) != mbResult::Ok) {
+            event->ignore();
+            return;
+        }
+        shutdown();
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void MDIForm1::shutdown()
+{
+    // Ends only this program: another instance keeps running with its own work.
+    m_shutDown = true;
+    if (m_wheelBlocker)
+        Combo1->removeEventFilter(m_wheelBlocker);
+    storeLanguage(*m_settings, m_model.language);
+}
+
+} // namespace kt913

@@ -1,0 +1,143 @@
+#pragma once
+// The main window: menus, toolbar, status bar, the band list and the port list, the
+// editor windows as child windows, and the radio data they all work on.
+#include "image/RadioModel.h"
+#include "link/MSComm.h"
+#include "shell/LockButton.h"
+#include <QHash>
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QStatusBar;
+class QTimer;
+class QToolBar;
+
+namespace kt913 {
+
+class FileCommands;
+class FileDialogs;
+class Form1;
+class Form2;
+class Form3;
+class Form4;
+class Form5;
+class FrmAbout;
+class SettingStore;
+class Transfer;
+class TransferCommands;
+class WheelBlocker;
+
+// What the surroundings decide; tests replace each part, the program uses defaults.
+struct MDIForm1Options {
+    SettingStore *settings = nullptr;       // null: the platform's store
+    FileDialogs *dialogs = nullptr;         // null: the platform's file dialogs
+    std::function<QStringList()> listPorts; // null: the system's serial ports
+    std::unique_ptr<MSComm> port;           // null: the program's serial port
+    QString startPort;                      // a port to select at load instead of the first
+    SecondsOfDay clock;                     // null: the time of day, for the lock buttons
+};
+
+class MDIForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    using Options = MDIForm1Options;
+
+    // Reads the language, builds every window (editors hidden) and sets its texts.
+    explicit MDIForm1(Options options = Options(), QWidget *parent = nullptr);
+    ~MDIForm1() override;
+
+    // The main window's load: band 0 without a question, the channel editor shown, the
+    // port list filled and its selection opened, the band list deaf to the wheel.
+    void load();
+
+    RadioModel &model() { return m_model; }
+    Transfer &transfer() { return *m_transfer; }
+    TransferCommands &transferCommands() { return *m_transferCommands; }
+    FileCommands &fileCommands() { return *m_fileCommands; }
+
+    // A menu item or toolbar button by its name ("MNRead", "TRead").
+    QAction *action(const QString &name) const { return m_actions.value(name); }
+
+    QMdiArea *mdiArea() const { return m_mdiArea; }
+    Form1 *form1() const { return m_form1; }
+    Form2 *form2() const { return m_form2; }
+    Form3 *form3() const { return m_form3; }
+    Form4 *form4() const { return m_form4; }
+    Form5 *form5() const { return m_form5; }
+    FrmAbout *frmAbout() const { return m_about; }
+
+    // Shows an editor window and brings it to the front.
+    void showChild(QWidget *form);
+    // Sets every caption of every window for the model's language.
+    void applyLanguage();
+    // The language menu: switch, re-caption, re-text the channel grids.
+    void setLanguage(Language lang);
+
+    // Selects a port of the port list (added when it is not there) and opens it.
+    void selectPort(const QString &port);
+
+signals:
+    // A lock button locked its service mode again (the windows of that mode listen).
+    void forceWriteLocked();
+    void debugLocked();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // Building (MDIForm1Layout.cpp).
+    void createMenus();
+    void createToolbar();
+    void createStatusBar();
+    QAction *addAction(QMenu *menu, const char *name, const QKeySequence &shortcut = QKeySequence());
+    QAction *addToolButton(const char *key);
+    void connectCommands();
+    void updateClock();
+
+    // The band list (Combo1) and the port list (ComboCom).
+    void Combo1_Change(int index);
+    void ComboCom_Click();
+    void MNCommPort_Click();
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    void lockButtonClicked(const QString &key);
+    void shutdown();
+
+    RadioModel m_model;
+    Options m_options;
+    std::unique_ptr<SettingStore> m_ownSettings;
+    std::unique_ptr<FileDialogs> m_ownDialogs;
+    SettingStore *m_settings = nullptr;
+    std::unique_ptr<Transfer> m_transfer;
+    TransferCommands *m_transferCommands = nullptr;
+    FileCommands *m_fileCommands = nullptr;
+
+    QHash<QString, QAction *> m_actions;
+    QMdiArea *m_mdiArea = nullptr;
+    QToolBar *Toolbar1 = nullptr;
+    QStatusBar *StatusBar1 = nullptr;
+    QLabel *m_panels[4] = {};
+    QComboBox *Combo1 = nullptr;   // band list
+    QComboBox *ComboCom = nullptr; // port list, shown only while choosing
+    QTimer *m_clockTimer = nullptr;
+    WheelBlocker *m_wheelBlocker = nullptr;
+
+    Form1 *m_form1 = nullptr;
+    Form2 *m_form2 = nullptr;
+    Form3 *m_form3 = nullptr;
+    Form4 *m_form4 = nullptr;
+    Form5 *m_form5 = nullptr;
+    FrmAbout *m_about = nullptr;
+
+    LockButton m_lockAnMa;
+    LockButton m_lockDebug;
+    bool m_shutDown = false;
+};
+
+} // namespace kt913

@@ -1,0 +1,73 @@
+// Choosing the serial port: the port list ComboCom and status panel 1.
+#include "link/PortNames.h"
+#include "link/Transfer.h"
+#include "shell/MDIForm1.h"
+#include "shell/MessageBox.h"
+#include "shell/PortList.h"
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace kt913 {
+
+void MDIForm1::MNCommPort_Click()
+{
+    ComboCom->show();
+    ComboCom->raise();
+    ComboCom->setFocus(Qt::OtherFocusReason);
+    ComboCom->showPopup();
+}
+
+void MDIForm1::selectPort(const QString &port)
+{
+    int index = ComboCom->findText(port);
+    if (index < 0) {
+        const QSignalBlocker quiet(ComboCom);
+        ComboCom->addItem(port);
+        index = ComboCom->count() - 1;
+    }
+    {
+        const QSignalBlocker quiet(ComboCom);
+        ComboCom->setCurrentIndex(index);
+    }
+    ComboCom_Click();
+}
+
+void MDIForm1::ComboCom_Click()
+{
+    if (ComboCom->currentIndex() >= 0) {
+        const QString port = ComboCom->currentText();
+        const PortOpenResult result = m_transfer->openPort(port);
+        if (!m_transfer->port().PortOpen()) {
+            Message m = message(MessageId::PortUnavailable, m_model.language, port);
+            const QString why = describePortFailure(result, m_model.language);
+            if (!why.isEmpty())
+                m.text += QStringLiteral("\n\n") + why;
+            MsgBox(this, m_model.language, m);
+            const QSignalBlocker quiet(ComboCom);
+            ComboCom->setCurrentIndex(-1);
+        }
+    }
+    ComboCom->hide();
+    m_panels[0]->setText(QStringLiteral("COM: ") + ComboCom->currentText());
+    if (QMdiSubWindow *active = m_mdiArea->activeSubWindow())
+        active->setFocus(Qt::OtherFocusReason);
+}
+
+bool MDIForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    // The port list goes away when the user turns elsewhere (its own drop-down list
+    // taking the focus does not count).
+    if (watched == ComboCom && event->type() == QEvent::FocusOut) {
+        const auto *focus = static_cast<QFocusEvent *>(event);
+        if (focus->reason() != Qt::PopupFocusReason && !ComboCom->view()->isVisible())
+            ComboCom->hide();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace kt913

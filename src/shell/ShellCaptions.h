@@ -1,0 +1,10 @@
+#pragma once
+// The caption tables of the shell's own windows.
+#include "shell/CaptionTable.h"
+
+namespace kt913 {
+
+const CaptionTable &mdiForm1Captions();
+const CaptionTable &frmAboutCaptions();
+
+} // namespace kt913
