@@ -1,0 +1,132 @@
+// kt913-cli's file commands, run as a user runs them.
+#include "image/DatFile.h"
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int code = -1;
+    QByteArray out, err;
+};
+
+Run cli(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral(KT913_BINARY_DIR "/src/cli/kt913-cli"), args);
+    Run r;
+    if (!p.waitForFinished(30000))
+        return r;
+    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+const QString kSample = QStringLiteral(KT913_TEST_DATA "/sample.dat");
+
+} // namespace
+
+class TstCli : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+private slots:
+    void sampleFileIsWhatTheCodeMakes()
+    {
+        // The bundled sample is the encoder's own output: if this fails, either the
+        // encoder changed what it writes or the sample needs making again
+        // (kt913-make-sample tests/data/sample.dat).
+        const QString fresh = dir.filePath("fresh.dat");
+        QCOMPARE(QProcess::execute(QStringLiteral(KT913_BINARY_DIR "/tests/support/kt913-make-sample"), {fresh}), 0);
+        QCOMPARE(readAll(fresh), readAll(kSample));
+    }
+
+    void dumpAsJson()
+    {
+        const Run r = cli({"dump", "--json", kSample});
+        QCOMPARE(r.code, 0);
+        const QJsonObject o = QJsonDocument::fromJson(r.out).object();
+        QCOMPARE(o["band"].toInt(), 0);
+        const QJsonArray channels = o["channels"].toArray();
+        QCOMPARE(channels.size(), 8);
+        const QJsonObject rpt = channels[1].toObject();
+        QCOMPARE(rpt["number"].toInt(), 2);
+        QCOMPARE(rpt["rx"].toString(), QStringLiteral("145.67500"));
+        QCOMPARE(rpt["tx"].toString(), QStringLiteral("145.07500"));
+        QCOMPARE(rpt["rxTone"].toString(), QStringLiteral("Off"));
+        QCOMPARE(rpt["txTone"].toString(), QStringLiteral("88.5"));
+        QCOMPARE(rpt["busyLock"].toInt(), 0);
+        QCOMPARE(rpt["name"].toString(), QStringLiteral("RPT1"));
+        QCOMPARE(channels[4].toObject()["tx"].toString(), QString());
+        const QJsonObject settings = o["settings"].toObject();
+        QCOMPARE(settings["Combo5"].toInt(), 3);
+        QCOMPARE(settings["Text31"].toString(), QStringLiteral("KT913"));
+        QCOMPARE(settings["Check13"].toBool(), true);
+        QCOMPARE(settings["Text20"].toString(), QStringLiteral("145.00000"));
+        const QJsonObject fm = o["fm"].toObject();
+        QCOMPARE(fm["channels"].toArray().size(), 25);
+        QCOMPARE(fm["channels"].toArray()[2].toString(), QStringLiteral("104.30"));
+        QCOMPARE(fm["present"].toInt(), 2);
+        QCOMPARE(fm["vfo"].toString(), QStringLiteral("96.00"));
+        QCOMPARE(o["debug"].toArray().size(), 18);
+        QCOMPARE(o["debug"].toArray()[0].toInt(), 215);
+    }
+
+    void dumpAsText()
+    {
+        const Run en = cli({"dump", kSample});
+        QCOMPARE(en.code, 0);
+        QVERIFY(en.out.contains("RPT70"));
+        QVERIFY(en.out.contains("A:136-174MHz B:400-470MHz"));
+        const Run zh = cli({"--lang", "zh", "dump", kSample});
+        QVERIFY(zh.out.contains(QStringLiteral("接收频率").toUtf8()));
+        QVERIFY(zh.out.contains(QStringLiteral("关闭").toUtf8()));
+    }
+
+    void resaveReproducesAProgramWrittenFile()
+    {
+        const QString out = dir.filePath("resaved.dat");
+        QCOMPARE(cli({"resave", kSample, "-o", out}).code, 0);
+        QCOMPARE(readAll(out), readAll(kSample));
+    }
+
+    void refusals()
+    {
+        const QString wrong = dir.filePath("wrong.dat");
+        QFile f(wrong);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("HXP417") + QByteArray(3114, '\xFF'));
+        f.close();
+        Run r = cli({"dump", wrong});
+        QCOMPARE(r.code, 2);
+        QVERIFY(r.err.contains("File type is incorrect!"));
+        r = cli({"--lang", "zh", "dump", wrong});
+        QVERIFY(r.err.contains(QStringLiteral("文件类型不正确！").toUtf8()));
+        r = cli({"dump", dir.filePath("missing.dat")});
+        QCOMPARE(r.code, 2);
+        QVERIFY(r.err.contains("missing.dat"));
+
+        const QString target = dir.filePath("target.dat");
+        QCOMPARE(cli({"resave", wrong, "-o", target}).code, 2);
+        QVERIFY(!QFile::exists(target));
+
+        QCOMPARE(cli({}).code, 2);
+        QCOMPARE(cli({"frobnicate"}).code, 2);
+        QCOMPARE(cli({"dump"}).code, 2);
+        QCOMPARE(cli({"resave", kSample}).code, 2);
+        QCOMPARE(cli({"--lang", "fr", "dump", kSample}).code, 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstCli)
+#include "tst_cli.moc"

@@ -1,0 +1,114 @@
+// The .dat file: header, refusals, and saves that never destroy the previous file.
+#include "image/DatFile.h"
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace kt913;
+
+namespace {
+Image patterned()
+{
+    Image img;
+    for (int a = 0; a < kImageSize; ++a)
+        img[a] = std::uint8_t(a * 31 + 7);
+    return img;
+}
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+} // namespace
+
+class TstDatFile : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+private slots:
+    void layout()
+    {
+        const QByteArray bytes = toDatBytes(patterned());
+        QCOMPARE(bytes.size(), kDatFileSize);
+        QCOMPARE(bytes.left(6), QByteArray("HXW417"));
+        QCOMPARE(bytes.mid(6, 4), QByteArray(4, char(0xFF)));
+        QCOMPARE(bytes.mid(10, 5), QByteArray("V0100"));
+        QCOMPARE(bytes.mid(15, 33), QByteArray(33, char(0xFF)));
+        QCOMPARE(quint8(bytes[48 + 0x123]), patterned()[0x123]);
+    }
+
+    void saveThenOpenGivesTheSameImage()
+    {
+        const QString path = dir.filePath("a.dat");
+        QVERIFY(writeDatFile(path, patterned()).ok());
+        Image back{};
+        QVERIFY(readDatFile(path, back).ok());
+        QCOMPARE(back, patterned());
+    }
+
+    void savingOverALongerFileLeavesExactlyOneDataFile()
+    {
+        const QString path = dir.filePath("long.dat");
+        writeAll(path, QByteArray(5000, 'x'));
+        QVERIFY(writeDatFile(path, patterned()).ok());
+        QCOMPARE(readAll(path).size(), kDatFileSize);
+    }
+
+    void wrongOrShortFilesAreRefusedAndChangeNothing_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QByteArray good = toDatBytes(patterned());
+        QByteArray radioId = good;
+        radioId.replace(0, 6, "HXP417");
+        QTest::newRow("radio identifier") << radioId;
+        QTest::newRow("short") << good.left(100);
+        QTest::newRow("header only") << good.left(48);
+        QTest::newRow("empty") << QByteArray();
+    }
+    void wrongOrShortFilesAreRefusedAndChangeNothing()
+    {
+        QFETCH(QByteArray, contents);
+        const QString path = dir.filePath("wrong.dat");
+        writeAll(path, contents);
+        Image img;
+        img.fill(0x11);
+        QCOMPARE(readDatFile(path, img).status, DatResult::WrongType);
+        QVERIFY(std::all_of(img.begin(), img.end(), [](std::uint8_t b) { return b == 0x11; }));
+    }
+
+    void versionAndFillerAreNotExamined()
+    {
+        QByteArray bytes = toDatBytes(patterned());
+        bytes.replace(10, 5, "V9999");
+        bytes[20] = 0;
+        bytes.append("trailing");
+        Image img{};
+        QVERIFY(fromDatBytes(bytes, img).ok());
+        QCOMPARE(img, patterned());
+    }
+
+    void failuresAreReportedAndKeepThePreviousFile()
+    {
+        Image img{};
+        QCOMPARE(readDatFile(dir.filePath("missing.dat"), img).status, DatResult::IoError);
+        QCOMPARE(writeDatFile(dir.filePath("no/such/folder/x.dat"), img).status, DatResult::IoError);
+
+        const QString path = dir.filePath("keep.dat");
+        QVERIFY(writeDatFile(path, patterned()).ok());
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        const DatResult r = writeDatFile(path, Image{});
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        if (r.ok())
+            QSKIP("running with rights that ignore folder permissions");
+        QCOMPARE(r.status, DatResult::IoError);
+        QVERIFY(!r.detail.isEmpty());
+        QCOMPARE(readAll(path), toDatBytes(patterned()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstDatFile)
+#include "tst_datfile.moc"
