@@ -18,6 +18,8 @@ public:
 
     // How long a frame may pause between two of its bytes before it is given up.
     static constexpr std::int64_t kFrameGapNs = 500000000;
+    // How long before the last byte of an answer is due the loop stops sleeping and spins.
+    static constexpr std::int64_t kSpinNs = 200000;
 
     // byteNs 0: no pacing. hangupAfter < 0: never hang up; else the line is closed when
     // anything arrives after that many frames (and their answers).
@@ -40,6 +42,7 @@ private:
     bool takeIncoming(std::int64_t now);
     void deliverDue(std::int64_t now);
     bool sendDue(std::int64_t now);
+    bool lastAnswerByteNext() const;
     std::int64_t nextDeadline() const;
 
     int m_fd;
