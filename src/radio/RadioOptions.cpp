@@ -46,6 +46,7 @@ bool parseRadioOptions(const QStringList &arguments, RadioOptions &options, QStr
         {QStringLiteral("silent"), QStringLiteral("Never answer anything.")},
         {QStringLiteral("baud"), QStringLiteral("Take the line's own time: 10 bits a byte at 9600 baud, both directions.")},
         {QStringLiteral("quiet-after"), QStringLiteral("After N frames neither answer nor act on anything."), QStringLiteral("N")},
+        {QStringLiteral("exit-with-parent"), QStringLiteral("Stop when the process that started the radio ends (Linux).")},
         {QStringLiteral("hangup-after"), QStringLiteral("Answer N frames, then close the line and exit when more arrives."), QStringLiteral("N")},
     });
 
@@ -54,7 +55,8 @@ bool parseRadioOptions(const QStringList &arguments, RadioOptions &options, QStr
         return false;
     }
     if (parser.isSet(help)) {
-        error = parser.helpText();
+        // No application object here to name the program, so name it ourselves.
+        error = parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("kt913-radio"));
         options.helpShown = true;
         return false;
     }
@@ -69,6 +71,7 @@ bool parseRadioOptions(const QStringList &arguments, RadioOptions &options, QStr
     options.logPath = parser.value(QStringLiteral("log"));
     options.paced = parser.isSet(QStringLiteral("baud"));
     options.behaviour.silent = parser.isSet(QStringLiteral("silent"));
+    options.exitWithParent = parser.isSet(QStringLiteral("exit-with-parent"));
     if (parser.isSet(QStringLiteral("model"))) {
         options.identity.model = parser.value(QStringLiteral("model")).toLatin1();
         if (options.identity.model.isEmpty()) {

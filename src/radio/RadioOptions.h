@@ -15,6 +15,7 @@ struct RadioOptions {
     Behaviour behaviour;
     bool paced = false;    // bytes take their 9600-baud time in both directions
     int hangupAfter = -1;  // close the line after this many frames, as a pulled cable
+    bool exitWithParent = false; // a test that crashes leaves no radio behind
     bool helpShown = false;
 };
 

@@ -12,6 +12,7 @@
 #include <cstdio>
 #ifdef __linux__
 #include <sys/prctl.h>
+#include <unistd.h>
 #endif
 
 using namespace kt913;
@@ -106,6 +107,14 @@ int main(int argc, char *argv[])
     }
 
     const sigset_t waitMask = blockStopSignals();
+#ifdef __linux__
+    if (options.exitWithParent) {
+        const pid_t parent = getppid();
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (getppid() != parent) // gone before the request took hold
+            return 0;
+    }
+#endif
     PseudoTerminal line;
     if (!line.open()) {
         complain(line.errorText());

@@ -227,7 +227,7 @@ void TestRadioDevice::pacedLineTakesItsTime()
 {
     QProcess radio;
     QString device;
-    QVERIFY(startRadio(radio, {"--baud"}, device));
+    QVERIFY(startRadio(radio, {"--baud", "--exit-with-parent"}, device));
     Device cable;
     QVERIFY(cable.open(device));
 
