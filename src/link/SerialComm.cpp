@@ -130,7 +130,11 @@ void SerialComm::onError(QSerialPort::SerialPortError error)
         return;
     case QSerialPort::ResourceError:
     case QSerialPort::DeviceNotFoundError:
-        // Cable pulled or device gone. Closing from inside QSerialPort's own
+    case QSerialPort::ReadError:
+    case QSerialPort::WriteError:
+        // Cable pulled or device gone. A line that fails to read keeps reporting it on
+        // every turn of the event loop, so the port is closed rather than retried; the
+        // user opens it again by choosing it. Closing from inside QSerialPort's own
         // notification would pull the notifier from under it: close on the next turn.
         if (!m_failing && m_serial.isOpen()) {
             m_failing = true;
@@ -138,8 +142,7 @@ void SerialComm::onError(QSerialPort::SerialPortError error)
         }
         return;
     default:
-        // Read, write and timeout errors of an open port are passing conditions; a
-        // transfer that loses bytes through them ends in its own time-out.
+        // Time-outs and unsupported settings are no reason to give up the line.
         if (m_serial.isOpen())
             m_serial.clearError();
         return;

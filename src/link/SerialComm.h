@@ -23,6 +23,8 @@ public:
 
     void Output(const QByteArray &bytes) override;
     QByteArray Input() override;
+    // Bytes that wait to be taken by Input.
+    int InBufferCount() const { return m_serial.isOpen() ? int(m_serial.bytesAvailable()) : 0; }
 
 private:
     void checkThreshold();

@@ -3,6 +3,7 @@
 // what "the radio" sends and reads back what the engine output, call by call.
 #include "link/MSComm.h"
 #include <QList>
+#include <functional>
 
 namespace kt913::test {
 
@@ -24,6 +25,8 @@ public:
     void setRThreshold(int bytes) override { m_threshold = bytes; }
     void Output(const QByteArray &bytes) override
     {
+        if (onOutput)
+            onOutput(bytes);
         outputs.append(bytes);
         sent.append(bytes);
     }
@@ -51,6 +54,7 @@ public:
     }
     int waiting() const { return int(m_waiting.size()); }
 
+    std::function<void(const QByteArray &)> onOutput; // sees each Output as it happens
     QList<QByteArray> outputs; // one entry per Output call
     QByteArray sent;
 

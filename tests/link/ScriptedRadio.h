@@ -2,7 +2,9 @@
 // The radio's side of the conversation in a few lines, for feeding the engine in tests
 // that need a whole transfer: it answers one frame at a time from its own memory.
 #include "image/Image.h"
+#include "FakePort.h"
 #include <QByteArray>
+#include <functional>
 
 namespace kt913::test {
 
@@ -43,6 +45,27 @@ struct ScriptedRadio {
         return {};
     }
 };
+
+// Lets the radio answer every frame the program sends while `running` holds. Replies
+// are fed in two pieces, as a line may deliver them. `writeAck` stands in for the
+// radio's acknowledge once the write is past the identification (writeStep() >= 3).
+inline QByteArray converse(FakePort &port, ScriptedRadio &radio, const std::function<bool()> &running,
+                           const std::function<int()> &writeStep = {}, const QByteArray &writeAck = QByteArray(1, 0x06))
+{
+    QByteArray wire;
+    for (int round = 0; round < 1000 && running(); ++round) {
+        const QByteArray frame = port.takeSent();
+        wire += frame;
+        QByteArray reply = radio.answer(frame);
+        if (reply.isEmpty())
+            break;
+        if (reply == QByteArray(1, 0x06) && writeStep && writeStep() >= 3)
+            reply = writeAck;
+        port.feed(reply.left(7));
+        port.feed(reply.mid(7));
+    }
+    return wire + port.takeSent();
+}
 
 inline Image patternImage(int seed)
 {

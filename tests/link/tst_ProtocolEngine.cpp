@@ -49,24 +49,11 @@ struct Rig {
         port.takeSent();
         port.feed(identification(band));
     }
-    // Lets the scripted radio answer every frame until the engine stops. Replies are
-    // fed in two pieces, as a line may deliver them. `ack` stands in for the radio's
-    // acknowledge of write frames and End.
     QByteArray converse(ScriptedRadio &radio, const QByteArray &ack = kAck)
     {
-        QByteArray wire;
-        for (int round = 0; round < 1000 && engine.isRunning(); ++round) {
-            const QByteArray frame = port.takeSent();
-            wire += frame;
-            QByteArray reply = radio.answer(frame);
-            if (reply.isEmpty())
-                break;
-            if (reply == kAck && engine.state().WriteStep >= 3)
-                reply = ack;
-            port.feed(reply.left(7));
-            port.feed(reply.mid(7));
-        }
-        return wire + port.takeSent();
+        return test::converse(
+            port, radio, [this] { return engine.isRunning(); }, [this] { return engine.state().WriteActive ? int(engine.state().WriteStep) : 0; },
+            ack);
     }
 };
 

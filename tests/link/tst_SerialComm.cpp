@@ -1,0 +1,146 @@
+// The QSerialPort adapter on a pseudo-terminal made here: the receive threshold of the
+// classic control, and a line that goes away under an open port.
+#include "link/PortNames.h"
+#include "link/SerialComm.h"
+#include <QSignalSpy>
+#include <QTest>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace kt913;
+
+namespace {
+
+// The far end of the cable: the master side of a pseudo-terminal pair.
+struct Line {
+    int master = -1;
+    QString device;
+    Line()
+    {
+        master = ::posix_openpt(O_RDWR | O_NOCTTY);
+        if (master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0) {
+            device = QString::fromLocal8Bit(::ptsname(master));
+            ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
+        }
+    }
+    ~Line() { hangUp(); }
+    void send(const QByteArray &bytes) const { QCOMPARE(::write(master, bytes.constData(), size_t(bytes.size())), ssize_t(bytes.size())); }
+    void hangUp()
+    {
+        if (master >= 0)
+            ::close(master);
+        master = -1;
+    }
+};
+
+} // namespace
+
+class TestSerialComm : public QObject {
+    Q_OBJECT
+private slots:
+    void eventWaitsForThreshold();
+    void loweredThresholdSeesWaitingBytes();
+    void lineGoneClosesPort();
+    void missingPort();
+    void deniedPortSaysHowToGetAccess();
+};
+
+void TestSerialComm::eventWaitsForThreshold()
+{
+    Line line;
+    QVERIFY(!line.device.isEmpty());
+    SerialComm port;
+    port.setCommPort(line.device);
+    QVERIFY(port.openPort().ok());
+    QVERIFY(port.PortOpen());
+    QSignalSpy events(&port, &MSComm::OnComm);
+
+    port.setRThreshold(20);
+    line.send(QByteArray(7, 'a'));
+    // Wait for the bytes themselves; then the event must still be missing.
+    QTRY_COMPARE_WITH_TIMEOUT(port.InBufferCount(), 7, 5000);
+    QCOMPARE(events.count(), 0);
+    line.send(QByteArray(13, 'b'));
+    QTRY_COMPARE_WITH_TIMEOUT(events.count(), 1, 5000);
+    QCOMPARE(events.first().at(0).toInt(), MSComm::comEvReceive);
+    QCOMPARE(port.Input(), QByteArray(7, 'a') + QByteArray(13, 'b')); // all that waits
+    QCOMPARE(port.Input(), QByteArray());
+
+    // What the program sends reaches the line.
+    port.Output("PROGRAM");
+    QByteArray got;
+    QTRY_VERIFY_WITH_TIMEOUT(([&] {
+        char buffer[16];
+        const ssize_t n = ::read(line.master, buffer, sizeof buffer);
+        if (n > 0)
+            got.append(buffer, int(n));
+        return got.size() >= 7;
+    }()), 5000);
+    QCOMPARE(got, QByteArray("PROGRAM"));
+}
+
+void TestSerialComm::loweredThresholdSeesWaitingBytes()
+{
+    Line line;
+    SerialComm port;
+    port.setCommPort(line.device);
+    QVERIFY(port.openPort().ok());
+    QSignalSpy events(&port, &MSComm::OnComm);
+    port.setRThreshold(20);
+    line.send(QByteArray(3, 'x'));
+    QTRY_COMPARE_WITH_TIMEOUT(port.InBufferCount(), 3, 5000);
+    QCOMPARE(events.count(), 0);
+    // Three bytes wait and no more will come unless answered: lowering the threshold
+    // must raise the event for them.
+    port.setRThreshold(1);
+    QTRY_COMPARE_WITH_TIMEOUT(events.count(), 1, 5000);
+    QCOMPARE(port.Input(), QByteArray(3, 'x'));
+}
+
+void TestSerialComm::lineGoneClosesPort()
+{
+    Line line;
+    SerialComm port;
+    port.setCommPort(line.device);
+    QVERIFY(port.openPort().ok());
+    QSignalSpy failed(&port, &MSComm::portFailed);
+    line.hangUp();
+    port.Output("PROGRAM"); // provokes the failure if reading has not yet
+    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 5000);
+    QVERIFY(!port.PortOpen());
+    port.Output("E"); // harmless on a closed port
+    QCOMPARE(port.Input(), QByteArray());
+    QCOMPARE(failed.count(), 1);
+}
+
+void TestSerialComm::missingPort()
+{
+    SerialComm port;
+    port.setCommPort(QStringLiteral("/dev/kt913-no-such-port"));
+    const PortOpenResult result = port.openPort();
+    QCOMPARE(result.status, PortOpenResult::NotFound);
+    QVERIFY(!port.PortOpen());
+    QCOMPARE(describePortFailure(result, Language::English), result.reason); // no access hint
+    port.setCommPort(QString());
+    QCOMPARE(port.openPort().status, PortOpenResult::NotFound);
+}
+
+void TestSerialComm::deniedPortSaysHowToGetAccess()
+{
+    if (::geteuid() == 0)
+        QSKIP("root may open any device");
+    Line line;
+    QVERIFY(::chmod(QFile::encodeName(line.device).constData(), 0) == 0);
+    SerialComm port;
+    port.setCommPort(line.device);
+    const PortOpenResult result = port.openPort();
+    QCOMPARE(result.status, PortOpenResult::PermissionDenied);
+    const QStringList lines = describePortFailure(result, Language::English).split('\n');
+    QCOMPARE(lines.size(), 2);
+    QVERIFY(lines.at(1).contains(QStringLiteral("dialout")));
+}
+
+QTEST_GUILESS_MAIN(TestSerialComm)
+#include "tst_SerialComm.moc"
