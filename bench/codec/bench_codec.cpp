@@ -8,12 +8,10 @@ using namespace kt913;
 
 static void DecodePlusEncode(benchmark::State &state)
 {
-    RadioModel writer;
-    test::fillSampleRadio(writer);
-    EncodeImage(writer);
+    const Image image = test::sampleImage();
     RadioModel m;
     for (auto _ : state) {
-        m.memoryImage = writer.outputImage;
+        m.memoryImage = image;
         DecodeImage(m);
         EncodeImage(m);
         benchmark::DoNotOptimize(m.outputImage);
@@ -23,12 +21,10 @@ BENCHMARK(DecodePlusEncode)->Unit(benchmark::kMicrosecond);
 
 static void Decode(benchmark::State &state)
 {
-    RadioModel writer;
-    test::fillSampleRadio(writer);
-    EncodeImage(writer);
+    const Image image = test::sampleImage();
     RadioModel m;
     for (auto _ : state) {
-        m.memoryImage = writer.outputImage;
+        m.memoryImage = image;
         DecodeImage(m);
     }
 }

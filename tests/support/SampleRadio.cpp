@@ -70,4 +70,12 @@ void fillSampleRadio(RadioModel &m)
         m.debugValues[i] = alignment[i];
 }
 
+Image sampleImage()
+{
+    RadioModel m;
+    fillSampleRadio(m);
+    EncodeImage(m);
+    return m.outputImage;
+}
+
 } // namespace kt913::test

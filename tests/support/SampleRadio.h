@@ -16,5 +16,7 @@ struct ChannelEntry {
 void putChannel(RadioModel &model, const ChannelEntry &c);
 // Fills a model with the sample radio: channels in both groups, settings, VFOs, FM, alignment.
 void fillSampleRadio(RadioModel &model);
+// The sample radio as the program writes it: the encoder's output image.
+Image sampleImage();
 
 } // namespace kt913::test
