@@ -67,6 +67,7 @@ struct Bench {
     std::unique_ptr<RadioProcess> radio(QStringList arguments)
     {
         arguments << "--log" << path("wire.log");
+        arguments << "--exit-with-parent";
         auto process = std::make_unique<RadioProcess>(arguments);
         if (!process->start())
             return nullptr;

@@ -1,0 +1,61 @@
+#include "RadioTransfer.h"
+#include "TerminalProgress.h"
+#include "image/Messages.h"
+#include "image/RadioModel.h"
+#include "link/PortNames.h"
+#include <QEventLoop>
+
+namespace kt913::cli {
+
+Transfer::Ending runTransfer(Transfer &transfer, const TransferRequest &request, Context &ctx)
+{
+    const PortOpenResult opened = transfer.openPort(request.port);
+    if (!opened.ok()) {
+        ctx.err << message(MessageId::PortUnavailable, ctx.lang, request.port).text << '\n'
+                << describePortFailure(opened, ctx.lang) << Qt::endl;
+    }
+
+    TerminalProgress bar(ctx.err, Transfer::kSteps);
+    QEventLoop loop;
+    Transfer::Ending ending = Transfer::Ending::CommunicationTimeout;
+    QObject::connect(&transfer, &Transfer::progressChanged, &loop, [&](int step) {
+        if (ctx.errIsTerminal)
+            bar.show(step);
+    });
+    QObject::connect(&transfer, &Transfer::bandQuestion, &loop, [&] {
+        bar.finish();
+        const Message question = message(MessageId::BandMismatchConfirm, ctx.lang);
+        const char *answer = request.writeAnyway ? pick(ctx.lang, "确定", "OK") : pick(ctx.lang, "取消", "Cancel");
+        ctx.err << question.text << ' ' << QString::fromUtf8(answer) << Qt::endl;
+        transfer.answerBandQuestion(request.writeAnyway);
+    });
+    QObject::connect(&transfer, &Transfer::finished, &loop, [&](Transfer::Ending how) {
+        ending = how;
+        loop.quit();
+    });
+    if (request.kind == Transfer::Kind::Read)
+        transfer.startRead();
+    else
+        transfer.startWrite();
+    loop.exec();
+    bar.finish();
+    if (!Transfer::succeeded(ending))
+        printEnding(ending, ctx);
+    return ending;
+}
+
+void printEnding(Transfer::Ending ending, Context &ctx)
+{
+    const std::optional<MessageId> id = Transfer::messageFor(ending);
+    if (!id)
+        return;
+    QTextStream &stream = Transfer::succeeded(ending) ? ctx.out : ctx.err;
+    stream << message(*id, ctx.lang).text << Qt::endl;
+}
+
+int exitCodeFor(Transfer::Ending ending)
+{
+    return Transfer::succeeded(ending) ? ExitOk : ExitRadio;
+}
+
+} // namespace kt913::cli

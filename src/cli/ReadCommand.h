@@ -1,0 +1,16 @@
+#pragma once
+#include "Command.h"
+
+namespace kt913::cli {
+
+// Reads the radio and stores what the application would save after that read (decode,
+// encode, file), or with --raw the memory image exactly as it came from the radio.
+class ReadCommand : public Command {
+public:
+    QString name() const override { return QStringLiteral("read"); }
+    QString synopsis() const override { return QStringLiteral("read --port PORT -o FILE.dat [--raw]"); }
+    QString summary() const override { return QStringLiteral("read the radio into a data file"); }
+    int run(const QStringList &args, Context &ctx) override;
+};
+
+} // namespace kt913::cli

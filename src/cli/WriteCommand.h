@@ -1,0 +1,22 @@
+#pragma once
+#include "Command.h"
+
+namespace kt913::cli {
+
+// Opens a data file and writes it to the radio as the application does: encoded from
+// the decoded state, compared with the radio's band by the file's band selection unless
+// --band chooses another (as choosing it in the band list and keeping the channels).
+// --force is the force-write mode with OK for its band question; --debug writes the two
+// alignment blocks.
+class WriteCommand : public Command {
+public:
+    QString name() const override { return QStringLiteral("write"); }
+    QString synopsis() const override
+    {
+        return QStringLiteral("write --port PORT FILE.dat [--band N] [--force] [--debug]");
+    }
+    QString summary() const override { return QStringLiteral("write a data file to the radio"); }
+    int run(const QStringList &args, Context &ctx) override;
+};
+
+} // namespace kt913::cli

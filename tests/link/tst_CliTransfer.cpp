@@ -1,0 +1,151 @@
+// kt913-cli read and write against kt913-radio, run as a user runs them: files on both
+// sides, messages and exit codes.
+#include "RadioProcess.h"
+#include "ScriptedRadio.h"
+#include "image/DatFile.h"
+#include "image/ImageCodec.h"
+#include "image/MemoryMap.h"
+#include "image/RadioModel.h"
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace kt913;
+using namespace kt913::test;
+
+namespace {
+
+struct Run {
+    int code = -1;
+    QString out, err;
+};
+
+Run cli(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral(KT913_BINARY_DIR "/src/cli/kt913-cli"), args);
+    Run r;
+    if (!p.waitForFinished(30000))
+        return r;
+    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+// A radio image that decodes to something: a file written by the encoder itself, with
+// the band variant set.
+Image encodedImage(int band)
+{
+    RadioModel model;
+    model.memoryImage = patternImage(6);
+    model.memoryImage[map::kBandVariant] = std::uint8_t(band);
+    DecodeImage(model);
+    EncodeImage(model);
+    return model.outputImage;
+}
+
+} // namespace
+
+class TestCliTransfer : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    QString path(const QString &name) const { return dir.filePath(name); }
+private slots:
+    void readStoresWhatTheProgramWouldSave();
+    void writeAndItsBand();
+    void failuresExitWithOne();
+    void badUsageExitsWithTwo();
+};
+
+void TestCliTransfer::readStoresWhatTheProgramWouldSave()
+{
+    Image radioMemory = patternImage(2);
+    QVERIFY(writeDatFile(path("radio.dat"), radioMemory).ok());
+    RadioProcess radio({"--exit-with-parent", "--image", path("radio.dat")});
+    QVERIFY(radio.start());
+
+    const Run raw = cli({"read", "--port", radio.devicePath(), "-o", path("raw.dat"), "--raw"});
+    QCOMPARE(raw.code, 0);
+    QCOMPARE(raw.out.trimmed(), QStringLiteral("Reading succeeds frequently!"));
+    QCOMPARE(raw.err, QString()); // no progress bar off a terminal
+    Image got{};
+    QVERIFY(readDatFile(path("raw.dat"), got).ok());
+    QVERIFY(got == radioMemory);
+
+    const Run saved = cli({"--lang", "zh", "read", "--port", radio.devicePath(), "-o", path("saved.dat")});
+    QCOMPARE(saved.code, 0);
+    QCOMPARE(saved.out.trimmed(), QStringLiteral("读频成功！"));
+    RadioModel model;
+    model.memoryImage = radioMemory;
+    DecodeImage(model);
+    EncodeImage(model);
+    QVERIFY(readDatFile(path("saved.dat"), got).ok());
+    QVERIFY(got == model.outputImage);
+}
+
+void TestCliTransfer::writeAndItsBand()
+{
+    const Image file = encodedImage(0);
+    QVERIFY(writeDatFile(path("file.dat"), file).ok());
+    RadioProcess radio({"--exit-with-parent", "--band", "2", "--save", path("stored.dat")});
+    QVERIFY(radio.start());
+
+    const Run refused = cli({"write", "--port", radio.devicePath(), path("file.dat")});
+    QCOMPARE(refused.code, 1);
+    QVERIFY(refused.err.contains(QStringLiteral("The frequency band is not accorded with, can't write into!")));
+    QVERIFY(!QFile::exists(path("stored.dat")));
+
+    const Run forced = cli({"write", "--port", radio.devicePath(), path("file.dat"), "--force"});
+    QCOMPARE(forced.code, 0);
+    QVERIFY(forced.err.contains(QStringLiteral("whether write into by force? OK")));
+    QCOMPARE(forced.out.trimmed(), QStringLiteral("Writing succeeds frequently!"));
+    Image stored{};
+    QTRY_VERIFY_WITH_TIMEOUT(readDatFile(path("stored.dat"), stored).ok(), 5000);
+    for (int a = 0; a < 0x7C0; ++a) // the encoder's output, unchanged through the cable
+        QCOMPARE(int(stored[std::size_t(a)]), int(file[std::size_t(a)]));
+    QVERIFY(QFile::remove(path("stored.dat")));
+
+    // With --band 2 the selection matches the radio; the file's own band byte follows it.
+    const Run chosen = cli({"write", "--port", radio.devicePath(), path("file.dat"), "--band", "2", "--debug"});
+    QCOMPARE(chosen.code, 0);
+    QTRY_VERIFY_WITH_TIMEOUT(readDatFile(path("stored.dat"), stored).ok(), 5000);
+    QCOMPARE(int(stored[map::kBandVariant]), 2);
+    QCOMPARE(int(stored[map::kDebugBlockA]), int(file[map::kDebugBlockA]));
+}
+
+void TestCliTransfer::failuresExitWithOne()
+{
+    const Run missing = cli({"read", "--port", "/dev/kt913-no-such-port", "-o", path("none.dat")});
+    QCOMPARE(missing.code, 1);
+    QVERIFY(missing.err.startsWith(QStringLiteral("Serial port/dev/kt913-no-such-portInvalid")));
+    QVERIFY(missing.err.contains(QStringLiteral("The serial port is invalid")));
+    QVERIFY(!QFile::exists(path("none.dat")));
+
+    RadioProcess silent({"--exit-with-parent", "--silent"});
+    QVERIFY(silent.start());
+    const Run timedOut = cli({"read", "--port", silent.devicePath(), "-o", path("none.dat")});
+    QCOMPARE(timedOut.code, 1);
+    QCOMPARE(timedOut.err.trimmed(), QStringLiteral("Communication error, check the line and the serial connection selection!"));
+    QVERIFY(!QFile::exists(path("none.dat")));
+}
+
+void TestCliTransfer::badUsageExitsWithTwo()
+{
+    QVERIFY(writeDatFile(path("file.dat"), encodedImage(0)).ok());
+    QFile wrong(path("wrong.dat"));
+    QVERIFY(wrong.open(QIODevice::WriteOnly));
+    wrong.write(QByteArray("HXP417") + QByteArray(3114, char(0xFF)));
+    wrong.close();
+    const QString port = QStringLiteral("/dev/kt913-no-such-port"); // never reached
+    QCOMPARE(cli({"read", "--port", port}).code, 2);
+    QCOMPARE(cli({"read", "-o", path("x.dat")}).code, 2);
+    QCOMPARE(cli({"write", "--port", port}).code, 2);
+    QCOMPARE(cli({"write", "--port", port, path("file.dat"), "--band", "4"}).code, 2);
+    QCOMPARE(cli({"write", "--port", port, path("file.dat"), "--bogus"}).code, 2);
+    const Run wrongType = cli({"write", "--port", port, path("wrong.dat")});
+    QCOMPARE(wrongType.code, 2);
+    QCOMPARE(wrongType.err.trimmed(), QStringLiteral("File type is incorrect!"));
+}
+
+QTEST_GUILESS_MAIN(TestCliTransfer)
+#include "tst_CliTransfer.moc"
