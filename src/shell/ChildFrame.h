@@ -1,7 +1,9 @@
 #pragma once
 // The frame of an editor window inside the main window. Closing it only hides it: the
 // editors are made once at start-up and keep their contents until the program ends.
+#include <QAction>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QMdiSubWindow>
 
 namespace kt913 {
@@ -14,6 +16,14 @@ public:
         setAttribute(Qt::WA_DeleteOnClose, false);
         setWidget(form);
         setObjectName(form->objectName() + QStringLiteral("Frame"));
+        // Ctrl+W is the main window's "write to radio"; the frame's own menu must not
+        // claim it for closing.
+        const QKeySequence ctrlW(Qt::CTRL | Qt::Key_W);
+        for (QAction *action : systemMenu()->actions()) {
+            QList<QKeySequence> keys = action->shortcuts();
+            if (keys.removeAll(ctrlW) > 0)
+                action->setShortcuts(keys);
+        }
     }
 
 protected:

@@ -1,0 +1,731 @@
+// The main window as the user meets it: start-up state, language, band list, file
+// commands, port choice, child windows, lock buttons, about window and quitting.
+#include "ShellTestKit.h"
+#include "editors/Form1.h"
+#include "editors/Form2.h"
+#include "editors/Form3.h"
+#include "editors/Form4.h"
+#include "editors/Form5.h"
+#include "link/ui/TransferCommands.h"
+#include "image/DatFile.h"
+#include "image/ImageCodec.h"
+#include "link/Transfer.h"
+#include "shell/CaptionRegistry.h"
+#include "shell/FileCommands.h"
+#include "shell/FrmAbout.h"
+#include "shell/Twips.h"
+#include "support/SampleRadio.h"
+#include <QAbstractItemView>
+#include <QAction>
+#include <QMdiArea>
+#include <QComboBox>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QSerialPort>
+#include <QtTest>
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+using namespace kt913;
+using namespace kt913::test;
+
+namespace {
+
+QWidget *frameOf(QWidget *form)
+{
+    return form->parentWidget();
+}
+
+void sendWheel(QWidget *w, int delta)
+{
+    const QPointF pos(w->width() / 2.0, w->height() / 2.0);
+    QWheelEvent event(pos, w->mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w, &event);
+}
+
+QWidget *toolButton(MDIForm1 &w, const char *key)
+{
+    return w.findChild<QToolBar *>(QStringLiteral("Toolbar1"))->widgetForAction(w.action(QString::fromLatin1(key)));
+}
+
+// Every text a named object shows, to compare two moments.
+QMap<QString, QString> allTexts(QWidget *root)
+{
+    QMap<QString, QString> texts;
+    const auto objects = root->findChildren<QObject *>();
+    for (QObject *o : objects) {
+        if (o->objectName().isEmpty())
+            continue;
+        const QString key = o->metaObject()->className() + QLatin1Char(':') + o->objectName();
+        if (auto *a = qobject_cast<QAction *>(o))
+            texts[key] = a->text() + QLatin1Char('|') + a->toolTip();
+        else if (auto *m = qobject_cast<QMenu *>(o))
+            texts[key] = m->title();
+        else if (auto *l = qobject_cast<QLabel *>(o))
+            texts[key] = l->text();
+        else if (auto *c = qobject_cast<QComboBox *>(o))
+            for (int i = 0; i < c->count(); ++i)
+                texts[key] += c->itemText(i) + QLatin1Char('|');
+        else if (auto *w = qobject_cast<QWidget *>(o))
+            texts[key] = w->windowTitle();
+    }
+    texts[QStringLiteral("window")] = root->windowTitle();
+    return texts;
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+
+    void startUpState();
+    void everyCaptionFindsItsControl();
+    void storedEnglishStartsInEnglish();
+    void languageSwitchRoundTrip();
+
+    void bandListIgnoresTheWheel();
+    void bandChangeAnsweredCancelKeepsTheChannels();
+    void bandChangeAnsweredOkClearsTheChannels();
+
+    void openOfAWrongFile();
+    void saveThenOpenGivesTheSameImage();
+    void cancelledDialogsDoNothing();
+    void failedOpenAndSaveSaySo();
+    void dialogsStartInTheFolderLastUsed();
+    void newAnsweredCancelChangesNothing();
+    void newAnsweredOkResetsAndShowsTheChannelEditor();
+
+    void missingPortAtStartUp();
+    void busyPortIsRefused();
+    void portListShownByTheMenu();
+
+    void childWindowsHideInsteadOfClosing();
+    void lockButtonsNeedADoubleClickWithinASecond();
+    void aboutWindow();
+
+    void quitAnsweredCancelKeepsEverything();
+    void quitStoresTheLanguage();
+};
+
+void TestMainWindow::startUpState()
+{
+    MessageLog log;
+    ShellUnderTest s;
+    MDIForm1 &w = s.start();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+    QCOMPARE(w.objectName(), QStringLiteral("MDIForm1"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("KT-913 对讲机编程软件"));
+    QVERIFY(log.requests.isEmpty());
+
+    const QStringList menus{"MNFile", "MNEdit", "MNProgram", "MNLanguage", "MNHelp"};
+    QStringList barMenus;
+    for (QAction *a : w.menuBar()->actions())
+        barMenus << a->menu()->objectName();
+    QCOMPARE(barMenus, menus);
+
+    const QList<QPair<const char *, QKeySequence>> shortcuts{
+        {"MNNew", QKeySequence("Ctrl+N")},  {"MNOpen", QKeySequence("Ctrl+O")},   {"MNSave", QKeySequence("Ctrl+S")},
+        {"MNPrint", QKeySequence()},        {"MNQuit", QKeySequence()},           {"MNModel", QKeySequence("Ctrl+M")},
+        {"MNDTMF", QKeySequence("Ctrl+D")}, {"MNOption", QKeySequence("Ctrl+P")}, {"MNDebug", QKeySequence("Ctrl+B")},
+        {"MNFMset", QKeySequence("Ctrl+F")}, {"MNRead", QKeySequence("Ctrl+R")},  {"MNWrite", QKeySequence("Ctrl+W")},
+        {"MNCommPort", QKeySequence()},     {"MNChinese", QKeySequence()},        {"MNEnglish", QKeySequence()},
+        {"MNF1", QKeySequence("F1")},       {"MNAbout", QKeySequence("Ctrl+A")},
+    };
+    for (const auto &[name, keys] : shortcuts) {
+        QAction *a = w.action(QString::fromLatin1(name));
+        QVERIFY2(a, name);
+        QCOMPARE(a->shortcut(), keys);
+        QCOMPARE(a->isEnabled(), qstrcmp(name, "MNDTMF") != 0 && qstrcmp(name, "MNF1") != 0);
+    }
+    QCOMPARE(w.action(QStringLiteral("MNRead"))->text(), QStringLiteral("读频(&R)"));
+
+    auto *toolbar = w.findChild<QToolBar *>(QStringLiteral("Toolbar1"));
+    QVERIFY(toolbar);
+    QStringList keys;
+    for (QAction *a : toolbar->actions()) {
+        if (a->isSeparator())
+            keys << QStringLiteral("|");
+        else if (!a->objectName().isEmpty() && a->objectName().startsWith(QLatin1Char('T')))
+            keys << a->objectName();
+    }
+    QCOMPARE(keys.mid(0, 10), (QStringList{"TNew", "TOpen", "TSave", "|", "TRead", "TWrite", "TAnMa", "TDebug",
+                                           "TFMMa", "|"}));
+    for (const char *key : {"TNew", "TOpen", "TSave", "TRead", "TWrite", "TAnMa", "TDebug", "TFMMa"}) {
+        QAction *a = w.action(QString::fromLatin1(key));
+        QVERIFY2(!a->icon().isNull(), key);
+        const bool shown = QByteArray("TAnMa TDebug TFMMa").indexOf(key) < 0;
+        QCOMPARE(a->isVisible(), shown);
+    }
+    QCOMPARE(w.action(QStringLiteral("TRead"))->toolTip(), QStringLiteral("读频"));
+
+    auto *status = w.findChild<QStatusBar *>(QStringLiteral("StatusBar1"));
+    QVERIFY(status);
+    QCOMPARE(status->findChild<QLabel *>(QStringLiteral("Panel1"))->text(), QStringLiteral("COM: "));
+    QVERIFY(!status->findChild<QLabel *>(QStringLiteral("Panel2"))->text().isEmpty());
+    QVERIFY(!status->findChild<QLabel *>(QStringLiteral("Panel3"))->text().isEmpty());
+    QVERIFY(!status->findChild<QLabel *>(QStringLiteral("Panel4"))->text().isEmpty());
+
+    auto *combo1 = w.findChild<QComboBox *>(QStringLiteral("Combo1"));
+    QCOMPARE(combo1->count(), 4);
+    QCOMPARE(combo1->currentIndex(), 0);
+    QCOMPARE(combo1->itemText(3), QStringLiteral("A:136-174MHz B:245-250MHz"));
+    QCOMPARE(w.findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("频段:"));
+    QCOMPARE(w.model().band.BandIndex, 0);
+    QCOMPARE(w.model().band.BandGroup, 1);
+    auto *comboCom = w.findChild<QComboBox *>(QStringLiteral("ComboCom"));
+    QVERIFY(comboCom && !comboCom->isVisible());
+    QCOMPARE(comboCom->x(), twips(2475));
+    QCOMPARE(comboCom->width(), twips(1185));
+
+    QVERIFY(w.form1()->isVisible());
+    QVERIFY(frameOf(w.form1())->isVisible());
+    QCOMPARE(w.form1()->windowTitle(), QStringLiteral("信道编辑"));
+    for (QWidget *form : {static_cast<QWidget *>(w.form2()), static_cast<QWidget *>(w.form3()),
+                          static_cast<QWidget *>(w.form4()), static_cast<QWidget *>(w.form5())})
+        QVERIFY2(!frameOf(form)->isVisible(), qPrintable(form->objectName()));
+    QCOMPARE(w.form3()->windowTitle(), QStringLiteral("可选功能"));
+
+    // The clock panels keep time.
+    QVERIFY(w.findChild<QTimer *>(QStringLiteral("StatusClock"))->isActive());
+    QVERIFY(!w.transferCommands().timer1().isActive());
+    QCOMPARE(w.transferCommands().timer1().interval(), 100);
+}
+
+void TestMainWindow::everyCaptionFindsItsControl()
+{
+    MessageLog log;
+    ShellUnderTest s;
+    MDIForm1 &w = s.start();
+    QMap<QString, QWidget *> windows;
+    windows["MDIForm1"] = &w;
+    windows["Form1"] = w.form1();
+    windows["Form2"] = w.form2();
+    windows["Form3"] = w.form3();
+    windows["Form4"] = w.form4();
+    windows["Form5"] = w.form5();
+    windows["FrmAbout"] = w.frmAbout();
+    int visited = 0;
+    for (const CaptionTable *table : captionTables()) {
+        QWidget *window = windows.value(QString::fromLatin1(table->window));
+        if (!window)
+            continue; // the progress window exists only during a transfer
+        ++visited;
+        QCOMPARE(applyCaptionTable(window, *table, Language::English), 0);
+        QCOMPARE(applyCaptionTable(window, *table, Language::Chinese), 0);
+    }
+    QCOMPARE(visited, 7);
+}
+
+void TestMainWindow::storedEnglishStartsInEnglish()
+{
+    MessageLog log;
+    ShellUnderTest s;
+    storeLanguage(*std::make_unique<IniSettingStore>(s.settingsPath()), Language::English);
+    MDIForm1 &w = s.start();
+    QCOMPARE(w.model().language, Language::English);
+    QCOMPARE(w.windowTitle(), QStringLiteral("KT-913 Radio Programming Software"));
+    QCOMPARE(w.action(QStringLiteral("MNRead"))->text(), QStringLiteral("Read Data from the Transceive(&R)"));
+    QCOMPARE(w.findChild<QMenu *>(QStringLiteral("MNHelp"))->title(), QStringLiteral("Help(&H)"));
+    QCOMPARE(w.findChild<QComboBox *>(QStringLiteral("ComboCom"))->x(), twips(3475));
+    QCOMPARE(w.form1()->windowTitle(), QStringLiteral("Channel Edit"));
+    QCOMPARE(w.frmAbout()->lblVersion->text(), QStringLiteral("English edition V2.20"));
+}
+
+void TestMainWindow::languageSwitchRoundTrip()
+{
+    MessageLog log;
+    ShellUnderTest s;
+    MDIForm1 &w = s.start();
+    fillSampleRadio(w.model());
+    const QMap<QString, QString> chinese = allTexts(&w);
+    const auto channelsBefore = w.model().channels.Cells;
+
+    w.action(QStringLiteral("MNEnglish"))->trigger();
+    QCOMPARE(w.model().language, Language::English);
+    QCOMPARE(w.windowTitle(), QStringLiteral("KT-913 Radio Programming Software"));
+    QCOMPARE(w.action(QStringLiteral("TWrite"))->toolTip(), QStringLiteral("Write Data in the Transceive"));
+    QCOMPARE(w.findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("Range:"));
+    QCOMPARE(w.findChild<QLabel *>(QStringLiteral("Panel2"))->text(), QStringLiteral("The kt913 project · free software"));
+    QCOMPARE(w.model().channels.cell(1, col::RxTone), QStringLiteral("Off")); // grid texts follow
+    QVERIFY(allTexts(&w) != chinese);
+
+    w.action(QStringLiteral("MNChinese"))->trigger();
+    QCOMPARE(allTexts(&w), chinese);
+    QCOMPARE(w.model().channels.Cells, channelsBefore);
+    QVERIFY(log.requests.isEmpty());
+}
+
+void TestMainWindow::bandListIgnoresTheWheel()
+{
+    MessageLog log;
+    ShellUnderTest s;
+    MDIForm1 &w = s.start();
+    auto *combo1 = w.findChild<QComboBox *>(QStringLiteral("Combo1"));
+    combo1->setFocus();
+    sendWheel(combo1, -120);
+    sendWheel(combo1, -120);
+    QCOMPARE(combo1->currentIndex(), 0);
+    QVERIFY(log.requests.isEmpty());
+}
+
+void TestMainWindow::bandChangeAnsweredCancelKeepsTheChannels()
+{
+    MessageLog log;
+    ShellUnderTest s;
+    MDIForm1 &w = s.start();
+    fillSampleRadio(w.model());
+    auto *combo1 = w.findChild<QComboBox *>(QStringLiteral("Combo1"));
+    log.answers = {mbResult::Cancel};
+    combo1->setFocus();
+    QTest::keyClick(combo1, Qt::Key_Down);
+
+    QCOMPARE(combo1->currentIndex(), 1);
+    QCOMPARE(log.requests.size(), 1);
+    QCOMPARE(log.requests[0].prompt, QStringLiteral("改变频段将清除频道列表，确定吗？"));
+    QCOMPARE(log.requests[0].title, QStringLiteral("注意！"));
+    QCOMPARE(log.requests[0].flags, 0x1121);
+    QVERIFY(w.model().channels.isUsed(1));
+    // The new band is in force even so.
+    QCOMPARE(w.model().band.BandIndex, 1);
+    QCOMPARE(w.model().bandSelection, 1);
+    QCOMPARE(w.model().band.BandHigh2, 520);
+
+    // Back to where it was: asked again, since the accepted band is now 1.
+    log.answers = {mbResult::Cancel};
+    QTest::keyClick(combo1, Qt::Key_Up);
+    QCOMPARE(log.requests.size(), 2);
+    QCOMPARE(w.model().band.BandIndex, 0);
+}
+
+void TestMainWindow::bandChangeAnsweredOkClearsTheChannels()
+{
+    MessageLog log;
+    ShellUnderTest s;
+    MDIForm1 &w = s.start();
+    fillSampleRadio(w.model());
+    auto *combo1 = w.findChild<QComboBox *>(QStringLiteral("Combo1"));
+    QSignalSpy cleared(&w.model(), &RadioModel::channelsChanged);
+    combo1->setFocus();
+    QTest::keyClick(combo1, Qt::Key_End);
+    QCOMPARE(combo1->currentIndex(), 3);
+    QCOMPARE(log.requests.size(), 1);
+    for (int n = 1; n <= 128; ++n)
+        QVERIFY(!w.model().channels.isUsed(n));
+    QVERIFY(cleared.count() >= 1);
+    QCOMPARE(w.model().band.BandIndex, 3);
+    QCOMPARE(w.model().band.BandLow2, 245);
+
+    // A band chosen by decoding comes in without a question.
+    log.clear();
+    w.model().selectBandQuietly(2);
+    QCOMPARE(combo1->currentIndex(), 2);
+    QVERIFY(log.requests.isEmpty());
+}
+
+void TestMainWindow::openOfAWrongFile()
+{
+    MessageLog log;
+    ShellUnderTest s;
+    MDIForm1 &w = s.start();
+    w.action(QStringLiteral("MNEnglish"))->trigger();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+
+    // A file that starts with the radio's identifier rather than the file's.
+    const QString path = s.dir.filePath(QStringLiteral("radio.dat"));
+    QByteArray bytes = toDatBytes(filledImage(0x55));
+    bytes.replace(0, 6, "HXP417");
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    f.close();
+
+    const Image before = w.model().memoryImage;
+    s.dialogs.openAnswer = path;
+    QTest::keyClick(&w, Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(s.dialogs.opened, 1);
+    QCOMPARE(s.dialogs.lastFilters, (QStringList{"DAT文件 (*.dat)", "AllFiles (*)"}));
+    QCOMPARE(log.requests.size(), 1);
+    QCOMPARE(log.requests[0].prompt, QStringLiteral("File type is incorrect!"));
+    QCOMPARE(log.requests[0].title, QStringLiteral("Mistake"));
+    QCOMPARE(log.requests[0].flags, 16);
+    QVERIFY(w.model().memoryImage == before);
+}
+
+void TestMainWindow::saveThenOpenGivesTheSameImage()
+{
+    MessageLog log;
+    ShellUnderTest s;
+    MDIForm1 &w = s.start();
+    fillSampleRadio(w.model());
+
+    const QString first = s.dir.filePath(QStringLiteral("first.dat"));
+    s.dialogs.saveAnswer = first;
+    QTest::mouseClick(toolButton(w, "TSave"), Qt::LeftButton);
+    const QByteArray saved = fileBytes(first);
+    QCOMPARE(saved.size(), kDatFileSize);
+    QCOMPARE(saved.left(6), QByteArray("HXW417"));
+
+    // A fresh start, then the file back.
+    log.answers = {mbResult::Ok};
+    w.action(QStringLiteral("MNNew"))->trigger();
+    QVERIFY(!w.model().channels.isUsed(1));
+    frameOf(w.form1())->close();
+    s.dialogs.openAnswer = first;
+    QTest::mouseClick(toolButton(w, "TOpen"), Qt::LeftButton);
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(w.model().memoryImage.data()), kImageSize), saved.mid(48));
+    QVERIFY(w.model().channels.isUsed(1));
+    QVERIFY(frameOf(w.form1())->isVisible()); // the channel editor comes up with the file
+
+    const QString second = s.dir.filePath(QStringLiteral("second.dat"));
+    s.dialogs.saveAnswer = second;
+    w.action(QStringLiteral("MNSave"))->trigger();
+    QCOMPARE(fileBytes(second), saved);
+    QCOMPARE(log.requests.size(), 1); // only the New question
+}
+
+void TestMainWindow::cancelledDialogsDoNothing()
+{
+    MessageLog log;
+    ShellUnderTest s;
+    MDIForm1 &w = s.start();
+    fillSampleRadio(w.model());
+    const Image output = w.model().outputImage;
+    const Image memory = w.model().memoryImage;
+    w.action(QStringLiteral("MNSave"))->trigger();
+    w.action(QStringLiteral("MNOpen"))->trigger();
+    QCOMPARE(s.dialogs.saved, 1);
+    QCOMPARE(s.dialogs.opened, 1);
+    QVERIFY(w.model().outputImage == output); // no encoding without a file name
+    QVERIFY(w.model().memoryImage == memory);
+    QVERIFY(log.requests.isEmpty());
+}
+
+void TestMainWindow::failedOpenAndSaveSaySo()
+{
+    MessageLog log;
+    ShellUnderTest s;
+    MDIForm1 &w = s.start();
+    w.setLanguage(Language::English);
+
+    s.dialogs.saveAnswer = s.dir.filePath(QStringLiteral("no-such-folder/x.dat"));
+    w.action(QStringLiteral("MNSave"))->trigger();
+    QCOMPARE(log.requests.size(), 1);
+    QVERIFY2(log.requests[0].prompt.startsWith(QStringLiteral("The file cannot be saved: ")), qPrintable(log.requests[0].prompt));
+    QVERIFY(log.requests[0].prompt.contains(QStringLiteral("x.dat")));
+    QCOMPARE(log.requests[0].flags, 16);
+
+    s.dialogs.openAnswer = s.dir.filePath(QStringLiteral("missing.dat"));
+    w.action(QStringLiteral("MNOpen"))->trigger();
+    QCOMPARE(log.requests.size(), 2);
+    QVERIFY(log.requests[1].prompt.startsWith(QStringLiteral("The file cannot be opened: ")));
+    QCOMPARE(log.requests[1].title, QStringLiteral("Mistake"));
+}
+
+void TestMainWindow::dialogsStartInTheFolderLastUsed()
+{
+    MessageLog log;
+    ShellUnderTest s;
+    MDIForm1 &w = s.start();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    w.action(QStringLiteral("MNOpen"))->trigger();
+    QVERIFY(s.dialogs.lastFolder == documents || s.dialogs.lastFolder == QDir::homePath());
+    QVERIFY(s.dialogs.lastFolder != QCoreApplication::applicationDirPath());
+
+    QVERIFY(QDir(s.dir.path()).mkdir(QStringLiteral("radios")));
+    s.dialogs.saveAnswer = s.dir.filePath(QStringLiteral("radios/a.dat"));
+    w.action(QStringLiteral("MNSave"))->trigger();
+    s.dialogs.saveAnswer.clear();
+    w.action(QStringLiteral("MNOpen"))->trigger();
+    QCOMPARE(s.dialogs.lastFolder, s.dir.filePath(QStringLiteral("radios")));
+}
+
+void TestMainWindow::newAnsweredCancelChangesNothing()
+{
+    MessageLog log;
+    ShellUnderTest s;
+    MDIForm1 &w = s.start();
+    fillSampleRadio(w.model());
+    w.model().dtmf.startForm();
+    const auto cells = w.model().channels.Cells;
+    const QString optionText = w.model().options.text(QStringLiteral("Text31"), w.model().language);
+    frameOf(w.form1())->close();
+
+    log.answers = {mbResult::Cancel};
+    QTest::mouseClick(toolButton(w, "TNew"), Qt::LeftButton);
+    QCOMPARE(log.requests.size(), 1);
+    QCOMPARE(log.requests[0].prompt, QStringLiteral("未保存的数据将会丢失，确定吗？"));
+    QCOMPARE(log.requests[0].title, QStringLiteral("注意"));
+    QCOMPARE(log.requests[0].flags, 4385);
+    QCOMPARE(w.model().channels.Cells, cells);
+    QCOMPARE(w.model().options.text(QStringLiteral("Text31"), w.model().language), optionText);
+    QVERIFY(!frameOf(w.form1())->isVisible());
+}
+
+void TestMainWindow::newAnsweredOkResetsAndShowsTheChannelEditor()
+{
+    MessageLog log;
+    ShellUnderTest s;
+    MDIForm1 &w = s.start();
+    fillSampleRadio(w.model());
+    const Image memory = w.model().memoryImage;
+    frameOf(w.form1())->close();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(log.requests.size(), 1);
+    for (int n = 1; n <= 128; ++n)
+        QVERIFY(!w.model().channels.isUsed(n));
+    QVERIFY(frameOf(w.form1())->isVisible());
+    QVERIFY(w.model().memoryImage == memory); // neither image is touched
+}
+
+void TestMainWindow::missingPortAtStartUp()
+{
+    MessageLog log;
+    ShellUnderTest s;
+    const QString missing = s.dir.filePath(QStringLiteral("ttyNOPE"));
+    MDIForm1 &w = s.start({missing});
+    QCOMPARE(log.requests.size(), 1);
+    QVERIFY2(log.requests[0].prompt.startsWith(QStringLiteral("串行端口") + missing + QStringLiteral("无效或已被其它程序使用")),
+             qPrintable(log.requests[0].prompt));
+    QCOMPARE(log.requests[0].title, QStringLiteral("错误"));
+    QCOMPARE(log.requests[0].flags, 48);
+    auto *comboCom = w.findChild<QComboBox *>(QStringLiteral("ComboCom"));
+    QCOMPARE(comboCom->currentIndex(), -1);
+    QCOMPARE(w.findChild<QLabel *>(QStringLiteral("Panel1"))->text(), QStringLiteral("COM: "));
+
+    // Reading then refuses with the invalid-port message and opens no window.
+    log.clear();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_R, Qt::ControlModifier);
+    QCOMPARE(log.prompts(), QStringList{QStringLiteral("串行端口无效")});
+    QCOMPARE(log.requests[0].title, applicationTitle());
+    QCOMPARE(log.requests[0].flags, 0);
+    QVERIFY(!w.transferCommands().progressWindow());
+    QVERIFY(w.action(QStringLiteral("MNRead"))->isEnabled());
+    QVERIFY(w.action(QStringLiteral("TWrite"))->isEnabled());
+}
+
+void TestMainWindow::busyPortIsRefused()
+{
+    MessageLog log;
+    // A pseudo-terminal that this test holds open through a serial port of its own.
+    int master = posix_openpt(O_RDWR | O_NOCTTY);
+    QVERIFY(master >= 0);
+    QVERIFY(grantpt(master) == 0 && unlockpt(master) == 0);
+    const QString device = QString::fromLocal8Bit(ptsname(master));
+    QSerialPort holder(device);
+    QVERIFY2(holder.open(QIODevice::ReadWrite), qPrintable(holder.errorString()));
+
+    ShellUnderTest s;
+    MDIForm1 &w = s.start();
+    w.selectPort(device);
+    QCOMPARE(log.requests.size(), 1);
+    QVERIFY(log.requests[0].prompt.contains(device));
+    QCOMPARE(w.findChild<QComboBox *>(QStringLiteral("ComboCom"))->currentIndex(), -1);
+    QVERIFY(!w.transfer().port().PortOpen());
+
+    holder.close();
+    log.clear();
+    w.selectPort(device);
+    QVERIFY(log.requests.isEmpty());
+    QVERIFY(w.transfer().port().PortOpen());
+    QCOMPARE(w.findChild<QLabel *>(QStringLiteral("Panel1"))->text(), QStringLiteral("COM: ") + device);
+    ::close(master);
+}
+
+void TestMainWindow::portListShownByTheMenu()
+{
+    MessageLog log;
+    int master = posix_openpt(O_RDWR | O_NOCTTY);
+    QVERIFY(master >= 0);
+    QVERIFY(grantpt(master) == 0 && unlockpt(master) == 0);
+    const QString device = QString::fromLocal8Bit(ptsname(master));
+
+    ShellUnderTest s;
+    const QString missing = s.dir.filePath(QStringLiteral("ttyNOPE"));
+    log.answers = {mbResult::Ok};
+    MDIForm1 &w = s.start({missing, device});
+    QCOMPARE(log.requests.size(), 1); // the first entry is tried at load and fails
+    auto *comboCom = w.findChild<QComboBox *>(QStringLiteral("ComboCom"));
+
+    w.action(QStringLiteral("MNCommPort"))->trigger();
+    QVERIFY(comboCom->isVisible());
+    QTRY_VERIFY(comboCom->view()->isVisible()); // dropped down
+    comboCom->view()->setCurrentIndex(comboCom->model()->index(1, 0));
+    QTest::keyClick(comboCom->view(), Qt::Key_Return);
+    QTRY_VERIFY(!comboCom->isVisible());
+    QCOMPARE(comboCom->currentText(), device);
+    QVERIFY(w.transfer().port().PortOpen());
+    QCOMPARE(w.findChild<QLabel *>(QStringLiteral("Panel1"))->text(), QStringLiteral("COM: ") + device);
+    QCOMPARE(log.requests.size(), 1);
+    ::close(master);
+}
+
+void TestMainWindow::childWindowsHideInsteadOfClosing()
+{
+    MessageLog log;
+    ShellUnderTest s;
+    MDIForm1 &w = s.start();
+    QPointer<QWidget> form3 = w.form3();
+    w.action(QStringLiteral("MNOption"))->trigger();
+    QVERIFY(frameOf(form3)->isVisible());
+    QCOMPARE(w.mdiArea()->activeSubWindow(), frameOf(form3));
+    frameOf(form3)->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(form3);
+    QVERIFY(!frameOf(form3)->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_P, Qt::ControlModifier);
+    QVERIFY(frameOf(form3)->isVisible());
+
+    // The DTMF window cannot be reached: its item is switched off, its shortcut dead.
+    QTest::keyClick(&w, Qt::Key_D, Qt::ControlModifier);
+    QVERIFY(!frameOf(w.form2())->isVisible());
+    QTest::keyClick(&w, Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(frameOf(w.form5())->isVisible());
+}
+
+void TestMainWindow::lockButtonsNeedADoubleClickWithinASecond()
+{
+    MessageLog log;
+    ShellUnderTest s;
+    MDIForm1 &w = s.start();
+    QSignalSpy debugLocked(&w, &MDIForm1::debugLocked);
+    QSignalSpy forceLocked(&w, &MDIForm1::forceWriteLocked);
+    w.model().DebugUnlocked = true;
+    w.model().ForceWriteUnlocked = true;
+    w.action(QStringLiteral("TDebug"))->setVisible(true);
+    w.action(QStringLiteral("TAnMa"))->setVisible(true);
+
+    QTest::mouseClick(toolButton(w, "TDebug"), Qt::LeftButton);
+    QVERIFY(w.action(QStringLiteral("TDebug"))->isVisible());
+    s.secondsOfDay += 1;
+    QTest::mouseClick(toolButton(w, "TDebug"), Qt::LeftButton); // a second later: a new first click
+    QVERIFY(w.action(QStringLiteral("TDebug"))->isVisible());
+    QVERIFY(w.model().DebugUnlocked);
+    QTest::mouseClick(toolButton(w, "TDebug"), Qt::LeftButton);
+    QVERIFY(!w.action(QStringLiteral("TDebug"))->isVisible());
+    QVERIFY(!w.model().DebugUnlocked);
+    QCOMPARE(debugLocked.count(), 1);
+
+    // The other button keeps its own time and its mode.
+    QVERIFY(w.model().ForceWriteUnlocked);
+    QTest::mouseClick(toolButton(w, "TAnMa"), Qt::LeftButton);
+    QTest::mouseClick(toolButton(w, "TAnMa"), Qt::LeftButton);
+    QVERIFY(!w.action(QStringLiteral("TAnMa"))->isVisible());
+    QVERIFY(!w.model().ForceWriteUnlocked);
+    QCOMPARE(forceLocked.count(), 1);
+    QCOMPARE(debugLocked.count(), 1);
+}
+
+void TestMainWindow::aboutWindow()
+{
+    MessageLog log;
+    ShellUnderTest s;
+    MDIForm1 &w = s.start();
+    w.setLanguage(Language::English);
+    FrmAbout *about = w.frmAbout();
+    QCOMPARE(about->objectName(), QStringLiteral("FrmAbout"));
+    QCOMPARE(about->lblTitle->objectName(), QStringLiteral("lblTitle"));
+    QVERIFY(about->findChild<QLabel *>(QStringLiteral("Image1")));
+    QVERIFY(about->findChild<QLabel *>(QStringLiteral("lblCopyR")));
+
+    bool shownModal = false;
+    QString title, version, caption;
+    QTimer::singleShot(0, this, [&] {
+        shownModal = QApplication::activeModalWidget() == about;
+        title = about->lblTitle->text();
+        version = about->lblVersion->text();
+        caption = about->windowTitle();
+        QTest::mouseClick(about, Qt::LeftButton, {}, QPoint(2, 2)); // the background
+    });
+    w.action(QStringLiteral("MNAbout"))->trigger();
+    QVERIFY(shownModal);
+    QVERIFY(!about->isVisible());
+    QCOMPARE(title, QStringLiteral("KT-913 Radio Programming Software"));
+    QCOMPARE(version, QStringLiteral("English edition V2.20"));
+    QCOMPARE(caption, QStringLiteral("Help"));
+
+    // Shown again it keeps its texts; the close box hides it too.
+    QTimer::singleShot(0, this, [&] { about->close(); });
+    w.action(QStringLiteral("MNAbout"))->trigger();
+    QCOMPARE(about->lblVersion->text(), QStringLiteral("English edition V2.20"));
+    QVERIFY(!about->isVisible());
+
+    // The link leads to the program's own manual, not to a web site.
+    const QUrl doc = FrmAbout::documentationUrl();
+    QVERIFY(doc.isLocalFile());
+    QVERIFY(about->lblCopyR->text().contains(doc.toString().toHtmlEscaped()));
+    QVERIFY(log.requests.isEmpty());
+}
+
+void TestMainWindow::quitAnsweredCancelKeepsEverything()
+{
+    MessageLog log;
+    ShellUnderTest s;
+    MDIForm1 &w = s.start();
+    fillSampleRadio(w.model());
+    const auto cells = w.model().channels.Cells;
+    log.answers = {mbResult::Cancel, mbResult::Cancel};
+    w.action(QStringLiteral("MNQuit"))->trigger();
+    QVERIFY(w.isVisible());
+    w.close(); // the close box and every other way go the same way
+    QVERIFY(w.isVisible());
+    QCOMPARE(log.requests.size(), 2);
+    QCOMPARE(log.requests[0].prompt, QStringLiteral("确定退出本程序？\r\n未保存的更改将全部丢失！"));
+    QCOMPARE(log.requests[0].flags, 4385);
+    QCOMPARE(w.model().channels.Cells, cells);
+    QVERIFY(!QFile::exists(s.settingsPath())); // nothing stored yet
+
+    // Still working: the band list still ignores the wheel.
+    auto *combo1 = w.findChild<QComboBox *>(QStringLiteral("Combo1"));
+    sendWheel(combo1, -120);
+    QCOMPARE(combo1->currentIndex(), 0);
+}
+
+void TestMainWindow::quitStoresTheLanguage()
+{
+    MessageLog log;
+    ShellUnderTest s;
+    MDIForm1 &w = s.start();
+    w.action(QStringLiteral("MNEnglish"))->trigger();
+    QVERIFY(!QFile::exists(s.settingsPath())); // switching does not store by itself
+    QVERIFY(w.close());
+    QVERIFY(!w.isVisible());
+    QCOMPARE(log.requests.size(), 1);
+    QCOMPARE(log.requests[0].title, QStringLiteral("Be careful"));
+    QSettings raw(s.settingsPath(), QSettings::IniFormat);
+    QCOMPARE(raw.value(QStringLiteral("RL-62K/BinaryValue")).toByteArray(), QByteArray("\x01\x00\x00\x00", 4));
+
+    // The band list has its wheel back (it answers a wheel turn again).
+    auto *combo1 = w.findChild<QComboBox *>(QStringLiteral("Combo1"));
+    combo1->show();
+    sendWheel(combo1, -120);
+    QCOMPARE(combo1->currentIndex(), 1);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_MainWindow.moc"

@@ -1,0 +1,287 @@
+// Reading and writing through the windows against the emulated radio kt913-radio: the
+// progress window, the closing messages in their order, and the hand-back of the four
+// commands (1.2 s after a success message, at once after a failure).
+#include "ShellTestKit.h"
+#include "image/DatFile.h"
+#include "image/ImageCodec.h"
+#include "image/MemoryMap.h"
+#include "link/RadioProcess.h"
+#include "link/Transfer.h"
+#include "link/ui/FrmWriting.h"
+#include "link/ui/TransferCommands.h"
+#include "support/SampleRadio.h"
+#include <QAction>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QToolBar>
+#include <QtTest>
+
+using namespace kt913;
+using namespace kt913::test;
+
+namespace {
+
+const QStringList kCommands{"MNRead", "MNWrite", "TRead", "TWrite"};
+
+// What the program looked like while a message box was up.
+struct Moment {
+    QString prompt;
+    bool progressShown = false;
+    bool commandsEnabled = false;
+};
+
+bool commandsEnabled(MDIForm1 &w)
+{
+    bool all = true, none = true;
+    for (const QString &name : kCommands) {
+        all = all && w.action(name)->isEnabled();
+        none = none && !w.action(name)->isEnabled();
+    }
+    if (!all && !none)
+        qWarning("the four transfer commands disagree");
+    return all;
+}
+
+QString writeSampleFile(const QString &path)
+{
+    RadioModel model;
+    fillSampleRadio(model);
+    EncodeImage(model);
+    writeDatFile(path, model.outputImage);
+    return path;
+}
+
+} // namespace
+
+class TestTransferWindows : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+
+    void readThroughCtrlR();
+    void writeThroughTheToolbar();
+    void readByTheToolbarButton();
+    void timeoutGivesTheCommandsBackAtOnce();
+    void bandMismatchIsRefusedWhileTheProgressWindowIsUp();
+    void forcedWriteAnsweredCancelEndsQuietly();
+
+private:
+    // Starts the window on the radio's port and records each message with the moment.
+    void startOn(ShellUnderTest &s, MessageLog &log, RadioProcess &radio, QList<Moment> &moments);
+    // Waits until the transfer that was started has ended (bounded).
+    bool waitForEnding(MDIForm1 &w, QSignalSpy &ended);
+};
+
+void TestTransferWindows::startOn(ShellUnderTest &s, MessageLog &log, RadioProcess &radio, QList<Moment> &moments)
+{
+    QVERIFY(radio.start());
+    s.start({}, radio.devicePath());
+    QVERIFY(s.window->transfer().port().PortOpen());
+    QVERIFY(log.requests.isEmpty());
+    MDIForm1 *w = s.window.get();
+    log.onMessage = [w, &moments](const MessageRequest &r) {
+        FrmWriting *progress = w->transferCommands().progressWindow();
+        moments.append({r.prompt, progress && progress->isVisible(), commandsEnabled(*w)});
+    };
+    QVERIFY(QTest::qWaitForWindowActive(w));
+}
+
+bool TestTransferWindows::waitForEnding(MDIForm1 &w, QSignalSpy &ended)
+{
+    Q_UNUSED(w);
+    return ended.count() > 0 || ended.wait(20000);
+}
+
+void TestTransferWindows::readThroughCtrlR()
+{
+    QTemporaryDir dir;
+    const QString image = writeSampleFile(dir.filePath(QStringLiteral("radio.dat")));
+    Image expected{};
+    QVERIFY(readDatFile(image, expected).ok());
+
+    MessageLog log;
+    ShellUnderTest s;
+    RadioProcess radio({QStringLiteral("--image"), image});
+    QList<Moment> moments;
+    startOn(s, log, radio, moments);
+    MDIForm1 &w = *s.window;
+    QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
+    QSignalSpy decoded(&w.model(), &RadioModel::channelsChanged);
+
+    QTest::keyClick(&w, Qt::Key_R, Qt::ControlModifier);
+    FrmWriting *progress = w.transferCommands().progressWindow();
+    QVERIFY(progress);
+    QVERIFY(progress->isVisible());
+    QCOMPARE(progress->objectName(), QStringLiteral("FrmWriting"));
+    QCOMPARE(progress->windowTitle(), QStringLiteral("正在读取……"));
+    QCOMPARE(progress->Label1->text(), QStringLiteral("正在读频，请稍候。"));
+    QCOMPARE(progress->ProgressBar1->minimum(), 1);
+    QCOMPARE(progress->ProgressBar1->maximum(), 196);
+    QVERIFY(progress->isModal());
+    QVERIFY(!commandsEnabled(w));
+
+    QVERIFY(waitForEnding(w, ended));
+    QCOMPARE(ended.first().first().value<Transfer::Ending>(), Transfer::Ending::ReadFinished);
+    QCOMPARE(moments.size(), 1);
+    QCOMPARE(moments[0].prompt, QStringLiteral("读频成功！"));
+    QCOMPARE(log.requests[0].title, QStringLiteral("提示"));
+    QCOMPARE(log.requests[0].flags, 0);
+    QVERIFY(!moments[0].progressShown);  // the progress window went first
+    QVERIFY(!moments[0].commandsEnabled);
+    QVERIFY(decoded.count() > 0);       // the editors were refilled before the message
+    QVERIFY(w.model().memoryImage == expected);
+    QVERIFY(w.model().channels.isUsed(65));
+
+    // The commands come back twelve ticks after the message was closed, not sooner.
+    QElapsedTimer sinceMessage;
+    sinceMessage.start();
+    QVERIFY(w.transferCommands().timer1().isActive());
+    QVERIFY(!commandsEnabled(w));
+    QTRY_VERIFY_WITH_TIMEOUT(commandsEnabled(w), 10000);
+    QVERIFY2(sinceMessage.elapsed() >= 1100, qPrintable(QString::number(sinceMessage.elapsed())));
+    QVERIFY(!w.transferCommands().timer1().isActive());
+}
+
+void TestTransferWindows::writeThroughTheToolbar()
+{
+    QTemporaryDir dir;
+    const QString saved = dir.filePath(QStringLiteral("written.dat"));
+    MessageLog log;
+    ShellUnderTest s;
+    RadioProcess radio({QStringLiteral("--save"), saved});
+    QList<Moment> moments;
+    startOn(s, log, radio, moments);
+    MDIForm1 &w = *s.window;
+    s.window->setLanguage(Language::English);
+    fillSampleRadio(w.model());
+    QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
+
+    auto *toolbar = w.findChild<QToolBar *>(QStringLiteral("Toolbar1"));
+    QTest::mouseClick(toolbar->widgetForAction(w.action(QStringLiteral("TWrite"))), Qt::LeftButton);
+    FrmWriting *progress = w.transferCommands().progressWindow();
+    QVERIFY(progress);
+    QCOMPARE(progress->windowTitle(), QStringLiteral("Writing……"));
+    QCOMPARE(progress->Label1->text(), QStringLiteral("Writing frequently, please wait a moment."));
+
+    QVERIFY(waitForEnding(w, ended));
+    QCOMPARE(log.prompts(), QStringList{QStringLiteral("Writing succeeds frequently!")});
+    QCOMPARE(log.requests[0].title, QStringLiteral("Suggestion"));
+    QVERIFY(!moments[0].progressShown);
+    QElapsedTimer sinceMessage;
+    sinceMessage.start();
+    QVERIFY(!commandsEnabled(w));
+    QTRY_VERIFY_WITH_TIMEOUT(commandsEnabled(w), 10000);
+    QVERIFY(sinceMessage.elapsed() >= 1100);
+
+    // What the radio got is what the windows held (the written blocks of the image).
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(saved), 5000);
+    Image inRadio{};
+    QVERIFY(readDatFile(saved, inRadio).ok());
+    for (int a = 0; a < 0x7C0; ++a)
+        QCOMPARE(int(inRadio[a]), int(w.model().outputImage[a]));
+    for (int a = 0x800; a < kImageSize; ++a)
+        QCOMPARE(int(inRadio[a]), int(w.model().outputImage[a]));
+}
+
+void TestTransferWindows::readByTheToolbarButton()
+{
+    MessageLog log;
+    ShellUnderTest s;
+    RadioProcess radio({});
+    QList<Moment> moments;
+    startOn(s, log, radio, moments);
+    MDIForm1 &w = *s.window;
+    QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
+    auto *toolbar = w.findChild<QToolBar *>(QStringLiteral("Toolbar1"));
+    QTest::mouseClick(toolbar->widgetForAction(w.action(QStringLiteral("TRead"))), Qt::LeftButton);
+    QVERIFY(w.transferCommands().progressWindow());
+    QVERIFY(waitForEnding(w, ended));
+    QCOMPARE(log.prompts(), QStringList{QStringLiteral("读频成功！")});
+    QVERIFY(w.model().memoryImage == filledImage(0xFF));
+}
+
+void TestTransferWindows::timeoutGivesTheCommandsBackAtOnce()
+{
+    MessageLog log;
+    ShellUnderTest s;
+    RadioProcess radio({QStringLiteral("--silent")});
+    QList<Moment> moments;
+    startOn(s, log, radio, moments);
+    MDIForm1 &w = *s.window;
+    fillSampleRadio(w.model());
+    const auto cells = w.model().channels.Cells;
+    QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
+
+    QElapsedTimer clock;
+    clock.start();
+    QTest::keyClick(&w, Qt::Key_R, Qt::ControlModifier);
+    QVERIFY(w.transferCommands().progressWindow());
+    QVERIFY(waitForEnding(w, ended));
+    QVERIFY(clock.elapsed() >= 2000); // eleven 200 ms ticks without an answer
+
+    QCOMPARE(log.prompts(), QStringList{QStringLiteral("通信出错，请检查对讲机，连线及串口选择！")});
+    QCOMPARE(log.requests[0].title, QStringLiteral("错误"));
+    QCOMPARE(log.requests[0].flags, 16);
+    QVERIFY(!moments[0].progressShown); // closed before the message
+    QVERIFY(!moments[0].commandsEnabled);
+    QVERIFY(commandsEnabled(w));        // back at once after the message
+    QVERIFY(!w.transferCommands().timer1().isActive());
+    QVERIFY(!w.transferCommands().progressWindow());
+    QCOMPARE(w.model().channels.Cells, cells); // a failed read leaves the editors alone
+}
+
+void TestTransferWindows::bandMismatchIsRefusedWhileTheProgressWindowIsUp()
+{
+    MessageLog log;
+    ShellUnderTest s;
+    RadioProcess radio({QStringLiteral("--band"), QStringLiteral("1")});
+    QList<Moment> moments;
+    startOn(s, log, radio, moments);
+    MDIForm1 &w = *s.window;
+    w.setLanguage(Language::English);
+    QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
+
+    QTest::keyClick(&w, Qt::Key_W, Qt::ControlModifier);
+    QVERIFY(waitForEnding(w, ended));
+    QCOMPARE(log.prompts(), QStringList{QStringLiteral("The frequency band is not accorded with, can't write into!")});
+    QCOMPARE(log.requests[0].title, QStringLiteral("Mistake"));
+    QCOMPARE(log.requests[0].flags, 48);
+    QVERIFY(moments[0].progressShown);
+    QVERIFY(!moments[0].commandsEnabled);
+    QVERIFY(!w.transferCommands().progressWindow());
+    QVERIFY(commandsEnabled(w));
+    QVERIFY(!w.transferCommands().timer1().isActive());
+}
+
+void TestTransferWindows::forcedWriteAnsweredCancelEndsQuietly()
+{
+    MessageLog log;
+    ShellUnderTest s;
+    RadioProcess radio({QStringLiteral("--band"), QStringLiteral("2")});
+    QList<Moment> moments;
+    startOn(s, log, radio, moments);
+    MDIForm1 &w = *s.window;
+    w.model().ForceWriteUnlocked = true;
+    QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
+
+    log.answers = {mbResult::Cancel};
+    QTest::keyClick(&w, Qt::Key_W, Qt::ControlModifier);
+    QVERIFY(waitForEnding(w, ended));
+    QCOMPARE(ended.first().first().value<Transfer::Ending>(), Transfer::Ending::BandMismatchCancelled);
+    QCOMPARE(log.prompts(), QStringList{QStringLiteral("频段不符，是否强制写入？")});
+    QCOMPARE(log.requests[0].title, QStringLiteral("注意"));
+    QCOMPARE(log.requests[0].flags, 4385);
+    QVERIFY(moments[0].progressShown);
+    QVERIFY(!w.transferCommands().progressWindow());
+    QVERIFY(commandsEnabled(w));
+}
+
+QTEST_MAIN(TestTransferWindows)
+#include "tst_TransferWindows.moc"
