@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QMenu>
+#include <QStyle>
 #include <QMdiSubWindow>
 
 namespace kt913 {
@@ -14,7 +15,12 @@ public:
     explicit ChildFrame(QWidget *form, QWidget *parent = nullptr) : QMdiSubWindow(parent)
     {
         setAttribute(Qt::WA_DeleteOnClose, false);
+        const QSize designed = form->size();
         setWidget(form);
+        // The frame takes the window's designed size plus its own title bar and border.
+        const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, this);
+        const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+        resize(designed.width() + 2 * border, designed.height() + title + border);
         setObjectName(form->objectName() + QStringLiteral("Frame"));
         // Ctrl+W is the main window's "write to radio"; the frame's own menu must not
         // claim it for closing.

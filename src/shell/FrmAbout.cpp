@@ -16,11 +16,11 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("FrmAbout"));
     setWindowTitle(QStringLiteral("帮助"));
     setModal(true);
-    setFixedSize(twips(5700), twips(2700));
+    setFixedSize(twips(7200), twips(2700));
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(toolbarIcon(QStringLiteral("TWrite")).pixmap(48, 48));
+    Image1->setPixmap(toolbarIcon(QStringLiteral("TWrite")).pixmap(64, 64));
     Image1->setAlignment(Qt::AlignCenter);
 
     // The design-time texts; the caption table puts the language's own in place.
@@ -30,6 +30,7 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.3);
     lblTitle->setFont(big);
+    lblTitle->setWordWrap(true);
     lblVersion = new QLabel(QStringLiteral("简体中文版 V1.90"), this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
 

@@ -67,14 +67,26 @@ void drawRadio(QPainter &p, int x)
             p.drawRect(x + 2 + c * 5, 19 + r * 3, 3, 2);
 }
 
-void drawArrow(QPainter &p, bool right, const QColor &colour)
+// An arrow pointing right from x0 to x1 at height y.
+void drawArrow(QPainter &p, qreal x0, qreal x1, qreal y, const QColor &colour)
 {
     p.setBrush(colour);
-    QPolygonF arrow = right ? QPolygonF({QPointF(15, 14), QPointF(23, 14), QPointF(23, 10), QPointF(31, 18),
-                                         QPointF(23, 26), QPointF(23, 22), QPointF(15, 22)})
-                            : QPolygonF({QPointF(31, 14), QPointF(23, 14), QPointF(23, 10), QPointF(15, 18),
-                                         QPointF(23, 26), QPointF(23, 22), QPointF(31, 22)});
-    p.drawPolygon(arrow);
+    const qreal head = 6;
+    p.drawPolygon(QPolygonF({QPointF(x0, y - 2), QPointF(x1 - head, y - 2), QPointF(x1 - head, y - 6),
+                             QPointF(x1, y), QPointF(x1 - head, y + 6), QPointF(x1 - head, y + 2),
+                             QPointF(x0, y + 2)}));
+}
+
+// A small computer screen on its stand.
+void drawScreen(QPainter &p, int x)
+{
+    p.setBrush(kPaper);
+    p.drawRect(x, 4, 11, 9);
+    p.setBrush(QColor(120, 170, 230));
+    p.drawRect(x + 2, 6, 7, 5);
+    p.setBrush(kInk);
+    p.drawRect(x + 4, 13, 3, 3);
+    p.drawRect(x + 1, 16, 9, 2);
 }
 
 void drawLock(QPainter &p, const QColor &colour)
@@ -95,20 +107,20 @@ void drawLock(QPainter &p, const QColor &colour)
 
 void drawFmWaves(QPainter &p)
 {
-    drawRadio(p, 2);
+    drawRadio(p, 1);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(kBlue, 2));
     for (int r = 4; r <= 12; r += 4)
-        p.drawArc(QRectF(20 - r, 14 - r, 2 * r, 2 * r), -45 * 16, 90 * 16);
+        p.drawArc(QRectF(17 - r, 14 - r, 2 * r, 2 * r), -45 * 16, 90 * 16);
 }
 
 } // namespace
 
-QIcon toolbarIcon(const QString &key)
+namespace {
+
+// Draws the picture of `key` on a 32-unit square; false for an unknown key.
+bool drawPicture(QPainter &p, const QString &key)
 {
-    QPixmap pixmap(kSize, kSize);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(kInk, 1));
     if (key == QLatin1String("TNew")) {
@@ -121,18 +133,17 @@ QIcon toolbarIcon(const QString &key)
     } else if (key == QLatin1String("TSave")) {
         drawDisk(p);
     } else if (key == QLatin1String("TRead")) {
-        drawRadio(p, 17);
-        drawArrow(p, false, kGreen);
-        // the arrow points from the radio into the computer
-        p.setBrush(kPaper);
-        p.drawRect(1, 10, 11, 9);
-        p.drawRect(4, 20, 5, 3);
+        // from the radio into the computer
+        drawRadio(p, 1);
+        drawScreen(p, 20);
+        p.setPen(QPen(Qt::white, 1));
+        drawArrow(p, 9, 24, 24, kGreen);
     } else if (key == QLatin1String("TWrite")) {
-        p.setBrush(kPaper);
-        p.drawRect(1, 10, 11, 9);
-        p.drawRect(4, 20, 5, 3);
-        drawArrow(p, true, kRed);
+        // from the computer into the radio
+        drawScreen(p, 0);
         drawRadio(p, 19);
+        p.setPen(QPen(Qt::white, 1));
+        drawArrow(p, 7, 22, 24, kRed);
     } else if (key == QLatin1String("TAnMa")) {
         drawLock(p, kRed);
     } else if (key == QLatin1String("TDebug")) {
@@ -140,10 +151,34 @@ QIcon toolbarIcon(const QString &key)
     } else if (key == QLatin1String("TFMMa")) {
         drawFmWaves(p);
     } else {
-        return QIcon();
+        return false;
     }
-    p.end();
-    return QIcon(pixmap);
+    return true;
+}
+
+QPixmap picture(const QString &key, int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.scale(size / qreal(kSize), size / qreal(kSize));
+    if (!drawPicture(p, key))
+        return QPixmap();
+    return pixmap;
+}
+
+} // namespace
+
+QIcon toolbarIcon(const QString &key)
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64}) {
+        const QPixmap pixmap = picture(key, size);
+        if (pixmap.isNull())
+            return QIcon();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 } // namespace kt913
