@@ -56,6 +56,16 @@ void appendHex(QString &rxHex, const QByteArray &bytes)
         rxHex.append(QLatin1Char(kHexDigits[b >> 4]));
         rxHex.append(QLatin1Char(kHexDigits[b & 0x0F]));
     }
+    if (rxHex.size() <= kReceptionTextLimit)
+        return;
+    // Keep the later half. An acknowledge in the dropped part, or straddling the cut,
+    // stays visible as a leading "06"; the exact-length tests fail before and after.
+    const int keep = kReceptionTextLimit / 2;
+    const int cut = int(rxHex.size()) - keep;
+    const bool acknowledgeDropped = QStringView(rxHex).left(cut + 1).contains(kAckText);
+    rxHex.remove(0, cut);
+    if (acknowledgeDropped)
+        rxHex.prepend(kAckText);
 }
 
 bool containsAcknowledge(const QString &rxHex)

@@ -24,8 +24,12 @@ QByteArray readRequest(int address);
 // bytes past the end of the image are sent as zeros.
 QByteArray writeFrame(const Image &image, int address);
 
-// Appends bytes to a reception text as two uppercase hexadecimal digits each.
+// Appends bytes to a reception text as two uppercase hexadecimal digits each. A text
+// that passes no test but "contains 06" any more (longer than kReceptionTextLimit) is
+// shortened to one that every test judges the same, so that a device chattering on the
+// port for hours cannot grow it without end.
 void appendHex(QString &rxHex, const QByteArray &bytes);
+constexpr int kReceptionTextLimit = 4096;
 
 // "06" anywhere in the text, also across a byte boundary (the bytes 10 60).
 bool containsAcknowledge(const QString &rxHex);

@@ -11,7 +11,7 @@ namespace kt913 {
 
 SerialComm::SerialComm(QObject *parent) : MSComm(parent)
 {
-    m_serial.setObjectName(QStringLiteral("MSComm1"));
+    setObjectName(QStringLiteral("MSComm1"));
     connect(&m_serial, &QSerialPort::readyRead, this, &SerialComm::checkThreshold);
     connect(&m_serial, &QSerialPort::errorOccurred, this, &SerialComm::onError);
 }

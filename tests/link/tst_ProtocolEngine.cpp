@@ -75,6 +75,8 @@ private slots:
     void bandQuestionAnswered();
     void wrongIdentificationIsNotAnswered_data();
     void wrongIdentificationIsNotAnswered();
+    void chatterOnThePortStaysBounded_data();
+    void chatterOnThePortStaysBounded();
 };
 
 void TestProtocolEngine::wholeRead()
@@ -349,6 +351,38 @@ void TestProtocolEngine::wrongIdentificationIsNotAnswered()
         rig.engine.tick();
         QCOMPARE(rig.port.takeSent(), kEnd);
         QCOMPARE(rig.lastOutcome(), Outcome::CommunicationTimeout);
+    }
+}
+
+void TestProtocolEngine::chatterOnThePortStaysBounded_data()
+{
+    QTest::addColumn<QByteArray>("first");
+    QTest::addColumn<bool>("containsAcknowledge");
+    QTest::newRow("an acknowledge long ago") << QByteArray(1, 0x06) << true;
+    QTest::newRow("06 straddling long ago") << QByteArray("\x10\x60", 2) << true;
+    QTest::newRow("never an acknowledge") << QByteArray(1, 0x01) << false;
+}
+
+void TestProtocolEngine::chatterOnThePortStaysBounded()
+{
+    // Another device on the chosen port talks for a long time while no transfer runs.
+    QFETCH(QByteArray, first);
+    QFETCH(bool, containsAcknowledge);
+    Rig rig;
+    rig.port.feed(first);
+    for (int i = 0; i < 200; ++i)
+        rig.port.feed(QByteArray(1000, char(0xFF)));
+    QVERIFY(rig.engine.state().RxHex.size() <= frames::kReceptionTextLimit + 2);
+    QCOMPARE(frames::containsAcknowledge(rig.engine.state().RxHex), containsAcknowledge);
+
+    // The next transfer judges the text as if it had been kept whole.
+    rig.engine.startWrite();
+    rig.port.takeSent();
+    rig.port.feed(QByteArray(1, 0x10));
+    QCOMPARE(rig.port.takeSent(), containsAcknowledge ? QByteArray(1, 0x02) : QByteArray());
+    if (!containsAcknowledge) {
+        rig.port.feed(QByteArray(1, 0x60)); // 06 across the last two bytes
+        QCOMPARE(rig.port.takeSent(), QByteArray(1, 0x02));
     }
 }
 
