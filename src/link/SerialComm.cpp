@@ -31,8 +31,9 @@ bool deviceAccessDenied(const QString &systemName)
     const QByteArray native = QFile::encodeName(path);
     return ::access(native.constData(), F_OK) == 0 && ::access(native.constData(), R_OK | W_OK) != 0;
 #else
+    // Windows answers "access denied" for a port that another program holds.
     Q_UNUSED(systemName);
-    return true;
+    return false;
 #endif
 }
 
