@@ -4,8 +4,10 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${KT913_BUILD_DIR:-$ROOT/build}"
 
+# qt6-qpa-plugins lets the window appear on an X11 or Wayland desktop; fonts-wqy-microhei
+# gives the Chinese captions their characters on a machine that has no CJK font yet.
 PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libqt6serialport6-dev
-          libgl-dev libbenchmark-dev fonts-wqy-microhei)
+          qt6-qpa-plugins libgl-dev libbenchmark-dev fonts-wqy-microhei)
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

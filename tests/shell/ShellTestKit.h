@@ -91,6 +91,7 @@ struct ShellUnderTest {
         window = std::make_unique<MDIForm1>(std::move(options));
         window->load();
         window->show();
+        window->activateWindow(); // also where no window manager hands out the focus
         return *window;
     }
 };
