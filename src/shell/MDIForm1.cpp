@@ -19,6 +19,9 @@
 #include "shell/WheelBlocker.h"
 #include "link/ui/FrmWriting.h"
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QComboBox>
 #include <QMdiArea>
 
@@ -133,6 +136,22 @@ void MDIForm1::showChild(QWidget *form)
 
 void MDIForm1::applyLanguage()
 {
+    // The file dialogs are Qt's: give them the program's language too, where the system
+    // has Qt's Chinese texts installed.
+    if (!m_qtTexts) {
+        m_qtTexts = new QTranslator(this);
+        // Without them the dialogs simply stay in English.
+        (void)m_qtTexts->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    }
+    const bool wantQtChinese = m_model.language == Language::Chinese && !m_qtTexts->isEmpty();
+    if (wantQtChinese != m_qtTextsInstalled) {
+        if (wantQtChinese)
+            QCoreApplication::installTranslator(m_qtTexts);
+        else
+            QCoreApplication::removeTranslator(m_qtTexts);
+        m_qtTextsInstalled = wantQtChinese;
+    }
+
     ApplyLanguage(m_model.language, captionTables(), [this](const QString &window) -> QWidget * {
         if (window == QLatin1String("MDIForm1"))
             return this;

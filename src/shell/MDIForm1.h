@@ -17,6 +17,7 @@ class QMenu;
 class QStatusBar;
 class QTimer;
 class QToolBar;
+class QTranslator;
 
 namespace kt913 {
 
@@ -138,6 +139,8 @@ private:
     LockButton m_lockAnMa;
     LockButton m_lockDebug;
     bool m_shutDown = false;
+    QTranslator *m_qtTexts = nullptr; // Qt's own dialogs in Chinese
+    bool m_qtTextsInstalled = false;
 };
 
 } // namespace kt913

@@ -5,7 +5,6 @@
 #include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTextStream>
 #include <QTimer>
 #include <cstdio>
 
@@ -28,6 +27,45 @@ long residentKb()
 
 } // namespace
 
+StartUpRequest parseCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Programming software for the KT-913 handheld radio."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption portOption(
+        QStringLiteral("port"), QStringLiteral("Serial port to use: a device path such as /dev/ttyUSB0 or a pseudo-terminal."),
+        QStringLiteral("PORT"));
+    parser.addOption(portOption);
+    parser.addPositionalArgument(QStringLiteral("FILE.dat"), QStringLiteral("Data file to open at start-up."));
+
+    StartUpRequest request;
+    if (!parser.parse(arguments)) {
+        request = {QString(), QString(), true, 2, parser.errorText() + QLatin1Char('\n') + parser.helpText()};
+        return request;
+    }
+    if (parser.isSet(help)) {
+        request.exitNow = true;
+        request.message = parser.helpText();
+        return request;
+    }
+    if (parser.isSet(version)) {
+        request.exitNow = true;
+        request.message = QStringLiteral("kt913 " PROJECT_VERSION_TEXT "\n");
+        return request;
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        request.exitNow = true;
+        request.exitCode = 2;
+        request.message = QStringLiteral("kt913 opens one data file at a time.\n") + parser.helpText();
+        return request;
+    }
+    request.port = parser.value(portOption);
+    request.file = files.value(0);
+    return request;
+}
+
 int runApplication(int argc, char **argv)
 {
     QElapsedTimer sinceStart;
@@ -37,19 +75,14 @@ int runApplication(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("kt913"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_TEXT));
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Programming software for the KT-913 handheld radio."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption portOption(QStringLiteral("port"),
-                                        QStringLiteral("Serial port to use (a device path such as /dev/ttyUSB0 or a pseudo-terminal)."),
-                                        QStringLiteral("PORT"));
-    parser.addOption(portOption);
-    parser.addPositionalArgument(QStringLiteral("FILE.dat"), QStringLiteral("Data file to open at start-up."));
-    parser.process(app);
+    const StartUpRequest request = parseCommandLine(QApplication::arguments());
+    if (request.exitNow) {
+        std::fputs(qPrintable(request.message), request.exitCode ? stderr : stdout);
+        return request.exitCode;
+    }
 
     MDIForm1::Options options;
-    options.startPort = parser.value(portOption);
+    options.startPort = request.port;
     MDIForm1 window(std::move(options));
     window.load();
     window.show();
@@ -64,9 +97,8 @@ int runApplication(int argc, char **argv)
         return app.exec();
     }
 
-    const QStringList files = parser.positionalArguments();
-    if (!files.isEmpty())
-        window.fileCommands().openFile(files.first());
+    if (!request.file.isEmpty())
+        window.fileCommands().openFile(request.file);
 
     return app.exec();
 }

@@ -5,6 +5,7 @@
 #include "shell/LockButton.h"
 #include "shell/MessageBox.h"
 #include "shell/SettingStore.h"
+#include "shell/StartUp.h"
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -35,6 +36,9 @@ private slots:
 
     void captionRowsReachTheirControls();
     void commonDialogFilterBecomesQtFilters();
+
+    void commandLine_data();
+    void commandLine();
 
     void lockButtonNeedsTwoClicksWithinASecond();
     void lockButtonAcrossMidnight();
@@ -235,6 +239,42 @@ void TestShellParts::commonDialogFilterBecomesQtFilters()
 {
     const QStringList filters = qtNameFilters(QString::fromUtf8(kDatFilter));
     QCOMPARE(filters, (QStringList{QStringLiteral("DAT文件 (*.dat)"), QStringLiteral("AllFiles (*)")}));
+}
+
+void TestShellParts::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("exitCode"); // -1: the program runs
+
+    QTest::newRow("nothing") << QStringList{"kt913"} << "" << "" << -1;
+    QTest::newRow("port and file") << QStringList{"kt913", "--port", "/dev/pts/7", "radio.dat"} << "/dev/pts/7"
+                                   << "radio.dat" << -1;
+    QTest::newRow("port=") << QStringList{"kt913", "--port=/tmp/ttyKT913"} << "/tmp/ttyKT913" << "" << -1;
+    QTest::newRow("file only") << QStringList{"kt913", "a b.dat"} << "" << "a b.dat" << -1;
+    QTest::newRow("two files") << QStringList{"kt913", "a.dat", "b.dat"} << "" << "" << 2;
+    QTest::newRow("unknown option") << QStringList{"kt913", "--baud", "9600"} << "" << "" << 2;
+    QTest::newRow("port without a value") << QStringList{"kt913", "--port"} << "" << "" << 2;
+    QTest::newRow("help") << QStringList{"kt913", "--help"} << "" << "" << 0;
+}
+
+void TestShellParts::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, port);
+    QFETCH(QString, file);
+    QFETCH(int, exitCode);
+
+    const StartUpRequest r = parseCommandLine(arguments);
+    QCOMPARE(r.exitNow, exitCode >= 0);
+    if (r.exitNow) {
+        QCOMPARE(r.exitCode, exitCode);
+        QVERIFY(r.message.contains(QStringLiteral("--port")));
+        return;
+    }
+    QCOMPARE(r.port, port);
+    QCOMPARE(r.file, file);
 }
 
 void TestShellParts::lockButtonNeedsTwoClicksWithinASecond()
