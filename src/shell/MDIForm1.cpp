@@ -5,7 +5,7 @@
 #include "editors/Form4.h"
 #include "editors/Form5.h"
 #include "link/Transfer.h"
-#include "link/SerialComm.h"
+#include "link/ui/FrmWriting.h"
 #include "link/ui/TransferCommands.h"
 #include "shell/CaptionRegistry.h"
 #include "shell/ChildFrame.h"
@@ -14,16 +14,15 @@
 #include "shell/FrmAbout.h"
 #include "shell/MessageBox.h"
 #include "shell/PortList.h"
-#include "shell/Twips.h"
 #include "shell/SettingStore.h"
+#include "shell/Twips.h"
 #include "shell/WheelBlocker.h"
-#include "link/ui/FrmWriting.h"
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QTranslator>
-#include <QComboBox>
 #include <QMdiArea>
+#include <QTranslator>
 
 namespace kt913 {
 
@@ -216,6 +215,11 @@ void MDIForm1::lockButtonClicked(const QString &key)
 void MDIForm1::closeEvent(QCloseEvent *event)
 {
     if (!m_shutDown) {
+        // A transfer holds the radio in programming mode; it ends within seconds.
+        if (m_transfer->isRunning()) {
+            event->ignore();
+            return;
+        }
         if (MsgBox(this, m_model.language, MessageId::QuitConfirm) != mbResult::Ok) {
             event->ignore();
             return;
