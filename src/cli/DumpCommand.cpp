@@ -35,11 +35,11 @@ void printSettings(const RadioModel &m, QTextStream &out)
 {
     const bool en = m.language == Language::English;
     for (const QString &name : decodedSettingControls()) {
-        const ControlSpec &spec = m.options.spec(name);
+        const ControlDescription &info = m.options.control(name);
         QString value = m.options.text(name, m.language);
-        if (spec.kind == ControlKind::Check)
+        if (info.kind == ControlKind::Check)
             value = m.options.isChecked(name) ? QStringLiteral("1") : QStringLiteral("0");
-        const QString caption = en ? spec.captionEn : spec.captionZh;
+        const QString caption = en ? info.captionEn : info.captionZh;
         out << QStringLiteral("%1 %2 %3").arg(name.leftJustified(9), caption.leftJustified(24), value) << '\n';
     }
 }

@@ -37,8 +37,8 @@ QJsonObject settings(const RadioModel &m)
 {
     QJsonObject s;
     for (const QString &name : decodedSettingControls()) {
-        const ControlSpec &spec = m.options.spec(name);
-        switch (spec.kind) {
+        const ControlDescription &info = m.options.control(name);
+        switch (info.kind) {
         case ControlKind::List:
         case ControlKind::EditableList: s[name] = m.options.index(name); break;
         case ControlKind::Check: s[name] = m.options.isChecked(name); break;

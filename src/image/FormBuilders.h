@@ -1,13 +1,13 @@
 #pragma once
 // Small builders that keep the control tables readable.
-#include "ControlSpec.h"
+#include "ControlDescription.h"
 
 namespace kt913::build {
 
-inline ControlSpec list(const char *name, const char *purpose, QStringList zh, QStringList en, int newIndex,
+inline ControlDescription list(const char *name, const char *purpose, QStringList zh, QStringList en, int newIndex,
                         bool editable = false)
 {
-    ControlSpec c;
+    ControlDescription c;
     c.name = QString::fromLatin1(name);
     c.kind = editable ? ControlKind::EditableList : ControlKind::List;
     c.purpose = QString::fromUtf8(purpose);
@@ -18,9 +18,9 @@ inline ControlSpec list(const char *name, const char *purpose, QStringList zh, Q
     return c;
 }
 
-inline ControlSpec text(const char *name, const char *purpose, int maxLength, const char *newText)
+inline ControlDescription text(const char *name, const char *purpose, int maxLength, const char *newText)
 {
-    ControlSpec c;
+    ControlDescription c;
     c.name = QString::fromLatin1(name);
     c.kind = ControlKind::Text;
     c.purpose = QString::fromUtf8(purpose);
@@ -31,9 +31,9 @@ inline ControlSpec text(const char *name, const char *purpose, int maxLength, co
     return c;
 }
 
-inline ControlSpec check(const char *name, const char *purpose)
+inline ControlDescription check(const char *name, const char *purpose)
 {
-    ControlSpec c;
+    ControlDescription c;
     c.name = QString::fromLatin1(name);
     c.kind = ControlKind::Check;
     c.purpose = QString::fromUtf8(purpose);
@@ -41,7 +41,7 @@ inline ControlSpec check(const char *name, const char *purpose)
     return c;
 }
 
-inline ControlSpec &labelled(ControlSpec &&c, const char *label, const char *zh, const char *en)
+inline ControlDescription &labelled(ControlDescription &&c, const char *label, const char *zh, const char *en)
 {
     c.label = QString::fromLatin1(label);
     c.captionZh = QString::fromUtf8(zh);
@@ -50,14 +50,14 @@ inline ControlSpec &labelled(ControlSpec &&c, const char *label, const char *zh,
 }
 
 // A byte below `limit` decodes as itself, any other as `fallback`.
-inline ControlSpec decoded(ControlSpec c, int limit, int fallback)
+inline ControlDescription decoded(ControlDescription c, int limit, int fallback)
 {
     c.decodeLimit = limit;
     c.decodeDefault = fallback;
     return c;
 }
 
-inline ControlSpec hidden(ControlSpec c)
+inline ControlDescription hidden(ControlDescription c)
 {
     c.hidden = true;
     return c;

@@ -29,7 +29,7 @@ FormDescription makeDtmf()
     static const char *const ordinalZh[] = {"一", "二", "三", "四", "五", "六", "七", "八"};
     static const char *const ordinalEn[] = {"First", "Second", "Third", "Fourth", "Fifth", "Sixth", "Seventh", "Eight"};
     for (int i = 0; i < 8; ++i) {
-        ControlSpec t = hidden(text("Text1", "auto-dial memory", 16, ""));
+        ControlDescription t = hidden(text("Text1", "auto-dial memory", 16, ""));
         t.name = QStringLiteral("Text1(%1)").arg(i);
         t.label = QStringLiteral("Label1(%1)").arg(i);
         t.captionZh = QStringLiteral("第%1组自动拔号存储器").arg(QString::fromUtf8(ordinalZh[i]));
@@ -58,7 +58,7 @@ FormDescription makeDebug()
     static const char *const sectionZh[] = {"高段", "中段", "低段"};
     static const char *const sectionEn[] = {"High Sect", "Mid Sect", "Low Sect"};
     for (int i = 0; i < map::kSliderCount; ++i) {
-        ControlSpec s;
+        ControlDescription s;
         s.name = QStringLiteral("Slider1(%1)").arg(i);
         s.kind = ControlKind::Slider;
         s.purpose = QStringLiteral("alignment value %1").arg(i);
@@ -82,12 +82,12 @@ FormDescription makeFm()
     d.captionEn = QStringLiteral("FM Channel Set");
     auto &c = d.controls;
     c.push_back(labelled(text("Text2", "FM VFO frequency", 0, nullptr), "Label1(3)", "收音机全频频率:", "FM VFO:"));
-    ControlSpec present = labelled(list("Combo1(0)", "present FM channel", numbers(1, 25), {}, -2, true), "Label1(0)", "当前收音机工作频道:", "Present Channel:");
+    ControlDescription present = labelled(list("Combo1(0)", "present FM channel", numbers(1, 25), {}, -2, true), "Label1(0)", "当前收音机工作频道:", "Present Channel:");
     c.push_back(present);
-    ControlSpec mode = labelled(list("Combo1(1)", "FM display mode", utf8({"频道", "频率"}), utf8({"Channel", "Frequency"}), -2, true), "Label1(1)", "显示模式:", "FM Display Mode:");
+    ControlDescription mode = labelled(list("Combo1(1)", "FM display mode", utf8({"频道", "频率"}), utf8({"Channel", "Frequency"}), -2, true), "Label1(1)", "显示模式:", "FM Display Mode:");
     mode.initialValue = QStringLiteral("0");
     c.push_back(mode);
-    ControlSpec step = hidden(labelled(list("Combo1(2)", "FM step", utf8({"50K", "100K", "200K"}), {}, -2), "Label1(2)", "收音机步进频率:", nullptr));
+    ControlDescription step = hidden(labelled(list("Combo1(2)", "FM step", utf8({"50K", "100K", "200K"}), {}, -2), "Label1(2)", "收音机步进频率:", nullptr));
     step.initialValue = QStringLiteral("0");
     c.push_back(step);
     return d;

@@ -1,6 +1,6 @@
 #pragma once
 // The control tables of the editor windows, in both languages.
-#include "ControlSpec.h"
+#include "ControlDescription.h"
 #include "Language.h"
 
 namespace kt913 {

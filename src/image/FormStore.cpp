@@ -8,7 +8,7 @@ FormStore::FormStore(FormDescription description, QObject *parent)
 {
     m_entries.resize(m_desc.controls.size());
     for (int i = 0; i < int(m_desc.controls.size()); ++i) {
-        const ControlSpec &c = m_desc.controls[i];
+        const ControlDescription &c = m_desc.controls[i];
         Q_ASSERT_X(!m_index.contains(c.name), "FormStore", "control names must be unique");
         m_index.insert(c.name, i);
         const QString &start = c.initialValue.isNull() ? c.newValue : c.initialValue;
@@ -17,10 +17,10 @@ FormStore::FormStore(FormDescription description, QObject *parent)
     }
 }
 
-const ControlSpec &FormStore::spec(const QString &name) const
+const ControlDescription &FormStore::control(const QString &name) const
 {
     const auto it = m_index.constFind(name);
-    Q_ASSERT_X(it != m_index.constEnd(), "FormStore::spec", qPrintable(name));
+    Q_ASSERT_X(it != m_index.constEnd(), "FormStore::control", qPrintable(name));
     return m_desc.controls[it == m_index.constEnd() ? 0 : *it];
 }
 
@@ -38,7 +38,7 @@ const FormStore::Entry &FormStore::entry(const QString &name) const
 
 void FormStore::assign(int slot, const QString &value)
 {
-    const ControlSpec &c = m_desc.controls[slot];
+    const ControlDescription &c = m_desc.controls[slot];
     Entry &e = m_entries[slot];
     switch (c.kind) {
     case ControlKind::List:
@@ -56,7 +56,7 @@ int FormStore::index(const QString &name) const
 
 bool FormStore::setIndex(const QString &name, int index)
 {
-    const ControlSpec &c = spec(name);
+    const ControlDescription &c = control(name);
     const bool editable = c.kind == ControlKind::EditableList;
     if (index < (editable ? -1 : 0) || index >= c.itemCount())
         return false;
@@ -72,7 +72,7 @@ bool FormStore::setIndex(const QString &name, int index)
 
 QString FormStore::text(const QString &name, Language lang) const
 {
-    const ControlSpec &c = spec(name);
+    const ControlDescription &c = control(name);
     const Entry &e = entry(name);
     switch (c.kind) {
     case ControlKind::List:
@@ -91,7 +91,7 @@ QString FormStore::text(const QString &name, Language lang) const
 
 void FormStore::setText(const QString &name, const QString &text, Language lang)
 {
-    const ControlSpec &c = spec(name);
+    const ControlDescription &c = control(name);
     Entry &e = entry(name);
     switch (c.kind) {
     case ControlKind::Text:
@@ -138,7 +138,7 @@ int FormStore::value(const QString &name) const
 
 bool FormStore::setValue(const QString &name, int value)
 {
-    const ControlSpec &c = spec(name);
+    const ControlDescription &c = control(name);
     if (value < c.minimum || value > c.maximum)
         return false;
     Entry &e = entry(name);
@@ -151,7 +151,7 @@ bool FormStore::setValue(const QString &name, int value)
 
 void FormStore::startForm()
 {
-    for (const ControlSpec &c : m_desc.controls) {
+    for (const ControlDescription &c : m_desc.controls) {
         if (c.newValue.isNull())
             continue;
         switch (c.kind) {

@@ -2,7 +2,7 @@
 // The headless value store of one window: every control of its description holds its
 // value here, keyed by control name. The codecs read and write it by name; the widgets
 // are views bound to it (they listen to changed() and write user edits back).
-#include "ControlSpec.h"
+#include "ControlDescription.h"
 #include "Language.h"
 #include <QHash>
 #include <QObject>
@@ -17,7 +17,7 @@ public:
     const FormDescription &description() const { return m_desc; }
     bool contains(const QString &name) const { return m_index.contains(name); }
     // Description of a control; a name the window does not have is a programming error.
-    const ControlSpec &spec(const QString &name) const;
+    const ControlDescription &control(const QString &name) const;
 
     // Lists. setIndex rejects an index the list does not have, exactly as a list control
     // does, and then leaves the value as it was (-1 is accepted by editable lists only).

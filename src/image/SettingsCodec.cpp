@@ -64,7 +64,7 @@ int listIndex(const FormStore &s, const char *control)
     const int i = s.index(name(control));
     if (i >= 0)
         return i;
-    const QString &fallback = s.spec(name(control)).newValue;
+    const QString &fallback = s.control(name(control)).newValue;
     return fallback.isNull() ? 0 : fallback.toInt();
 }
 
@@ -164,12 +164,12 @@ void decodeSettings(RadioModel &m)
     Image &img = m.memoryImage;
     FormStore &s = m.options;
     for (const ByteSetting &b : kSingles) {
-        const ControlSpec &c = s.spec(name(b.control));
+        const ControlDescription &c = s.control(name(b.control));
         const int v = img[b.address];
         s.setIndex(c.name, v < c.decodeLimit ? v : c.decodeDefault);
     }
     for (const ByteSetting &b : kChannelNumbers) {
-        const ControlSpec &c = s.spec(name(b.control));
+        const ControlDescription &c = s.control(name(b.control));
         const int v = img[b.address];
         s.setText(c.name, v < c.decodeLimit ? QString::number(v) : QString(), m.language);
     }

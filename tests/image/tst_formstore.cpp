@@ -82,7 +82,7 @@ private slots:
         for (const FormDescription *d : {&dtmfFormDescription(), &optionsFormDescription(), &debugFormDescription(),
                                          &fmFormDescription()}) {
             QSet<QString> names;
-            for (const ControlSpec &c : d->controls) {
+            for (const ControlDescription &c : d->controls) {
                 QVERIFY2(!names.contains(c.name), qPrintable(d->name + ' ' + c.name));
                 names.insert(c.name);
                 if (!c.itemsEn.isEmpty())

@@ -15,7 +15,7 @@ enum class ControlKind {
     Slider,       // slider; value = its position
 };
 
-struct ControlSpec {
+struct ControlDescription {
     QString name;          // the control's name, also its objectName ("Combo36", "Slider1(4)")
     ControlKind kind = ControlKind::List;
     QString purpose;       // what the control holds, for people reading the table
@@ -43,9 +43,9 @@ struct ControlSpec {
 struct FormDescription {
     QString name;                  // "Form3"
     QString captionZh, captionEn;  // window caption
-    std::vector<ControlSpec> controls;
+    std::vector<ControlDescription> controls;
 
-    const ControlSpec *find(const QString &controlName) const;
+    const ControlDescription *find(const QString &controlName) const;
 };
 
 } // namespace kt913
