@@ -7,7 +7,7 @@ BUILD="${KT913_BUILD_DIR:-$ROOT/build}"
 # qt6-qpa-plugins lets the window appear on an X11 or Wayland desktop; fonts-wqy-microhei
 # gives the Chinese captions their characters on a machine that has no CJK font yet, and
 # qt6-translations-l10n puts Qt's own file dialogs into Chinese along with the program.
-PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libqt6serialport6-dev
+PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
           qt6-qpa-plugins qt6-translations-l10n libgl-dev libbenchmark-dev fonts-wqy-microhei)
 missing=()
 for p in "${PACKAGES[@]}"; do
