@@ -1,5 +1,6 @@
 // kt913-cli's file commands, run as a user runs them.
 #include "image/DatFile.h"
+#include "support/CliRun.h"
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -9,23 +10,8 @@
 
 namespace {
 
-struct Run {
-    int code = -1;
-    QByteArray out, err;
-};
-
-Run cli(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(KT913_BINARY_DIR "/src/cli/kt913-cli"), args);
-    Run r;
-    if (!p.waitForFinished(30000))
-        return r;
-    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
-}
+using Run = kt913::test::CliRun;
+Run cli(const QStringList &args) { return kt913::test::runCli(args); }
 
 QByteArray readAll(const QString &path)
 {
@@ -55,7 +41,7 @@ private slots:
     {
         const Run r = cli({"dump", "--json", kSample});
         QCOMPARE(r.code, 0);
-        const QJsonObject o = QJsonDocument::fromJson(r.out).object();
+        const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
         QCOMPARE(o["band"].toInt(), 0);
         const QJsonArray channels = o["channels"].toArray();
         QCOMPARE(channels.size(), 8);
@@ -89,8 +75,8 @@ private slots:
         QVERIFY(en.out.contains("RPT70"));
         QVERIFY(en.out.contains("A:136-174MHz B:400-470MHz"));
         const Run zh = cli({"--lang", "zh", "dump", kSample});
-        QVERIFY(zh.out.contains(QStringLiteral("接收频率").toUtf8()));
-        QVERIFY(zh.out.contains(QStringLiteral("关闭").toUtf8()));
+        QVERIFY(zh.out.contains(QStringLiteral("接收频率")));
+        QVERIFY(zh.out.contains(QStringLiteral("关闭")));
     }
 
     void resaveReproducesAProgramWrittenFile()
@@ -111,7 +97,7 @@ private slots:
         QCOMPARE(r.code, 2);
         QVERIFY(r.err.contains("File type is incorrect!"));
         r = cli({"--lang", "zh", "dump", wrong});
-        QVERIFY(r.err.contains(QStringLiteral("文件类型不正确！").toUtf8()));
+        QVERIFY(r.err.contains(QStringLiteral("文件类型不正确！")));
         r = cli({"dump", dir.filePath("missing.dat")});
         QCOMPARE(r.code, 2);
         QVERIFY(r.err.contains("missing.dat"));

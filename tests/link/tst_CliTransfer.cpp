@@ -2,6 +2,7 @@
 // sides, messages and exit codes.
 #include "RadioProcess.h"
 #include "ScriptedRadio.h"
+#include "support/CliRun.h"
 #include "image/DatFile.h"
 #include "image/ImageCodec.h"
 #include "image/MemoryMap.h"
@@ -14,23 +15,8 @@ using namespace kt913::test;
 
 namespace {
 
-struct Run {
-    int code = -1;
-    QString out, err;
-};
-
-Run cli(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(KT913_BINARY_DIR "/src/cli/kt913-cli"), args);
-    Run r;
-    if (!p.waitForFinished(30000))
-        return r;
-    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
+using Run = CliRun;
+Run cli(const QStringList &args) { return runCli(args); }
 
 // A radio image that decodes to something: a file written by the encoder itself, with
 // the band variant set.

@@ -1,0 +1,27 @@
+#pragma once
+// Runs kt913-cli as a user does and collects what it printed.
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+namespace kt913::test {
+
+struct CliRun {
+    int code = -1; // -1: it crashed or did not finish
+    QString out, err;
+};
+
+inline CliRun runCli(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral(KT913_BINARY_DIR "/src/cli/kt913-cli"), args);
+    CliRun r;
+    if (!p.waitForFinished(30000))
+        return r;
+    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+} // namespace kt913::test
