@@ -24,23 +24,20 @@ ProtocolEngine::ProtocolEngine(RadioModel &model, MSComm &port, QObject *parent)
 
 bool ProtocolEngine::startRead()
 {
-    if (isRunning() || m_state.BandQuestionPending)
-        return false;
-    m_state.ReadStep = 1;
-    m_state.ReadActive = true;
-    setTimerW(true);
-    m_state.TimeoutTicks = 0;
-    m_state.SendBuffer = handshake();
-    m_port.Output(m_state.SendBuffer);
-    return true;
+    return start(m_state.ReadStep, m_state.ReadActive);
 }
 
 bool ProtocolEngine::startWrite()
 {
+    return start(m_state.WriteStep, m_state.WriteActive);
+}
+
+bool ProtocolEngine::start(qint16 &step, bool &active)
+{
     if (isRunning() || m_state.BandQuestionPending)
         return false;
-    m_state.WriteStep = 1;
-    m_state.WriteActive = true;
+    step = 1;
+    active = true;
     setTimerW(true);
     m_state.TimeoutTicks = 0;
     m_state.SendBuffer = handshake();

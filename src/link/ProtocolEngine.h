@@ -73,6 +73,8 @@ signals:
     void outcome(kt913::ProtocolEngine::Outcome outcome);
 
 private:
+    // Step 1 of a read or a write: that transfer's step and flag, TimerW on, handshake out.
+    bool start(qint16 &step, bool &active);
     void readStepTable();
     void writeStepTable();
     void send(const QByteArray &frame); // Send X: one Output
