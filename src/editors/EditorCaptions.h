@@ -1,6 +1,6 @@
 #pragma once
 // The caption tables of the editor windows (one data file each, FormNCaptions.cpp).
-#include "shell/CaptionTable.h"
+#include "widgets/CaptionTable.h"
 
 namespace kt913 {
 

@@ -1,11 +1,13 @@
 #include "editors/Form1.h"
-#include "shell/Twips.h"
+#include "widgets/WindowScope.h"
+#include "widgets/Twips.h"
 
 namespace kt913 {
 
 Form1::Form1(RadioModel &model, QWidget *parent) : QWidget(parent), m_model(model)
 {
     setObjectName(QStringLiteral("Form1"));
+    markAsWindow(this);
     setWindowTitle(QStringLiteral("信道编辑"));
     resize(twips(12000), twips(9000));
 }

@@ -17,21 +17,32 @@ FormStore::FormStore(FormDescription description, QObject *parent)
     }
 }
 
+int FormStore::slot(const QString &name) const
+{
+    const auto it = m_index.constFind(name);
+    if (it != m_index.constEnd())
+        return *it;
+    // A name the window does not have is a fault in the caller. Say so in every build,
+    // and touch nothing: falling back to some other control would change a value the
+    // user never asked to change.
+    qCritical("%s has no control named %s", qPrintable(m_desc.name), qPrintable(name));
+    return -1;
+}
+
 const ControlDescription &FormStore::control(const QString &name) const
 {
-    const auto it = m_index.constFind(name);
-    Q_ASSERT_X(it != m_index.constEnd(), "FormStore::control", qPrintable(name));
-    return m_desc.controls[it == m_index.constEnd() ? 0 : *it];
+    const int i = slot(name);
+    static const ControlDescription none;
+    return i < 0 ? none : m_desc.controls[i];
 }
 
-FormStore::Entry &FormStore::entry(const QString &name)
+FormStore::Entry *FormStore::entry(const QString &name)
 {
-    const auto it = m_index.constFind(name);
-    Q_ASSERT_X(it != m_index.constEnd(), "FormStore", qPrintable(name));
-    return m_entries[it == m_index.constEnd() ? 0 : *it];
+    const int i = slot(name);
+    return i < 0 ? nullptr : &m_entries[i];
 }
 
-const FormStore::Entry &FormStore::entry(const QString &name) const
+const FormStore::Entry *FormStore::entry(const QString &name) const
 {
     return const_cast<FormStore *>(this)->entry(name);
 }
@@ -51,52 +62,59 @@ void FormStore::assign(int slot, const QString &value)
 
 int FormStore::index(const QString &name) const
 {
-    return entry(name).index;
+    const Entry *e = entry(name);
+    return e ? e->index : -1;
 }
 
 bool FormStore::setIndex(const QString &name, int index)
 {
+    Entry *e = entry(name);
+    if (!e)
+        return false;
     const ControlDescription &c = control(name);
     const bool editable = c.kind == ControlKind::EditableList;
     if (index < (editable ? -1 : 0) || index >= c.itemCount())
         return false;
-    Entry &e = entry(name);
-    if (e.index == index && (index >= 0 || e.text.isEmpty()))
+    if (e->index == index && (index >= 0 || e->text.isEmpty()))
         return true;
-    e.index = index;
+    e->index = index;
     if (index >= 0 || editable)
-        e.text.clear();
+        e->text.clear();
     emit changed(name);
     return true;
 }
 
 QString FormStore::text(const QString &name, Language lang) const
 {
+    const Entry *e = entry(name);
+    if (!e)
+        return QString();
     const ControlDescription &c = control(name);
-    const Entry &e = entry(name);
     switch (c.kind) {
     case ControlKind::List:
     case ControlKind::EditableList: {
         const QStringList &items = c.items(lang == Language::English);
-        if (e.index >= 0 && e.index < items.size())
-            return items[e.index];
-        return e.text;
+        if (e->index >= 0 && e->index < items.size())
+            return items[e->index];
+        return e->text;
     }
-    case ControlKind::Text: return e.text;
-    case ControlKind::Check: return e.checked ? QStringLiteral("1") : QStringLiteral("0");
-    case ControlKind::Slider: return QString::number(e.value);
+    case ControlKind::Text: return e->text;
+    case ControlKind::Check: return e->checked ? QStringLiteral("1") : QStringLiteral("0");
+    case ControlKind::Slider: return QString::number(e->value);
     }
     return QString();
 }
 
 void FormStore::setText(const QString &name, const QString &text, Language lang)
 {
+    Entry *e = entry(name);
+    if (!e)
+        return;
     const ControlDescription &c = control(name);
-    Entry &e = entry(name);
     switch (c.kind) {
     case ControlKind::Text:
-        if (e.text != text) {
-            e.text = text;
+        if (e->text != text) {
+            e->text = text;
             emit changed(name);
         }
         return;
@@ -105,9 +123,9 @@ void FormStore::setText(const QString &name, const QString &text, Language lang)
         const int i = int(c.items(lang == Language::English).indexOf(text));
         if (i >= 0) {
             setIndex(name, i);
-        } else if (c.kind == ControlKind::EditableList && (e.index != -1 || e.text != text)) {
-            e.index = -1;
-            e.text = text;
+        } else if (c.kind == ControlKind::EditableList && (e->index != -1 || e->text != text)) {
+            e->index = -1;
+            e->text = text;
             emit changed(name);
         }
         return;
@@ -119,31 +137,35 @@ void FormStore::setText(const QString &name, const QString &text, Language lang)
 
 bool FormStore::isChecked(const QString &name) const
 {
-    return entry(name).checked;
+    const Entry *e = entry(name);
+    return e && e->checked;
 }
 
 void FormStore::setChecked(const QString &name, bool checked)
 {
-    Entry &e = entry(name);
-    if (e.checked != checked) {
-        e.checked = checked;
+    Entry *e = entry(name);
+    if (e && e->checked != checked) {
+        e->checked = checked;
         emit changed(name);
     }
 }
 
 int FormStore::value(const QString &name) const
 {
-    return entry(name).value;
+    const Entry *e = entry(name);
+    return e ? e->value : 0;
 }
 
 bool FormStore::setValue(const QString &name, int value)
 {
+    Entry *e = entry(name);
+    if (!e)
+        return false;
     const ControlDescription &c = control(name);
     if (value < c.minimum || value > c.maximum)
         return false;
-    Entry &e = entry(name);
-    if (e.value != value) {
-        e.value = value;
+    if (e->value != value) {
+        e->value = value;
         emit changed(name);
     }
     return true;

@@ -16,7 +16,9 @@ public:
 
     const FormDescription &description() const { return m_desc; }
     bool contains(const QString &name) const { return m_index.contains(name); }
-    // Description of a control; a name the window does not have is a programming error.
+    // Description of a control. A name the window does not have is a fault in the
+    // caller: it is reported (qCritical) in every build, and every operation on it
+    // changes nothing (getters give an empty description, -1, "", false or 0).
     const ControlDescription &control(const QString &name) const;
 
     // Lists. setIndex rejects an index the list does not have, exactly as a list control
@@ -52,8 +54,9 @@ private:
         bool checked = false;
         int value = 0;
     };
-    Entry &entry(const QString &name);
-    const Entry &entry(const QString &name) const;
+    int slot(const QString &name) const; // -1, reported, for an unknown name
+    Entry *entry(const QString &name);
+    const Entry *entry(const QString &name) const;
     void assign(int slot, const QString &value);
 
     FormDescription m_desc;

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/CaptionTable.h"
+#include "widgets/CaptionTable.h"
 #include <vector>
 
 namespace kt913 {

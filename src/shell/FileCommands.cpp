@@ -3,7 +3,7 @@
 #include "image/ImageCodec.h"
 #include "image/RadioModel.h"
 #include "shell/FileDialogs.h"
-#include "shell/MessageBox.h"
+#include "widgets/MessageBox.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>

@@ -1,6 +1,7 @@
 #include "shell/FrmAbout.h"
+#include "widgets/WindowScope.h"
 #include "shell/ToolbarIcons.h"
-#include "shell/Twips.h"
+#include "widgets/Twips.h"
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -14,6 +15,7 @@ namespace kt913 {
 FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmAbout"));
+    markAsWindow(this);
     setWindowTitle(QStringLiteral("帮助"));
     setModal(true);
     setFixedSize(twips(7200), twips(2700));

@@ -1,4 +1,5 @@
 #include "shell/MDIForm1.h"
+#include "widgets/WindowScope.h"
 #include "editors/Form1.h"
 #include "editors/Form2.h"
 #include "editors/Form3.h"
@@ -8,14 +9,14 @@
 #include "link/ui/FrmWriting.h"
 #include "link/ui/TransferCommands.h"
 #include "shell/CaptionRegistry.h"
-#include "shell/ChildFrame.h"
+#include "widgets/ChildFrame.h"
 #include "shell/FileCommands.h"
 #include "shell/FileDialogs.h"
 #include "shell/FrmAbout.h"
-#include "shell/MessageBox.h"
+#include "widgets/MessageBox.h"
 #include "shell/PortList.h"
 #include "shell/SettingStore.h"
-#include "shell/Twips.h"
+#include "widgets/Twips.h"
 #include "shell/WheelBlocker.h"
 #include <QCloseEvent>
 #include <QComboBox>
@@ -33,6 +34,7 @@ MDIForm1::MDIForm1(Options options, QWidget *parent)
       m_lockDebug(m_options.clock ? m_options.clock : systemSecondsOfDay())
 {
     setObjectName(QStringLiteral("MDIForm1"));
+    markAsWindow(this);
 
     if (m_options.settings) {
         m_settings = m_options.settings;

@@ -1,5 +1,6 @@
 #include "shell/ShellCaptions.h"
-#include "shell/Twips.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowScope.h"
 #include <QWidget>
 
 namespace kt913 {
@@ -10,7 +11,7 @@ namespace {
 // English.
 void placePortList(QWidget *window, Language lang)
 {
-    if (auto *comboCom = window->findChild<QWidget *>(QStringLiteral("ComboCom"))) {
+    if (auto *comboCom = findControl<QWidget *>(window, QStringLiteral("ComboCom"))) {
         comboCom->setGeometry(twips(lang == Language::English ? 3475 : 2475), 0, twips(1185), comboCom->height());
     }
 }

@@ -10,7 +10,7 @@
 #include "shell/FrmAbout.h"
 #include "shell/MDIForm1.h"
 #include "shell/ToolbarIcons.h"
-#include "shell/Twips.h"
+#include "widgets/Twips.h"
 #include <QAction>
 #include <QComboBox>
 #include <QDate>

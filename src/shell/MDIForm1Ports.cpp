@@ -2,7 +2,7 @@
 #include "link/PortNames.h"
 #include "link/Transfer.h"
 #include "shell/MDIForm1.h"
-#include "shell/MessageBox.h"
+#include "widgets/MessageBox.h"
 #include "shell/PortList.h"
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 // The caption tables of the shell's own windows.
-#include "shell/CaptionTable.h"
+#include "widgets/CaptionTable.h"
 
 namespace kt913 {
 

@@ -9,6 +9,23 @@ using namespace kt913;
 class TstFormStore : public QObject {
     Q_OBJECT
 private slots:
+    void unknownControlNamesChangeNothing()
+    {
+        // Release builds too: a misspelt name is reported and refused, never taken for
+        // some other control of the window.
+        FormStore s(optionsFormDescription());
+        const int before = s.index("Combo1");
+        QSignalSpy changed(&s, &FormStore::changed);
+        QTest::ignoreMessage(QtCriticalMsg, "Form3 has no control named Combo99");
+        QVERIFY(!s.setIndex("Combo99", 1 - before));
+        QTest::ignoreMessage(QtCriticalMsg, "Form3 has no control named Text99");
+        s.setText("Text99", QStringLiteral("x"), Language::Chinese);
+        QTest::ignoreMessage(QtCriticalMsg, "Form3 has no control named Combo99");
+        QCOMPARE(s.index("Combo99"), -1);
+        QCOMPARE(s.index("Combo1"), before);
+        QCOMPARE(changed.count(), 0);
+    }
+
     void listsRejectIndexesTheyDoNotHave()
     {
         FormStore s(optionsFormDescription());

@@ -4,7 +4,8 @@
 // list and clock belong to the test.
 #include "shell/FileDialogs.h"
 #include "shell/MDIForm1.h"
-#include "shell/MessageBox.h"
+#include "widgets/MessageBox.h"
+#include "widgets/WindowScope.h"
 #include "shell/SettingStore.h"
 #include <QList>
 #include <QTemporaryDir>

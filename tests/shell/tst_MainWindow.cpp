@@ -13,7 +13,7 @@
 #include "shell/CaptionRegistry.h"
 #include "shell/FileCommands.h"
 #include "shell/FrmAbout.h"
-#include "shell/Twips.h"
+#include "widgets/Twips.h"
 #include "support/SampleRadio.h"
 #include <QAbstractItemView>
 #include <QAction>
@@ -55,7 +55,7 @@ void sendWheel(QWidget *w, int delta)
 
 QWidget *toolButton(MDIForm1 &w, const char *key)
 {
-    return w.findChild<QToolBar *>(QStringLiteral("Toolbar1"))->widgetForAction(w.action(QString::fromLatin1(key)));
+    return findControl<QToolBar *>(&w, QStringLiteral("Toolbar1"))->widgetForAction(w.action(QString::fromLatin1(key)));
 }
 
 // Every text a named object shows, to compare two moments.
@@ -162,7 +162,7 @@ void TestMainWindow::startUpState()
     }
     QCOMPARE(w.action(QStringLiteral("MNRead"))->text(), QStringLiteral("读频(&R)"));
 
-    auto *toolbar = w.findChild<QToolBar *>(QStringLiteral("Toolbar1"));
+    auto *toolbar = findControl<QToolBar *>(&w, QStringLiteral("Toolbar1"));
     QVERIFY(toolbar);
     QStringList keys;
     for (QAction *a : toolbar->actions()) {
@@ -181,21 +181,21 @@ void TestMainWindow::startUpState()
     }
     QCOMPARE(w.action(QStringLiteral("TRead"))->toolTip(), QStringLiteral("读频"));
 
-    auto *status = w.findChild<QStatusBar *>(QStringLiteral("StatusBar1"));
+    auto *status = findControl<QStatusBar *>(&w, QStringLiteral("StatusBar1"));
     QVERIFY(status);
     QCOMPARE(status->findChild<QLabel *>(QStringLiteral("Panel1"))->text(), QStringLiteral("COM: "));
     QVERIFY(!status->findChild<QLabel *>(QStringLiteral("Panel2"))->text().isEmpty());
     QVERIFY(!status->findChild<QLabel *>(QStringLiteral("Panel3"))->text().isEmpty());
     QVERIFY(!status->findChild<QLabel *>(QStringLiteral("Panel4"))->text().isEmpty());
 
-    auto *combo1 = w.findChild<QComboBox *>(QStringLiteral("Combo1"));
+    auto *combo1 = findControl<QComboBox *>(&w, QStringLiteral("Combo1"));
     QCOMPARE(combo1->count(), 4);
     QCOMPARE(combo1->currentIndex(), 0);
     QCOMPARE(combo1->itemText(3), QStringLiteral("A:136-174MHz B:245-250MHz"));
-    QCOMPARE(w.findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("频段:"));
+    QCOMPARE(findControl<QLabel *>(&w, QStringLiteral("Label1"))->text(), QStringLiteral("频段:"));
     QCOMPARE(w.model().band.BandIndex, 0);
     QCOMPARE(w.model().band.BandGroup, 1);
-    auto *comboCom = w.findChild<QComboBox *>(QStringLiteral("ComboCom"));
+    auto *comboCom = findControl<QComboBox *>(&w, QStringLiteral("ComboCom"));
     QVERIFY(comboCom && !comboCom->isVisible());
     QCOMPARE(comboCom->x(), twips(2475));
     QCOMPARE(comboCom->width(), twips(1185));
@@ -209,7 +209,7 @@ void TestMainWindow::startUpState()
     QCOMPARE(w.form3()->windowTitle(), QStringLiteral("可选功能"));
 
     // The clock panels keep time.
-    QVERIFY(w.findChild<QTimer *>(QStringLiteral("StatusClock"))->isActive());
+    QVERIFY(findControl<QTimer *>(&w, QStringLiteral("StatusClock"))->isActive());
     QVERIFY(!w.transferCommands().timer1().isActive());
     QCOMPARE(w.transferCommands().timer1().interval(), 100);
 }
@@ -248,8 +248,8 @@ void TestMainWindow::storedEnglishStartsInEnglish()
     QCOMPARE(w.model().language, Language::English);
     QCOMPARE(w.windowTitle(), QStringLiteral("KT-913 Radio Programming Software"));
     QCOMPARE(w.action(QStringLiteral("MNRead"))->text(), QStringLiteral("Read Data from the Transceive(&R)"));
-    QCOMPARE(w.findChild<QMenu *>(QStringLiteral("MNHelp"))->title(), QStringLiteral("Help(&H)"));
-    QCOMPARE(w.findChild<QComboBox *>(QStringLiteral("ComboCom"))->x(), twips(3475));
+    QCOMPARE(findControl<QMenu *>(&w, QStringLiteral("MNHelp"))->title(), QStringLiteral("Help(&H)"));
+    QCOMPARE(findControl<QComboBox *>(&w, QStringLiteral("ComboCom"))->x(), twips(3475));
     QCOMPARE(w.form1()->windowTitle(), QStringLiteral("Channel Edit"));
     QCOMPARE(w.frmAbout()->lblVersion->text(), QStringLiteral("English edition V2.20"));
 }
@@ -267,8 +267,8 @@ void TestMainWindow::languageSwitchRoundTrip()
     QCOMPARE(w.model().language, Language::English);
     QCOMPARE(w.windowTitle(), QStringLiteral("KT-913 Radio Programming Software"));
     QCOMPARE(w.action(QStringLiteral("TWrite"))->toolTip(), QStringLiteral("Write Data in the Transceive"));
-    QCOMPARE(w.findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("Range:"));
-    QCOMPARE(w.findChild<QLabel *>(QStringLiteral("Panel2"))->text(), QStringLiteral("The kt913 project · free software"));
+    QCOMPARE(findControl<QLabel *>(&w, QStringLiteral("Label1"))->text(), QStringLiteral("Range:"));
+    QCOMPARE(findControl<QLabel *>(&w, QStringLiteral("Panel2"))->text(), QStringLiteral("The kt913 project · free software"));
     QCOMPARE(w.model().channels.cell(1, col::RxTone), QStringLiteral("Off")); // grid texts follow
     QVERIFY(allTexts(&w) != chinese);
 
@@ -283,7 +283,7 @@ void TestMainWindow::bandListIgnoresTheWheel()
     MessageLog log;
     ShellUnderTest s;
     MDIForm1 &w = s.start();
-    auto *combo1 = w.findChild<QComboBox *>(QStringLiteral("Combo1"));
+    auto *combo1 = findControl<QComboBox *>(&w, QStringLiteral("Combo1"));
     combo1->setFocus();
     sendWheel(combo1, -120);
     sendWheel(combo1, -120);
@@ -297,7 +297,7 @@ void TestMainWindow::bandChangeAnsweredCancelKeepsTheChannels()
     ShellUnderTest s;
     MDIForm1 &w = s.start();
     fillSampleRadio(w.model());
-    auto *combo1 = w.findChild<QComboBox *>(QStringLiteral("Combo1"));
+    auto *combo1 = findControl<QComboBox *>(&w, QStringLiteral("Combo1"));
     log.answers = {mbResult::Cancel};
     combo1->setFocus();
     QTest::keyClick(combo1, Qt::Key_Down);
@@ -326,7 +326,7 @@ void TestMainWindow::bandChangeAnsweredOkClearsTheChannels()
     ShellUnderTest s;
     MDIForm1 &w = s.start();
     fillSampleRadio(w.model());
-    auto *combo1 = w.findChild<QComboBox *>(QStringLiteral("Combo1"));
+    auto *combo1 = findControl<QComboBox *>(&w, QStringLiteral("Combo1"));
     QSignalSpy cleared(&w.model(), &RadioModel::channelsChanged);
     combo1->setFocus();
     QTest::keyClick(combo1, Qt::Key_End);
@@ -512,9 +512,9 @@ void TestMainWindow::missingPortAtStartUp()
              qPrintable(log.requests[0].prompt));
     QCOMPARE(log.requests[0].title, QStringLiteral("错误"));
     QCOMPARE(log.requests[0].flags, 48);
-    auto *comboCom = w.findChild<QComboBox *>(QStringLiteral("ComboCom"));
+    auto *comboCom = findControl<QComboBox *>(&w, QStringLiteral("ComboCom"));
     QCOMPARE(comboCom->currentIndex(), -1);
-    QCOMPARE(w.findChild<QLabel *>(QStringLiteral("Panel1"))->text(), QStringLiteral("COM: "));
+    QCOMPARE(findControl<QLabel *>(&w, QStringLiteral("Panel1"))->text(), QStringLiteral("COM: "));
 
     // Reading then refuses with the invalid-port message and opens no window.
     log.clear();
@@ -544,7 +544,7 @@ void TestMainWindow::busyPortIsRefused()
     w.selectPort(device);
     QCOMPARE(log.requests.size(), 1);
     QVERIFY(log.requests[0].prompt.contains(device));
-    QCOMPARE(w.findChild<QComboBox *>(QStringLiteral("ComboCom"))->currentIndex(), -1);
+    QCOMPARE(findControl<QComboBox *>(&w, QStringLiteral("ComboCom"))->currentIndex(), -1);
     QVERIFY(!w.transfer().port().PortOpen());
 
     holder.close();
@@ -552,7 +552,7 @@ void TestMainWindow::busyPortIsRefused()
     w.selectPort(device);
     QVERIFY(log.requests.isEmpty());
     QVERIFY(w.transfer().port().PortOpen());
-    QCOMPARE(w.findChild<QLabel *>(QStringLiteral("Panel1"))->text(), QStringLiteral("COM: ") + device);
+    QCOMPARE(findControl<QLabel *>(&w, QStringLiteral("Panel1"))->text(), QStringLiteral("COM: ") + device);
     ::close(master);
 }
 
@@ -569,7 +569,7 @@ void TestMainWindow::portListShownByTheMenu()
     log.answers = {mbResult::Ok};
     MDIForm1 &w = s.start({missing, device});
     QCOMPARE(log.requests.size(), 1); // the first entry is tried at load and fails
-    auto *comboCom = w.findChild<QComboBox *>(QStringLiteral("ComboCom"));
+    auto *comboCom = findControl<QComboBox *>(&w, QStringLiteral("ComboCom"));
 
     w.action(QStringLiteral("MNCommPort"))->trigger();
     QVERIFY(comboCom->isVisible());
@@ -579,7 +579,7 @@ void TestMainWindow::portListShownByTheMenu()
     QTRY_VERIFY(!comboCom->isVisible());
     QCOMPARE(comboCom->currentText(), device);
     QVERIFY(w.transfer().port().PortOpen());
-    QCOMPARE(w.findChild<QLabel *>(QStringLiteral("Panel1"))->text(), QStringLiteral("COM: ") + device);
+    QCOMPARE(findControl<QLabel *>(&w, QStringLiteral("Panel1"))->text(), QStringLiteral("COM: ") + device);
     QCOMPARE(log.requests.size(), 1);
     ::close(master);
 }
@@ -701,7 +701,7 @@ void TestMainWindow::quitAnsweredCancelKeepsEverything()
     QVERIFY(!QFile::exists(s.settingsPath())); // nothing stored yet
 
     // Still working: the band list still ignores the wheel.
-    auto *combo1 = w.findChild<QComboBox *>(QStringLiteral("Combo1"));
+    auto *combo1 = findControl<QComboBox *>(&w, QStringLiteral("Combo1"));
     sendWheel(combo1, -120);
     QCOMPARE(combo1->currentIndex(), 0);
 }
@@ -721,7 +721,7 @@ void TestMainWindow::quitStoresTheLanguage()
     QCOMPARE(raw.value(QStringLiteral("RL-62K/BinaryValue")).toByteArray(), QByteArray("\x01\x00\x00\x00", 4));
 
     // The band list has its wheel back (it answers a wheel turn again).
-    auto *combo1 = w.findChild<QComboBox *>(QStringLiteral("Combo1"));
+    auto *combo1 = findControl<QComboBox *>(&w, QStringLiteral("Combo1"));
     combo1->show();
     sendWheel(combo1, -120);
     QCOMPARE(combo1->currentIndex(), 1);

@@ -1,9 +1,10 @@
 // The shell's parts that need no main window: the message-box routine, the language
 // setting, the caption machinery, the file filter and the lock buttons' clock.
-#include "shell/CaptionTable.h"
+#include "widgets/CaptionTable.h"
 #include "shell/FileDialogs.h"
 #include "shell/LockButton.h"
-#include "shell/MessageBox.h"
+#include "widgets/MessageBox.h"
+#include "widgets/WindowScope.h"
 #include "shell/SettingStore.h"
 #include "shell/StartUp.h"
 #include <QApplication>
@@ -35,6 +36,7 @@ private slots:
     void missingOrUnreadableSettingGivesChinese();
 
     void captionRowsReachTheirControls();
+    void captionsStayInsideTheirWindow();
     void commonDialogFilterBecomesQtFilters();
 
     void commandLine_data();
@@ -233,6 +235,33 @@ void TestShellParts::captionRowsReachTheirControls()
     QCOMPARE(combo->itemText(2), QStringLiteral("New"));
     QCOMPARE(combo->count(), 3);
     QCOMPARE(window.property("extraRan").toInt(), 1);
+}
+
+void TestShellParts::captionsStayInsideTheirWindow()
+{
+    // An editor inside the main window has a Label1 of its own, nearer the top of the
+    // tree than the main window's Label1 in its toolbar.
+    QWidget main;
+    auto *editor = new QWidget(&main);
+    editor->setObjectName(QStringLiteral("Editor"));
+    markAsWindow(editor);
+    auto *editorLabel = new QLabel(QStringLiteral("editor's"), editor);
+    editorLabel->setObjectName(QStringLiteral("Label1"));
+    auto *toolbar = new QWidget(&main);
+    auto *row = new QWidget(toolbar);
+    auto *mainLabel = new QLabel(row);
+    mainLabel->setObjectName(QStringLiteral("Label1"));
+
+    const CaptionTable table{"Main", {{"Label1", CaptionProperty::Caption, -1, "频段:", "Range:"}}, nullptr};
+    QCOMPARE(applyCaptionTable(&main, table, Language::English), 0);
+    QCOMPARE(mainLabel->text(), QStringLiteral("Range:"));
+    QCOMPARE(editorLabel->text(), QStringLiteral("editor's"));
+    QCOMPARE(findControl<QLabel *>(editor, QStringLiteral("Label1")), editorLabel);
+
+    // A window's own controls are found however deep they sit; another window's never.
+    delete mainLabel;
+    QCOMPARE(applyCaptionTable(&main, table, Language::Chinese), 1);
+    QCOMPARE(editorLabel->text(), QStringLiteral("editor's"));
 }
 
 void TestShellParts::commonDialogFilterBecomesQtFilters()

@@ -163,7 +163,7 @@ void TestTransferWindows::writeThroughTheToolbar()
     fillSampleRadio(w.model());
     QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
 
-    auto *toolbar = w.findChild<QToolBar *>(QStringLiteral("Toolbar1"));
+    auto *toolbar = findControl<QToolBar *>(&w, QStringLiteral("Toolbar1"));
     QTest::mouseClick(toolbar->widgetForAction(w.action(QStringLiteral("TWrite"))), Qt::LeftButton);
     FrmWriting *progress = w.transferCommands().progressWindow();
     QVERIFY(progress);
@@ -199,7 +199,7 @@ void TestTransferWindows::readByTheToolbarButton()
     startOn(s, log, radio, moments);
     MDIForm1 &w = *s.window;
     QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
-    auto *toolbar = w.findChild<QToolBar *>(QStringLiteral("Toolbar1"));
+    auto *toolbar = findControl<QToolBar *>(&w, QStringLiteral("Toolbar1"));
     QTest::mouseClick(toolbar->widgetForAction(w.action(QStringLiteral("TRead"))), Qt::LeftButton);
     QVERIFY(w.transferCommands().progressWindow());
     QVERIFY(waitForEnding(w, ended));

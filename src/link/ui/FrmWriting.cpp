@@ -1,6 +1,7 @@
 #include "link/ui/FrmWriting.h"
+#include "widgets/WindowScope.h"
 #include "link/Transfer.h"
-#include "shell/Twips.h"
+#include "widgets/Twips.h"
 #include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
@@ -12,6 +13,7 @@ FrmWriting::FrmWriting(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("FrmWriting"));
+    markAsWindow(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(twips(5400), twips(1500));

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/CaptionTable.h"
+#include "widgets/CaptionTable.h"
 
 namespace kt913 {
 const CaptionTable &frmWritingCaptions();

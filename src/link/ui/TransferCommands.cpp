@@ -2,7 +2,7 @@
 #include "image/RadioModel.h"
 #include "link/ui/FrmWriting.h"
 #include "link/ui/FrmWritingCaptions.h"
-#include "shell/MessageBox.h"
+#include "widgets/MessageBox.h"
 #include <QAction>
 #include <QLabel>
 #include <QWidget>

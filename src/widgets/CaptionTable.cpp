@@ -1,4 +1,5 @@
-#include "shell/CaptionTable.h"
+#include "widgets/CaptionTable.h"
+#include "widgets/WindowScope.h"
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
@@ -114,7 +115,7 @@ int applyCaptionTable(QWidget *window, const CaptionTable &table, Language lang)
         const char *text = lang == Language::English ? row.en : row.zh;
         QObject *control = window;
         if (row.control && *row.control)
-            control = window->findChild<QObject *>(QString::fromLatin1(row.control));
+            control = findControl(window, QString::fromLatin1(row.control));
         if (!control) {
             ++missing;
             continue;

@@ -1,4 +1,4 @@
-#include "shell/MessageBox.h"
+#include "widgets/MessageBox.h"
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
