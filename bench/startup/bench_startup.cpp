@@ -1,7 +1,7 @@
 // Start-up of kt913: the whole program launched as a user launches it (process start to
 // main window shown, resident memory then), and the main window alone built in-process.
 #include "shell/MDIForm1.h"
-#include "shell/MessageBox.h"
+#include "widgets/MessageBox.h"
 #include "shell/SettingStore.h"
 #include <QApplication>
 #include <QProcess>
