@@ -11,15 +11,12 @@ namespace {
 constexpr int kFlagBit[8] = {-1, -1, map::flag::Power, map::flag::BusyLock, map::flag::ScanAdd,
                              map::flag::Bandwidth, map::flag::Hidden, map::flag::Scramble};
 
-void decodeTone(const Image &img, int at, Language lang, QString &text, qint16 &present)
+void decodeTone(ChannelTables &t, int n, int slot, const Image &img, int at, Language lang)
 {
-    if (img[at] == 0xFF) {
-        text = offText(lang);
-        present = 0;
-    } else {
-        text = kt913::decodeTone(img[at], img[at + 1]);
-        present = 255;
-    }
+    if (img[at] == 0xFF)
+        t.setOption(n, slot, 0, offText(lang));
+    else
+        t.setOption(n, slot, 255, kt913::decodeTone(img[at], img[at + 1]));
 }
 
 // Name characters are bytes; a character the radio cannot hold is stored as "?".
@@ -34,52 +31,55 @@ void SetNumOf(RadioModel &m)
 {
     const Image &img = m.memoryImage;
     ChannelTables &t = m.channels;
+    const ChannelTables::Batch batch(t);
     for (int n = 1; n <= map::kChannelCount; ++n) {
-        const int a = map::channelBase(n), i = n - 1;
+        const int a = map::channelBase(n);
         if (img[a] == 0xFF) {
-            t.FreqText[0][i].clear();
+            t.setFreqText(n, 0, QString());
             t.ClearNO(n);
             continue;
         }
-        t.FreqText[0][i] = decodeFrequency(&img[a + map::rec::RxFreq]);
-        t.FreqText[1][i] = img[a + map::rec::TxFreq] == 0xFF ? QString() : decodeFrequency(&img[a + map::rec::TxFreq]);
-        decodeTone(img, a + map::rec::RxTone, m.language, t.OptionText[0][i], t.OptionIndex[0][i]);
-        decodeTone(img, a + map::rec::TxTone, m.language, t.OptionText[1][i], t.OptionIndex[1][i]);
+        t.setFreqText(n, 0, decodeFrequency(&img[a + map::rec::RxFreq]));
+        t.setFreqText(n, 1, img[a + map::rec::TxFreq] == 0xFF ? QString() : decodeFrequency(&img[a + map::rec::TxFreq]));
+        decodeTone(t, n, 0, img, a + map::rec::RxTone, m.language);
+        decodeTone(t, n, 1, img, a + map::rec::TxTone, m.language);
         const int flags = img[a + map::rec::Flags];
         for (int k = 2; k < 8; ++k) {
-            t.OptionIndex[k][i] = qint16((flags >> kFlagBit[k]) & 1);
-            t.OptionText[k][i] = channelOptionText(k + 3, t.OptionIndex[k][i], m.language);
+            const qint16 index = qint16((flags >> kFlagBit[k]) & 1);
+            t.setOption(n, k, index, channelOptionText(k + 3, index, m.language));
         }
     }
 }
 
 void decodeChannelNames(RadioModel &m)
 {
+    const ChannelTables::Batch batch(m.channels);
     for (int n = 1; n <= map::kChannelCount; ++n) {
         const int a = map::nameBase(n);
         QString name;
         for (int k = 0; k < map::kNameLength; ++k)
             name += QChar(char16_t(m.memoryImage[a + k]));
-        m.channels.ChannelName[n - 1] = StripFF(name);
+        m.channels.setName(n, StripFF(name));
     }
 }
 
 void SetGrid(RadioModel &m)
 {
     ChannelTables &t = m.channels;
+    const ChannelTables::Batch batch(t);
     for (int n = 1; n <= map::kChannelCount; ++n) {
         const int i = n - 1;
         if (t.FreqText[0][i].isEmpty()) {
             t.ClearNO(n);
             continue;
         }
-        t.cell(n, col::Rx) = t.FreqText[0][i];
-        t.cell(n, col::Tx) = t.FreqText[1][i];
-        t.cell(n, col::RxTone) = t.OptionText[0][i];
-        t.cell(n, col::TxTone) = t.OptionText[1][i];
+        t.setCell(n, col::Rx, t.FreqText[0][i]);
+        t.setCell(n, col::Tx, t.FreqText[1][i]);
+        t.setCell(n, col::RxTone, t.OptionText[0][i]);
+        t.setCell(n, col::TxTone, t.OptionText[1][i]);
         for (int c = col::Power; c <= col::Scramble; ++c)
-            t.cell(n, c) = channelOptionText(c, t.OptionIndex[c - 3][i], m.language);
-        t.cell(n, col::Name) = t.ChannelName[i];
+            t.setCell(n, c, channelOptionText(c, t.OptionIndex[optionSlot(c)][i], m.language));
+        t.setCell(n, col::Name, t.ChannelName[i]);
     }
 }
 

@@ -4,53 +4,140 @@
 
 namespace kt913 {
 
-ChannelTables::ChannelTables()
+ChannelRow ChannelRow::cleared() const
+{
+    ChannelRow r;
+    r.cells[col::Label] = cells[col::Label];
+    return r;
+}
+
+ChannelTables::ChannelTables(QObject *parent) : QObject(parent)
 {
     for (int n = 1; n <= map::kChannelCount; ++n) {
         const bool groupA = n <= map::kGroupSize;
-        cell(n, col::Label) = QStringLiteral("%1%2").arg(groupA ? QLatin1Char('A') : QLatin1Char('B'))
-                                  .arg(groupA ? n : n - map::kGroupSize);
+        m_cells[n - 1][col::Label] = QStringLiteral("%1%2").arg(groupA ? QLatin1Char('A') : QLatin1Char('B'))
+                                         .arg(groupA ? n : n - map::kGroupSize);
     }
+}
+
+void ChannelTables::touched(int n)
+{
+    if (m_batchDepth > 0)
+        m_batchChanged = true;
+    else
+        emit channelChanged(n);
+}
+
+void ChannelTables::endBatch()
+{
+    if (--m_batchDepth > 0 || !m_batchChanged)
+        return;
+    m_batchChanged = false;
+    emit tablesReset();
+}
+
+ChannelRow ChannelTables::row(int n) const
+{
+    ChannelRow r;
+    const int i = n - 1;
+    r.freq = {m_freqText[0][i], m_freqText[1][i]};
+    for (int k = 0; k < 8; ++k) {
+        r.optionIndex[k] = m_optionIndex[k][i];
+        r.optionText[k] = m_optionText[k][i];
+    }
+    r.name = m_channelName[i];
+    r.cells = m_cells[i];
+    return r;
+}
+
+void ChannelTables::setRow(int n, const ChannelRow &r)
+{
+    if (n < 1 || n > map::kChannelCount)
+        return;
+    ChannelRow wanted = r;
+    wanted.cells[col::Label] = m_cells[n - 1][col::Label];
+    if (row(n) == wanted)
+        return;
+    const int i = n - 1;
+    m_freqText[0][i] = wanted.freq[0];
+    m_freqText[1][i] = wanted.freq[1];
+    for (int k = 0; k < 8; ++k) {
+        m_optionIndex[k][i] = wanted.optionIndex[k];
+        m_optionText[k][i] = wanted.optionText[k];
+    }
+    m_channelName[i] = wanted.name;
+    m_cells[i] = wanted.cells;
+    touched(n);
+}
+
+void ChannelTables::setFreqText(int n, int k, const QString &text)
+{
+    if (n < 1 || n > map::kChannelCount || k < 0 || k > 1 || m_freqText[k][n - 1] == text)
+        return;
+    m_freqText[k][n - 1] = text;
+    touched(n);
+}
+
+void ChannelTables::setOption(int n, int slot, qint16 index, const QString &text)
+{
+    if (n < 1 || n > map::kChannelCount || slot < 0 || slot > 7)
+        return;
+    const int i = n - 1;
+    if (m_optionIndex[slot][i] == index && m_optionText[slot][i] == text)
+        return;
+    m_optionIndex[slot][i] = index;
+    m_optionText[slot][i] = text;
+    touched(n);
+}
+
+void ChannelTables::setName(int n, const QString &name)
+{
+    if (n < 1 || n > map::kChannelCount || m_channelName[n - 1] == name)
+        return;
+    m_channelName[n - 1] = name;
+    touched(n);
+}
+
+void ChannelTables::setCell(int n, int column, const QString &text)
+{
+    if (n < 1 || n > map::kChannelCount || column < col::Rx || column > col::Name || m_cells[n - 1][column] == text)
+        return;
+    m_cells[n - 1][column] = text;
+    touched(n);
 }
 
 void ChannelTables::ClearNO(int n)
 {
     if (n < 1 || n > map::kChannelCount)
         return;
-    const int i = n - 1;
-    for (int c = col::Rx; c <= col::Name; ++c)
-        Cells[i][c].clear();
-    for (int k = 0; k < 8; ++k) {
-        OptionIndex[k][i] = 0;
-        OptionText[k][i].clear();
-    }
-    ChannelName[i].clear();
-    FreqText[0][i].clear();
-    FreqText[1][i].clear();
+    setRow(n, row(n).cleared());
 }
 
 void ChannelTables::ClearGrid()
 {
+    const Batch batch(*this);
     for (int n = 1; n <= map::kChannelCount; ++n)
         ClearNO(n);
 }
 
 void ChannelTables::RefreshChannelTexts(Language lang)
 {
+    const Batch batch(*this);
     for (int n = 1; n <= map::kChannelCount; ++n) {
-        const int i = n - 1;
-        if (FreqText[0][i].isEmpty()) {
+        ChannelRow r = row(n);
+        if (!r.isUsed()) {
             ClearNO(n);
             continue;
         }
-        cell(n, col::Rx) = FreqText[0][i];
-        cell(n, col::Tx) = FreqText[1][i];
+        r.cells[col::Rx] = r.freq[0];
+        r.cells[col::Tx] = r.freq[1];
         for (int c : {col::RxTone, col::TxTone})
-            if (OptionIndex[c - 3][i] == 0)
-                cell(n, c) = offText(lang);
+            if (r.optionIndex[optionSlot(c)] == 0)
+                r.cells[c] = offText(lang);
         for (int c = col::Power; c <= col::Scramble; ++c)
-            cell(n, c) = channelOptionText(c, OptionIndex[c - 3][i], lang);
-        cell(n, col::Name) = ChannelName[i];
+            r.cells[c] = channelOptionText(c, r.optionIndex[optionSlot(c)], lang);
+        r.cells[col::Name] = r.name;
+        setRow(n, r);
     }
 }
 

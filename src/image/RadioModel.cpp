@@ -10,6 +10,7 @@ RadioModel::RadioModel(QObject *parent)
       debug(debugFormDescription()),
       fmForm(fmFormDescription())
 {
+    connect(&channels, &ChannelTables::tablesReset, this, &RadioModel::channelsChanged);
     // The FM window shows the FM state when it loads: present channel 0, no VFO.
     fmForm.setText(QStringLiteral("Combo1(0)"), QString::number(fm.FmPresentChannel), language);
     // The main window selects band 0 as it loads, without a question.
@@ -29,24 +30,38 @@ void RadioModel::applyBand(int index)
     options.setIndex(QStringLiteral("Combo50"), b.vfoBandwidth);
 }
 
+void RadioModel::changeBandSelection(int index, const BandConfirm &confirm)
+{
+    if (index < 0 || index >= kBandCount)
+        return;
+    const bool moved = bandSelection != index;
+    bandSelection = index;
+    applyBand(index);
+    if (moved)
+        emit bandSelectionChanged(index);
+    if (index == band.BandIndex)
+        return;
+    if (confirm && confirm()) {
+        applyBand(index);
+        channels.ClearGrid();
+    }
+    band.BandIndex = qint16(index);
+}
+
 void RadioModel::selectBandQuietly(int index)
 {
     if (index < 0 || index >= kBandCount)
         return;
     band.BandIndex = qint16(index);
-    const bool changed = bandSelection != index;
-    bandSelection = index;
-    applyBand(index);
-    if (changed)
-        emit bandSelectionChanged(index);
+    changeBandSelection(index, nullptr);
 }
 
 void RadioModel::newData()
 {
+    const ChannelTables::Batch batch(channels);
     channels.ClearGrid();
     dtmf.startForm();
     options.startForm();
-    emit channelsChanged();
 }
 
 void RadioModel::setDebugValue(int slider, int value)
@@ -59,8 +74,6 @@ void RadioModel::setDebugValue(int slider, int value)
 
 void RadioModel::announceDecoded()
 {
-    emit channelsChanged();
-    emit bandSelectionChanged(bandSelection);
     emit fmChanged();
     emit debugValuesChanged();
 }

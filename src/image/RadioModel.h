@@ -11,6 +11,7 @@
 #include "MemoryMap.h"
 #include <QObject>
 #include <array>
+#include <functional>
 
 namespace kt913 {
 
@@ -52,8 +53,17 @@ public:
     // Writes band variant `index` (0..3): the frequency limits, the VFO frequency boxes
     // and VFO bandwidth lists of Form3.
     void applyBand(int index);
-    // The band list's selection changed to `index` without a question being needed
-    // (start-up, decoding): records it as accepted and applies it.
+
+    // The band list's selection changed to `index`. The new band applies at once. When
+    // it differs from the band last accepted, `confirm` is asked whether the channel list
+    // may go; yes applies the band again and clears every channel, no keeps the
+    // channels. Either way the new band becomes the accepted one, so after a no its
+    // limits and VFO defaults stay in force. Without `confirm` (or with the accepted band
+    // selected) nothing is asked and nothing cleared.
+    using BandConfirm = std::function<bool()>;
+    void changeBandSelection(int index, const BandConfirm &confirm);
+    // The same change without a question (start-up, decoding): the band is recorded as
+    // accepted first, so the channels stay.
     void selectBandQuietly(int index);
 
     // "New": StartForm of the channel editor, the DTMF window and the optional features
@@ -64,13 +74,14 @@ public:
     void setDebugValue(int slider, int value);
 
 signals:
-    void channelsChanged();      // channel tables/grid texts replaced wholesale
+    void channelsChanged();      // many channels changed at once (the tables' tablesReset)
     void bandSelectionChanged(int index);
     void fmChanged();            // FM state or FM grid replaced
     void debugValuesChanged();
 
 public:
-    // Tells the views that decoding replaced channels, band, FM and alignment values.
+    // Tells the views that decoding replaced FM and alignment values (the channel tables
+    // and the band list announce themselves).
     void announceDecoded();
 };
 

@@ -179,24 +179,15 @@ void MDIForm1::setLanguage(Language lang)
     m_model.language = lang;
     applyLanguage();
     m_model.channels.RefreshChannelTexts(lang);
-    emit m_model.channelsChanged();
 }
 
 void MDIForm1::Combo1_Change(int index)
 {
     if (index < 0)
         return;
-    m_model.bandSelection = index;
-    m_model.applyBand(index);
-    if (index == m_model.band.BandIndex)
-        return;
-    if (MsgBox(this, m_model.language, MessageId::BandChangeConfirm) == mbResult::Ok) {
-        m_model.applyBand(index);
-        m_model.channels.ClearGrid();
-        emit m_model.channelsChanged();
-    }
-    // Accepted either way: after Cancel the new band's limits stay and the channels too.
-    m_model.band.BandIndex = qint16(index);
+    m_model.changeBandSelection(index, [this] {
+        return MsgBox(this, m_model.language, MessageId::BandChangeConfirm) == mbResult::Ok;
+    });
 }
 
 void MDIForm1::lockButtonClicked(const QString &key)

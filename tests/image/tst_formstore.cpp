@@ -128,7 +128,7 @@ private slots:
     void newResetsEditorsButNotFmOrImages()
     {
         RadioModel m;
-        m.channels.FreqText[0][0] = QStringLiteral("145.00000");
+        m.channels.setFreqText(1, 0, QStringLiteral("145.00000"));
         m.options.setIndex("Combo5", 9);
         m.dtmf.setText("Text2", QStringLiteral("123"), m.language);
         m.fm.FmPresentChannel = 7;

@@ -8,19 +8,18 @@ namespace kt913::test {
 void putChannel(RadioModel &m, const ChannelEntry &c)
 {
     ChannelTables &t = m.channels;
-    const int i = c.number - 1;
-    t.FreqText[0][i] = QString::fromLatin1(c.rx);
-    t.FreqText[1][i] = c.tx ? QString::fromLatin1(c.tx) : QString();
+    const int n = c.number;
+    t.setFreqText(n, 0, QString::fromLatin1(c.rx));
+    t.setFreqText(n, 1, c.tx ? QString::fromLatin1(c.tx) : QString());
     const char *tones[2] = {c.rxTone, c.txTone};
     for (int k = 0; k < 2; ++k) {
         const QString text = tones[k] ? QString::fromLatin1(tones[k]) : offText(m.language);
-        t.OptionIndex[k][i] = qint16(tones[k] ? FindToneIndex(text, m.language) : 0);
-        t.OptionText[k][i] = text;
+        t.setOption(n, k, qint16(tones[k] ? FindToneIndex(text, m.language) : 0), text);
     }
     const int flags[6] = {c.power, c.busyLock, c.scanAdd, c.bandwidth, 1, c.scramble};
     for (int k = 0; k < 6; ++k)
-        t.OptionIndex[k + 2][i] = qint16(flags[k]);
-    t.ChannelName[i] = QString::fromLatin1(c.name ? c.name : "");
+        t.setOption(n, k + 2, qint16(flags[k]), QString());
+    t.setName(n, QString::fromLatin1(c.name ? c.name : ""));
     SetGrid(m);
 }
 

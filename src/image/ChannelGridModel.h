@@ -1,0 +1,43 @@
+#pragma once
+// One channel grid (group A or B) as a Qt table model over the channel tables: 64 rows,
+// 12 columns, column 0 the fixed row label. The model holds no cell of its own; it reads
+// the tables and passes their announcements on as dataChanged.
+#include "ChannelTables.h"
+#include <QAbstractTableModel>
+#include <QStringList>
+
+namespace kt913 {
+
+class ChannelGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    // group 1 shows channels 1..64, group 2 channels 65..128.
+    ChannelGridModel(ChannelTables &tables, int group, QObject *parent = nullptr);
+
+    int group() const { return m_group; }
+    // Channel number of a model row (0..63) and back.
+    int channelAt(int row) const { return channelNumber(m_group, row + 1); }
+    int rowOf(int channel) const { return channel - channelNumber(m_group, 1); }
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    // The column headers follow the language; the caption tables set them.
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant &value, int role = Qt::EditRole) override;
+
+    // Text a cell shows: the table's text with control characters blanked, so that odd
+    // bytes of a name read from a file never show as stray glyphs. The tables keep the
+    // bytes as they are.
+    static QString displayText(const QString &cell);
+
+private:
+    void channelChanged(int n);
+
+    ChannelTables &m_tables;
+    int m_group;
+    QStringList m_headers;
+};
+
+} // namespace kt913
