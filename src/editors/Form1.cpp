@@ -1,6 +1,18 @@
 #include "editors/Form1.h"
-#include "widgets/WindowScope.h"
+#include "editors/ChannelGrid.h"
+#include "image/ChannelEditRules.h"
+#include "image/ChannelGridModel.h"
+#include "image/FormDescriptions.h"
+#include "image/RadioModel.h"
+#include "image/ToneList.h"
+#include "subclass/SubClassGrid.h"
+#include "widgets/FilteredLineEdit.h"
 #include "widgets/Twips.h"
+#include "widgets/WindowScope.h"
+#include <QComboBox>
+#include <QEvent>
+#include <QTabBar>
+#include <QVBoxLayout>
 
 namespace kt913 {
 
@@ -8,13 +20,144 @@ Form1::Form1(RadioModel &model, QWidget *parent) : QWidget(parent), m_model(mode
 {
     setObjectName(QStringLiteral("Form1"));
     markAsWindow(this);
-    setWindowTitle(QStringLiteral("信道编辑"));
+    const ChannelEditorDescription &d = channelEditorDescription();
+    setWindowTitle(QString::fromUtf8(d.captionZh));
     resize(twips(12000), twips(9000));
+
+    TabStrip1 = new QTabBar(this);
+    TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
+    TabStrip1->addTab(QString::fromUtf8(d.tabsZh[0]));
+    TabStrip1->addTab(QString::fromUtf8(d.tabsZh[1]));
+    TabStrip1->setExpanding(false);
+    TabStrip1->setAccessibleName(QStringLiteral("Channel group"));
+
+    m_modelA = std::make_unique<ChannelGridModel>(m_model.channels, 1);
+    m_modelB = std::make_unique<ChannelGridModel>(m_model.channels, 2);
+    Grid1 = new ChannelGrid(m_modelA.get(), QStringLiteral("Grid1"), this);
+    Grid2 = new ChannelGrid(m_modelB.get(), QStringLiteral("Grid2"), this);
+    Grid1->setAccessibleName(QStringLiteral("Channels 1 to 64"));
+    Grid2->setAccessibleName(QStringLiteral("Channels 65 to 128"));
+    Grid2->hide();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(twips(60), twips(60), twips(60), twips(60));
+    layout->setSpacing(0);
+    layout->addWidget(TabStrip1);
+    layout->addWidget(Grid1, 1);
+    layout->addWidget(Grid2, 1);
+
+    // The cell editors float over the grids, hidden between edits.
+    Text1 = new FilteredLineEdit(frequencyKey, kFrequencyBoxLength, this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setAccessibleName(QStringLiteral("Frequency"));
+    Text2 = new FilteredLineEdit(nameKey, kNameBoxLength, this);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Text2->setAccessibleName(QStringLiteral("Channel name"));
+    Combo1 = new QComboBox(this);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setAccessibleName(QStringLiteral("CTCSS/DCS"));
+    Combo1->addItems(toneList(Language::Chinese));
+    Combo1->setCurrentIndex(0);
+    Combo1->setMaxVisibleItems(16);
+    for (int c = col::Power; c <= col::Name; ++c) {
+        auto *list = new QComboBox(this);
+        list->setObjectName(QStringLiteral("Combo5(%1)").arg(c));
+        const ChannelOptionList &items = channelOptionList(c);
+        list->addItems(items.itemsZh);
+        list->setCurrentIndex(1);
+        list->setAccessibleName(QString::fromUtf8(d.columns[c].purpose));
+        Combo5[c] = list;
+    }
+    for (QWidget *editor : {static_cast<QWidget *>(Text1), static_cast<QWidget *>(Text2), static_cast<QWidget *>(Combo1)})
+        editor->hide();
+    for (int c = col::Power; c <= col::Name; ++c)
+        Combo5[c]->hide();
+
+    for (QWidget *editor : {static_cast<QWidget *>(Text1), static_cast<QWidget *>(Text2), static_cast<QWidget *>(Combo1)})
+        editor->installEventFilter(this);
+    for (int c = col::Power; c <= col::Name; ++c)
+        Combo5[c]->installEventFilter(this);
+
+    connect(Text1, &QLineEdit::returnPressed, this, [this] { currentGrid()->setFocus(Qt::OtherFocusReason); });
+    connect(Text2, &QLineEdit::returnPressed, this, [this] { currentGrid()->setFocus(Qt::OtherFocusReason); });
+    connect(Combo1, &QComboBox::activated, this, [this](int i) { List_Click(Combo1, i); });
+    for (int c = col::Power; c <= col::Scramble; ++c)
+        connect(Combo5[c], &QComboBox::activated, this, [this, c](int i) { List_Click(Combo5[c], i); });
+    for (ChannelGrid *g : {Grid1, Grid2}) {
+        connect(g, &ChannelGrid::leftPressed, this, &Form1::Grid_MouseDown);
+        connect(g, &ChannelGrid::enterPressed, this, &Form1::Grid_KeyEnter);
+    }
+    connect(TabStrip1, &QTabBar::currentChanged, this, &Form1::TabStrip1_Click);
+    setFocusProxy(Grid1);
 }
 
-void Form1::commitPendingEdit()
+Form1::~Form1() = default;
+
+ChannelGrid *Form1::currentGrid() const
 {
-    // No in-cell editor yet: nothing can be pending.
+    return grid(m_model.band.BandGroup);
+}
+
+QWidget *Form1::openEditor() const
+{
+    for (QWidget *editor : {static_cast<QWidget *>(Text1), static_cast<QWidget *>(Text2), static_cast<QWidget *>(Combo1)})
+        if (editor->isVisible())
+            return editor;
+    for (int c = col::Power; c <= col::Name; ++c)
+        if (Combo5[c]->isVisible())
+            return Combo5[c];
+    return nullptr;
+}
+
+void Form1::ClearNO(int n)
+{
+    m_model.channels.ClearNO(n);
+}
+
+void Form1::ClearGrid()
+{
+    m_model.channels.ClearGrid();
+}
+
+void Form1::StartForm()
+{
+    ClearGrid();
+}
+
+void Form1::TabStrip1_Click(int index)
+{
+    const int s = index + 1;
+    if (s == m_model.band.BandGroup || s < 1 || s > 2)
+        return;
+    // An edit open in the old group's grid lands there, before the group changes.
+    commitPendingEdit();
+    m_model.band.BandGroup = qint16(s);
+    // A new hook for the grid that becomes visible; the old one lets go of its grid.
+    obj = std::make_unique<SubClassGrid>();
+    obj->HookGrid(grid(s));
+    connect(obj.get(), &SubClassGrid::MouseWheel, this, &Form1::obj_MouseWheel);
+    grid(s)->show();
+    grid(3 - s)->hide();
+    setFocusProxy(grid(s));
+}
+
+void Form1::obj_MouseWheel(int rotation, int, int)
+{
+    // A device that only turns sideways says nothing about rows.
+    if (rotation == 0)
+        return;
+    ChannelGrid *g = currentGrid();
+    const int top = g->topRow();
+    const int last = g->gridModel()->rowCount(); // rows - 1 of the grid with its header row
+    g->setTopRow(rotation < 1 ? qMin(top + 1, last) : qMax(top - 1, 1));
+}
+
+void Form1::mousePressEvent(QMouseEvent *event)
+{
+    // A click on the window's own background closes the text boxes.
+    Text1->hide();
+    Text2->hide();
+    QWidget::mousePressEvent(event);
 }
 
 } // namespace kt913

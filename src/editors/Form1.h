@@ -1,22 +1,81 @@
 #pragma once
-// The channel editor window: the 128 memory channels in the grids of groups A and B.
+// The channel editor window: the 128 memory channels in the grids of groups A and B,
+// edited cell by cell through a small editor laid over the cell.
+#include "image/ChannelTables.h"
 #include <QWidget>
+#include <array>
+#include <memory>
+
+class QComboBox;
+class QTabBar;
 
 namespace kt913 {
 
+class ChannelGrid;
+class ChannelGridModel;
+class FilteredLineEdit;
 class RadioModel;
+class SubClassGrid;
 
 class Form1 : public QWidget {
     Q_OBJECT
 public:
     explicit Form1(RadioModel &model, QWidget *parent = nullptr);
+    ~Form1() override;
 
     // Takes over an edit still open in a grid cell, as when the cell loses the focus;
-    // the read and write commands call it before a transfer starts.
+    // the read and write commands and Save call it first.
     void commitPendingEdit();
 
+    void ClearNO(int n);
+    void ClearGrid();
+    void StartForm();
+
+    // The grid of group 1 (A) or 2 (B), and the one shown now.
+    ChannelGrid *grid(int group) const { return group == 2 ? Grid2 : Grid1; }
+    ChannelGrid *currentGrid() const;
+    // The cell editor open now, or null.
+    QWidget *openEditor() const;
+
+signals:
+    // Every change the user made to a channel, as it can be undone and replayed.
+    void channelEdited(const kt913::ChannelEdit &edit);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    // Grid gestures and the cell editors (Form1Editors.cpp).
+    void Grid_MouseDown();
+    void Grid_KeyEnter();
+    void Grid_Click();
+    void placeTextEditor(FilteredLineEdit *box, int row, int column);
+    void placeList(QComboBox *list, int row, int column);
+    void Text1_LostFocus();
+    void Text2_LostFocus();
+    void List_Click(QComboBox *list, int index);
+    int editedChannel() const;
+    void applyEdit(const ChannelRow &after);
+
+    void TabStrip1_Click(int index);
+    void obj_MouseWheel(int rotation, int x, int y);
+
     RadioModel &m_model;
+    std::unique_ptr<ChannelGridModel> m_modelA, m_modelB;
+    QTabBar *TabStrip1 = nullptr;
+    ChannelGrid *Grid1 = nullptr;
+    ChannelGrid *Grid2 = nullptr;
+    FilteredLineEdit *Text1 = nullptr; // frequency box, columns 1 and 2
+    FilteredLineEdit *Text2 = nullptr; // name box, column 11
+    QComboBox *Combo1 = nullptr;       // tone list, columns 3 and 4
+    std::array<QComboBox *, 12> Combo5{}; // option lists Combo5(5)..Combo5(11), by column
+    std::unique_ptr<SubClassGrid> obj;    // wheel hook of the grid shown, after the first switch
+
+    int EditRow = 1;
+    int EditCol = 1;
+    bool EditArmed = false;
+    bool m_committing = false;
 };
 
 } // namespace kt913

@@ -1,16 +1,47 @@
+// The channel editor's texts in both languages, taken from the window's description and
+// its option lists rather than typed a second time.
 #include "editors/EditorCaptions.h"
+#include "image/FormDescriptions.h"
+#include "image/ToneList.h"
+#include <QByteArray>
+#include <deque>
 
 namespace kt913 {
 
+namespace {
+
+CaptionTable makeForm1Captions()
+{
+    // The rows point at their texts: keep the UTF-8 of derived texts alive for good.
+    static std::deque<QByteArray> texts;
+    auto keep = [](const QString &s) {
+        texts.push_back(s.toUtf8());
+        return texts.back().constData();
+    };
+    const ChannelEditorDescription &d = channelEditorDescription();
+    CaptionTable t{"Form1", {}, nullptr};
+    t.rows.push_back({"", CaptionProperty::Caption, -1, d.captionZh, d.captionEn});
+    for (int i = 0; i < 2; ++i)
+        t.rows.push_back({"TabStrip1", CaptionProperty::Tab, i, d.tabsZh[i], d.tabsEn[i]});
+    for (const char *grid : {"Grid1", "Grid2"})
+        for (int c = 0; c < 12; ++c)
+            t.rows.push_back({grid, CaptionProperty::Header, c, d.columns[c].headerZh, d.columns[c].headerEn});
+    t.rows.push_back({"Combo1", CaptionProperty::Item, 0, keep(offText(Language::Chinese)), keep(offText(Language::English))});
+    static const char *const lists[] = {"Combo5(5)", "Combo5(6)", "Combo5(7)", "Combo5(8)",
+                                        "Combo5(9)", "Combo5(10)", "Combo5(11)"};
+    for (int c = 5; c <= 11; ++c) {
+        const ChannelOptionList &l = channelOptionList(c);
+        for (int i = 0; i < l.itemsZh.size(); ++i)
+            t.rows.push_back({lists[c - 5], CaptionProperty::Item, i, keep(l.itemsZh[i]), keep(l.itemsEn[i])});
+    }
+    return t;
+}
+
+} // namespace
+
 const CaptionTable &form1Captions()
 {
-    static const CaptionTable table{
-        "Form1",
-        {
-            {"", CaptionProperty::Caption, -1, "信道编辑", "Channel Edit"},
-        },
-        nullptr,
-    };
+    static const CaptionTable table = makeForm1Captions();
     return table;
 }
 

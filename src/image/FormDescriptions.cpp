@@ -139,13 +139,35 @@ QString channelOptionText(int column, int index, Language lang)
     return index >= 0 && index < items.size() ? items[index] : QString();
 }
 
+const ChannelEditorDescription &channelEditorDescription()
+{
+    static const ChannelEditorDescription d{
+        "信道编辑", "Channel Edit",
+        {"A组频段", "B组频段"}, {"Group A", "Group B"},
+        {
+            {600, "频道", "Fre", nullptr, "row label"},
+            {1100, "接收频率", "RX Fre", "Text1", "receive frequency"},
+            {1100, "发射频率", "TX Fre", "Text1", "transmit frequency"},
+            {1200, "接收亚音频", "QT/DQT Dec", "Combo1", "receive CTCSS/DCS"},
+            {1200, "发射亚音频", "QT/DQT Enc", "Combo1", "transmit CTCSS/DCS"},
+            {600, "功率", "Power", "Combo5(5)", "transmit power"},
+            {1400, "繁忙信道锁定", "Channel lock", "Combo5(6)", "busy channel lockout"},
+            {900, "扫描添加", "Add scan", "Combo5(7)", "member of the scan list"},
+            {750, "宽/窄带", "Band", "Combo5(8)", "bandwidth"},
+            {1, "", "", "Combo5(9)", "reserved flag, never shown"},
+            {900, "倒频", "Scramble", "Combo5(10)", "voice scrambler"},
+            {1400, "频道名称", "Channel Name", "Text2", "channel name"},
+        },
+    };
+    return d;
+}
+
 QStringList channelGridHeaders(Language lang)
 {
-    if (lang == Language::English)
-        return build::utf8({"Fre", "RX Fre", "TX Fre", "QT/DQT Dec", "QT/DQT Enc", "Power", "Channel lock",
-                            "Add scan", "Band", "", "Scramble", "Channel Name"});
-    return build::utf8({"频道", "接收频率", "发射频率", "接收亚音频", "发射亚音频", "功率", "繁忙信道锁定",
-                        "扫描添加", "宽/窄带", "", "倒频", "频道名称"});
+    QStringList headers;
+    for (const ChannelColumn &c : channelEditorDescription().columns)
+        headers << QString::fromUtf8(lang == Language::English ? c.headerEn : c.headerZh);
+    return headers;
 }
 
 } // namespace kt913

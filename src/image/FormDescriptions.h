@@ -19,6 +19,21 @@ struct ChannelOptionList {
 const ChannelOptionList &channelOptionList(int column); // column 5..11
 QString channelOptionText(int column, int index, Language lang); // "" when out of range
 
+// The channel editor window (Form1): its caption, the two tabs of the group strip and
+// the twelve columns of its grids, each with the cell editor that edits it.
+struct ChannelColumn {
+    int widthTwips;
+    const char *headerZh, *headerEn;
+    const char *editor; // objectName of the cell editor; nullptr for the fixed label column
+    const char *purpose;
+};
+struct ChannelEditorDescription {
+    const char *captionZh, *captionEn;
+    const char *tabsZh[2], *tabsEn[2];
+    ChannelColumn columns[12];
+};
+const ChannelEditorDescription &channelEditorDescription();
+
 // Column headers of the channel grids, 12 columns.
 QStringList channelGridHeaders(Language lang);
 

@@ -79,6 +79,8 @@ bool FileCommands::save()
 
 bool FileCommands::saveFile(const QString &path)
 {
+    if (m_commitPendingEdit)
+        m_commitPendingEdit();
     EncodeImage(m_model);
     const DatResult result = writeDatFile(path, m_model.outputImage);
     if (result.ok())

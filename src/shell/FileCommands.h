@@ -1,6 +1,7 @@
 #pragma once
 // The file commands New, Open and Save of the main window.
 #include <QObject>
+#include <functional>
 #include <QString>
 
 class QWidget;
@@ -30,6 +31,9 @@ public:
     // Where the next dialog starts: the folder last used, else the user's documents.
     QString startFolder() const;
 
+    // Run before Save encodes: an edit still open in a channel cell goes into the file.
+    void setPendingEditCommit(std::function<void()> commit) { m_commitPendingEdit = std::move(commit); }
+
 signals:
     // The channel editor is to be shown (after New and after a successful Open).
     void channelEditorWanted();
@@ -41,6 +45,7 @@ private:
     QWidget *m_owner;
     FileDialogs &m_dialogs;
     QString m_lastFolder;
+    std::function<void()> m_commitPendingEdit;
 };
 
 } // namespace kt913

@@ -81,6 +81,7 @@ MDIForm1::MDIForm1(Options options, QWidget *parent)
     m_transferCommands->setCommands({action(QStringLiteral("MNRead")), action(QStringLiteral("MNWrite")),
                                      action(QStringLiteral("TRead")), action(QStringLiteral("TWrite"))});
     m_transferCommands->setPendingEditCommit([this] { m_form1->commitPendingEdit(); });
+    m_fileCommands->setPendingEditCommit([this] { m_form1->commitPendingEdit(); });
 
     connectCommands();
     applyLanguage();

@@ -1,0 +1,122 @@
+#include "editors/ChannelGrid.h"
+#include "image/ChannelGridModel.h"
+#include "image/FormDescriptions.h"
+#include "widgets/Twips.h"
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+
+namespace kt913 {
+
+namespace {
+
+// Every second channel row is light blue, so that a row can be followed across the
+// grid; the fixed label column looks like the header it is.
+class ChannelRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (index.column() == col::Label)
+            option->backgroundBrush = option->palette.button();
+        else if (index.row() % 2 == 1) // grid rows 2, 4, ..., 64
+            option->backgroundBrush = QColor(0xC0, 0xC0, 0xFF);
+    }
+};
+
+} // namespace
+
+ChannelGrid::ChannelGrid(ChannelGridModel *model, const QString &name, QWidget *parent)
+    : QTableView(parent), m_model(model)
+{
+    setObjectName(name);
+    setModel(model);
+    setItemDelegate(new ChannelRowDelegate(this));
+    setEditTriggers(NoEditTriggers); // the channel editor lays its own editors over the cells
+    setSelectionMode(SingleSelection);
+    setSelectionBehavior(SelectItems);
+    setVerticalScrollMode(ScrollPerItem);
+    setHorizontalScrollMode(ScrollPerPixel);
+    setTabKeyNavigation(false);
+    setWordWrap(false);
+    verticalHeader()->hide(); // the row labels are column 0
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(qMax(twips(240), fontMetrics().height() + 4));
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setStretchLastSection(false);
+    const ChannelEditorDescription &d = channelEditorDescription();
+    for (int c = 0; c < col::Count; ++c)
+        setColumnWidth(c, twips(d.columns[c].widthTwips));
+    // One twip wide in the design: nothing a user can see or reach.
+    setColumnHidden(col::Hidden, true);
+    // Scrolling gives the grid the focus, so that an open cell editor is committed and
+    // closed rather than left floating over a cell that moved away.
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { setFocus(Qt::OtherFocusReason); });
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { setFocus(Qt::OtherFocusReason); });
+}
+
+int ChannelGrid::topRow() const
+{
+    const int row = rowAt(0);
+    return row < 0 ? 1 : row + 1;
+}
+
+void ChannelGrid::setTopRow(int row)
+{
+    verticalScrollBar()->setValue(qBound(1, row, m_model->rowCount()) - 1);
+}
+
+int ChannelGrid::currentRow() const
+{
+    const QModelIndex i = currentIndex();
+    return i.isValid() ? i.row() + 1 : 0;
+}
+
+int ChannelGrid::currentColumn() const
+{
+    const QModelIndex i = currentIndex();
+    return i.isValid() ? i.column() : 0;
+}
+
+void ChannelGrid::setCurrentCell(int row, int column)
+{
+    setCurrentIndex(m_model->index(row - 1, column));
+}
+
+QRect ChannelGrid::cellRect(int row, int column, const QWidget *widget) const
+{
+    const QRect r = visualRect(m_model->index(row - 1, column));
+    return QRect(viewport()->mapTo(widget, r.topLeft()), r.size());
+}
+
+void ChannelGrid::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::RightButton) {
+        setFocus(Qt::MouseFocusReason); // a right press only gives the grid the focus
+        return;
+    }
+    QTableView::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    // The label column cannot be chosen: a press there opens nothing.
+    const QModelIndex pressed = indexAt(event->position().toPoint());
+    if (pressed.isValid() && pressed.column() != col::Label)
+        emit leftPressed();
+}
+
+void ChannelGrid::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit enterPressed();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+} // namespace kt913

@@ -1,0 +1,39 @@
+#pragma once
+// One channel grid (Grid1 for group A, Grid2 for group B): a table view over the core's
+// grid model, laid out as the channel editor has always shown it. It reports the two
+// gestures that open a cell editor (a left press, Enter) and leaves the rest to the view.
+#include <QTableView>
+
+namespace kt913 {
+
+class ChannelGridModel;
+
+class ChannelGrid : public QTableView {
+    Q_OBJECT
+public:
+    ChannelGrid(ChannelGridModel *model, const QString &name, QWidget *parent = nullptr);
+
+    ChannelGridModel *gridModel() const { return m_model; }
+    // First visible channel row, 1..64.
+    int topRow() const;
+    void setTopRow(int row);
+    // Grid row (1..64) and column (0..11) of the current cell; row 0 when there is none.
+    int currentRow() const;
+    int currentColumn() const;
+    void setCurrentCell(int row, int column);
+    // A cell's rectangle in the coordinates of `widget`.
+    QRect cellRect(int row, int column, const QWidget *widget) const;
+
+signals:
+    void leftPressed(); // after the press has moved the current cell
+    void enterPressed();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    ChannelGridModel *m_model;
+};
+
+} // namespace kt913

@@ -1,0 +1,179 @@
+// The channel editor's cell editors: opening one over the cell the user chose, and
+// committing what was typed or chosen through the core's rules.
+#include "editors/ChannelGrid.h"
+#include "editors/Form1.h"
+#include "image/ChannelEditRules.h"
+#include "image/ChannelGridModel.h"
+#include "image/RadioModel.h"
+#include "widgets/FilteredLineEdit.h"
+#include "widgets/MessageBox.h"
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QAbstractItemView>
+#include <QApplication>
+
+namespace kt913 {
+
+void Form1::Grid_MouseDown()
+{
+    EditArmed = true;
+    Grid_Click();
+}
+
+void Form1::Grid_KeyEnter()
+{
+    EditArmed = true;
+    Grid_Click();
+}
+
+int Form1::editedChannel() const
+{
+    return (m_model.band.BandGroup - 1) * map::kGroupSize + EditRow;
+}
+
+void Form1::applyEdit(const ChannelRow &after)
+{
+    const int n = editedChannel();
+    const ChannelEdit edit{n, m_model.channels.row(n), after};
+    if (!edit.changes())
+        return;
+    m_model.channels.apply(edit);
+    emit channelEdited(edit);
+}
+
+void Form1::Grid_Click()
+{
+    if (!EditArmed)
+        return;
+    EditArmed = false;
+    ChannelGrid *g = currentGrid();
+    int r = g->currentRow();
+    int c = g->currentColumn();
+    if (r < 1)
+        return;
+    const int n = g->gridModel()->channelAt(r - 1);
+    // An unused channel always starts with its receive frequency.
+    if (m_model.channels.cell(n, col::Rx).isEmpty()) {
+        c = col::Rx;
+        g->setCurrentCell(r, c);
+    }
+    if (c == col::Label)
+        return;
+    // At most one cell editor at a time: a list left open (its drop-down closed
+    // without a choice) goes before another opens.
+    if (QWidget *open = openEditor())
+        open->hide();
+    EditRow = r;
+    EditCol = c;
+
+    switch (c) {
+    case col::Rx:
+    case col::Tx:
+    case col::Name: {
+        FilteredLineEdit *box = c == col::Name ? Text2 : Text1;
+        applyEdit(openTextCell(m_model.channels.row(n), c));
+        placeTextEditor(box, r, c);
+        break;
+    }
+    case col::RxTone:
+    case col::TxTone: {
+        const int i = Combo1->findText(m_model.channels.cell(n, c), Qt::MatchExactly);
+        if (i >= 0)
+            Combo1->setCurrentIndex(i);
+        placeList(Combo1, r, c);
+        break;
+    }
+    default:
+        Combo5[c]->setCurrentIndex(m_model.channels.OptionIndex[optionSlot(c)][n - 1]);
+        placeList(Combo5[c], r, c);
+        break;
+    }
+}
+
+void Form1::placeTextEditor(FilteredLineEdit *box, int row, int column)
+{
+    const int n = editedChannel();
+    box->setGeometry(currentGrid()->cellRect(row, column, this));
+    box->setProgramText(m_model.channels.cell(n, column));
+    box->show();
+    box->raise();
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+}
+
+void Form1::placeList(QComboBox *list, int row, int column)
+{
+    const QRect cell = currentGrid()->cellRect(row, column, this);
+    list->setGeometry(cell.left(), cell.top(), cell.width(), list->sizeHint().height());
+    list->show();
+    list->raise();
+    list->setFocus(Qt::OtherFocusReason);
+    list->showPopup();
+}
+
+void Form1::List_Click(QComboBox *list, int index)
+{
+    if (!list->isVisible() || index < 0)
+        return;
+    const int n = editedChannel();
+    applyEdit(commitChoice(m_model.channels.row(n), EditCol, index, list->itemText(index)));
+    list->hide();
+    currentGrid()->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::Text1_LostFocus()
+{
+    const int n = editedChannel();
+    const FrequencyCommit result = commitFrequency(m_model.channels.row(n), EditCol, Text1->text(), m_model.band,
+                                                   m_model.bandSelection, m_model.language);
+    if (result.outcome == FrequencyOutcome::OutOfBand) {
+        MsgBox(this, m_model.language, MessageId::FrequencyOutOfBand);
+        currentGrid()->setFocus(Qt::OtherFocusReason);
+    } else {
+        applyEdit(result.row);
+    }
+    Text1->hide();
+}
+
+void Form1::Text2_LostFocus()
+{
+    applyEdit(commitName(m_model.channels.row(editedChannel()), Text2->text()));
+    Text2->hide();
+}
+
+void Form1::commitPendingEdit()
+{
+    if (Text1->isVisible())
+        Text1_LostFocus();
+    else if (Text2->isVisible())
+        Text2_LostFocus();
+    if (QWidget *list = openEditor())
+        list->hide(); // a list commits on a choice only
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::FocusOut)
+        return QWidget::eventFilter(watched, event);
+    const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+    // The box's own context menu or a list's popup, and the program losing the active
+    // window, are no reason to end an edit: the user comes back to it.
+    if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason || m_committing)
+        return QWidget::eventFilter(watched, event);
+    // Nor is a list handing the focus to its own dropped-down items.
+    auto *list = qobject_cast<QComboBox *>(watched);
+    const QWidget *now = QApplication::focusWidget();
+    if (list && now && now->window() == list->view()->window())
+        return QWidget::eventFilter(watched, event);
+    m_committing = true;
+    if (watched == Text1)
+        Text1_LostFocus();
+    else if (watched == Text2)
+        Text2_LostFocus();
+    else if (list)
+        list->hide();
+    m_committing = false;
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace kt913
