@@ -2,7 +2,9 @@
 #include "image/ChannelGridModel.h"
 #include "image/FormDescriptions.h"
 #include "widgets/Twips.h"
+#include <QApplication>
 #include <QHeaderView>
+#include <QPainter>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -13,19 +15,39 @@ namespace kt913 {
 namespace {
 
 // Every second channel row is light blue, so that a row can be followed across the
-// grid; the fixed label column looks like the header it is.
+// grid; the fixed label column looks like the header it is. Cells are short texts
+// centred in their column: they are drawn directly, which keeps a full grid of 64 rows
+// quick to paint, and elided should one ever be wider than its column.
 class ChannelRowDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-protected:
-    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
-        QStyledItemDelegate::initStyleOption(option, index);
-        if (index.column() == col::Label)
-            option->backgroundBrush = option->palette.button();
+        const bool selected = option.state & QStyle::State_Selected;
+        const QPalette &pal = option.palette;
+        if (selected)
+            painter->fillRect(option.rect, pal.brush(QPalette::Highlight));
+        else if (index.column() == col::Label)
+            painter->fillRect(option.rect, pal.button());
         else if (index.row() % 2 == 1) // grid rows 2, 4, ..., 64
-            option->backgroundBrush = QColor(0xC0, 0xC0, 0xFF);
+            painter->fillRect(option.rect, QColor(0xC0, 0xC0, 0xFF));
+
+        QString text = index.data(Qt::DisplayRole).toString();
+        if (!text.isEmpty()) {
+            const QRect area = option.rect.adjusted(2, 0, -2, 0);
+            if (option.fontMetrics.horizontalAdvance(text) > area.width())
+                text = option.fontMetrics.elidedText(text, Qt::ElideRight, area.width());
+            painter->setPen(pal.color(selected ? QPalette::HighlightedText : QPalette::Text));
+            painter->drawText(area, Qt::AlignCenter, text);
+        }
+        if (option.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(option);
+            focus.backgroundColor = pal.color(selected ? QPalette::Highlight : QPalette::Base);
+            const QWidget *w = option.widget;
+            (w ? w->style() : QApplication::style())->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, w);
+        }
     }
 };
 

@@ -3,6 +3,7 @@
 #include "FormDescriptions.h"
 #include "ImageCodec.h"
 #include "ToneList.h"
+#include <algorithm>
 
 namespace kt913 {
 namespace {
@@ -11,9 +12,29 @@ namespace {
 constexpr int kFlagBit[8] = {-1, -1, map::flag::Power, map::flag::BusyLock, map::flag::ScanAdd,
                              map::flag::Bandwidth, map::flag::Hidden, map::flag::Scramble};
 
+bool decimalNibbles(std::uint8_t b)
+{
+    return (b >> 4) <= 9 && (b & 0x0F) <= 9;
+}
+
+// A frequency of packed decimal digits. Other bytes come only from a damaged file or
+// memory; shown, they would be hex letters in a frequency cell.
+bool validFrequency(const std::uint8_t *b)
+{
+    return std::all_of(b, b + 4, decimalNibbles);
+}
+
+// A CTCSS tone is four decimal digits; a DCS code has 8 (normal) or C (inverted) as its
+// first nibble, then three decimal digits.
+bool validTone(std::uint8_t b0, std::uint8_t b1)
+{
+    const int first = b1 >> 4;
+    return decimalNibbles(b0) && (b1 & 0x0F) <= 9 && (first <= 9 || first == 0x8 || first == 0xC);
+}
+
 void decodeTone(ChannelTables &t, int n, int slot, const Image &img, int at, Language lang)
 {
-    if (img[at] == 0xFF)
+    if (img[at] == 0xFF || !validTone(img[at], img[at + 1]))
         t.setOption(n, slot, 0, offText(lang));
     else
         t.setOption(n, slot, 255, kt913::decodeTone(img[at], img[at + 1]));
@@ -34,13 +55,15 @@ void SetNumOf(RadioModel &m)
     const ChannelTables::Batch batch(t);
     for (int n = 1; n <= map::kChannelCount; ++n) {
         const int a = map::channelBase(n);
-        if (img[a] == 0xFF) {
+        // A receive frequency that is no frequency leaves the channel empty, as 0xFF does.
+        if (img[a] == 0xFF || !validFrequency(&img[a + map::rec::RxFreq])) {
             t.setFreqText(n, 0, QString());
             t.ClearNO(n);
             continue;
         }
         t.setFreqText(n, 0, decodeFrequency(&img[a + map::rec::RxFreq]));
-        t.setFreqText(n, 1, img[a + map::rec::TxFreq] == 0xFF ? QString() : decodeFrequency(&img[a + map::rec::TxFreq]));
+        const std::uint8_t *tx = &img[a + map::rec::TxFreq];
+        t.setFreqText(n, 1, tx[0] == 0xFF || !validFrequency(tx) ? QString() : decodeFrequency(tx));
         decodeTone(t, n, 0, img, a + map::rec::RxTone, m.language);
         decodeTone(t, n, 1, img, a + map::rec::TxTone, m.language);
         const int flags = img[a + map::rec::Flags];

@@ -71,6 +71,29 @@ private slots:
         QCOMPARE(name(m.outputImage, 3), QByteArray(8, '\0'));
     }
 
+    void bytesThatAreNoValueDecodeAsTheirDefaults()
+    {
+        // Hex letters where digits belong come only from damaged memory: they show as an
+        // empty channel, no transmit frequency and tones off, and Save writes those.
+        RadioModel m;
+        m.memoryImage.fill(0xFF);
+        putRecord(m.memoryImage, 1, {0x00, 0x25, 0x5A, 0x43, 0x00, 0x00, 0x50, 0x14, 0xFF, 0xFF, 0xFF, 0xFF, 0x80});
+        putRecord(m.memoryImage, 2, {0x00, 0x00, 0x50, 0x14, 0x00, 0xB0, 0x50, 0x14, 0x1A, 0x08, 0x23, 0xA0, 0x80});
+        putRecord(m.memoryImage, 3, {0x00, 0x00, 0x50, 0x14, 0x00, 0x00, 0x50, 0x14, 0x85, 0x08, 0x23, 0xC0, 0x80});
+        DecodeImage(m);
+        QVERIFY(!m.channels.isUsed(1));
+        QCOMPARE(m.channels.cell(2, col::Rx), QStringLiteral("145.00000"));
+        QCOMPARE(m.channels.cell(2, col::Tx), QString());
+        QCOMPARE(m.channels.cell(2, col::RxTone), QStringLiteral("关闭"));
+        QCOMPARE(m.channels.cell(2, col::TxTone), QStringLiteral("关闭"));
+        QCOMPARE(m.channels.cell(3, col::RxTone), QStringLiteral("88.5"));
+        QCOMPARE(m.channels.cell(3, col::TxTone), QStringLiteral("D023I"));
+        EncodeImage(m);
+        QCOMPARE(record(m.outputImage, 1), QByteArray(13, char(0xFF)));
+        QCOMPARE(record(m.outputImage, 2).mid(4), QByteArray::fromHex("ffffffffffffffff80"));
+        QCOMPARE(record(m.outputImage, 3), record(m.memoryImage, 3));
+    }
+
     void names()
     {
         QCOMPARE(ChannelCode(QStringLiteral("AB")), QStringLiteral("4142FFFFFFFFFFFF"));
