@@ -70,9 +70,11 @@ bool FileCommands::openFile(const QString &path)
 
 bool FileCommands::save()
 {
-    const QString path = m_dialogs.saveFileName(m_owner, startFolder(), qtNameFilters(QString::fromUtf8(kDatFilter)));
+    QString path = m_dialogs.saveFileName(m_owner, startFolder(), qtNameFilters(QString::fromUtf8(kDatFilter)));
     if (path.isEmpty())
         return false;
+    if (QFileInfo(path).suffix().isEmpty() && !path.endsWith(QLatin1Char('.')))
+        path += QStringLiteral(".dat");
     remember(path);
     return saveFile(path);
 }

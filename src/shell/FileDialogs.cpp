@@ -37,6 +37,10 @@ QString runDialog(QWidget *owner, const QString &folder, const QStringList &filt
     dialog.setOption(QFileDialog::ReadOnly, false);
     dialog.setDirectory(folder);
     dialog.setNameFilters(filters);
+    // A name typed without an extension still gets one, so that Open's filter finds
+    // the file again (and the overwrite question asks about the file really written).
+    if (save)
+        dialog.setDefaultSuffix(QStringLiteral("dat"));
     if (!filters.isEmpty())
         dialog.selectNameFilter(filters.first());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
