@@ -84,6 +84,12 @@ MDIForm1::MDIForm1(Options options, QWidget *parent)
     m_fileCommands->setPendingEditCommit([this] { m_form1->commitPendingEdit(); });
 
     connectCommands();
+    connect(m_transferCommands, &TransferCommands::transferEnded, this, [this] {
+        if (!m_closeAfterTransfer)
+            return;
+        m_closeAfterTransfer = false;
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    });
     applyLanguage();
 }
 
@@ -209,8 +215,10 @@ void MDIForm1::lockButtonClicked(const QString &key)
 void MDIForm1::closeEvent(QCloseEvent *event)
 {
     if (!m_shutDown) {
-        // A transfer holds the radio in programming mode; it ends within seconds.
+        // A transfer holds the radio in programming mode; it ends within seconds, and
+        // the close goes on then, question and all.
         if (m_transfer->isRunning()) {
+            m_closeAfterTransfer = true;
             event->ignore();
             return;
         }

@@ -139,6 +139,7 @@ private:
     LockButton m_lockAnMa;
     LockButton m_lockDebug;
     bool m_shutDown = false;
+    bool m_closeAfterTransfer = false; // a close asked for while a transfer ran
     QTranslator *m_qtTexts = nullptr; // Qt's own dialogs in Chinese
     bool m_qtTextsInstalled = false;
 };

@@ -202,8 +202,15 @@ void TestTransferWindows::readByTheToolbarButton()
     auto *toolbar = findControl<QToolBar *>(&w, QStringLiteral("Toolbar1"));
     QTest::mouseClick(toolbar->widgetForAction(w.action(QStringLiteral("TRead"))), Qt::LeftButton);
     QVERIFY(w.transferCommands().progressWindow());
+    // Closing while the radio is being read waits for the end, then asks as always.
+    log.answers = {mbResult::Ok, mbResult::Cancel};
+    QVERIFY(!w.close());
+    QVERIFY(w.isVisible());
     QVERIFY(waitForEnding(w, ended));
-    QCOMPARE(log.prompts(), QStringList{QStringLiteral("读频成功！")});
+    QTRY_COMPARE(log.prompts().size(), 2);
+    QCOMPARE(log.prompts()[0], QStringLiteral("读频成功！"));
+    QCOMPARE(log.prompts()[1], message(MessageId::QuitConfirm, Language::Chinese).text);
+    QVERIFY(w.isVisible()); // answered Cancel
     QVERIFY(w.model().memoryImage == filledImage(0xFF));
 }
 
