@@ -64,19 +64,14 @@ bool PseudoTerminal::link(const QString &path)
 {
     const QByteArray target = QFile::encodeName(m_devicePath);
     const QByteArray linkName = QFile::encodeName(path);
-    // Made under a temporary name and renamed into place, so that a client looking at the
-    // link never finds it missing or half-made.
-    const QByteArray temporary = linkName + ".new-" + QByteArray::number(getpid());
-    ::unlink(temporary.constData());
-    if (::symlink(target.constData(), temporary.constData()) != 0) {
-        m_error = QStringLiteral("symlink ") + path + QStringLiteral(": ")
-                + QString::fromLocal8Bit(std::strerror(errno));
-        return false;
-    }
-    if (::rename(temporary.constData(), linkName.constData()) != 0) {
-        m_error = QStringLiteral("rename to ") + path + QStringLiteral(": ")
-                + QString::fromLocal8Bit(std::strerror(errno));
-        ::unlink(temporary.constData());
+    // symlink() never replaces anything: whatever already has the name (a file, someone
+    // else's link, even a stale link of an earlier radio) is not ours to remove. The link
+    // appears whole in one step, so a client never finds it half-made.
+    if (::symlink(target.constData(), linkName.constData()) != 0) {
+        m_error = errno == EEXIST
+            ? path + QStringLiteral(" already exists; not replacing it (remove it first if it is a stale link)")
+            : QStringLiteral("symlink ") + path + QStringLiteral(": ")
+                  + QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
     m_linkPath = path;

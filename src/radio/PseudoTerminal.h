@@ -14,7 +14,8 @@ public:
 
     // Opens the pair, raw and non-blocking on the master. False with errorText() on failure.
     bool open();
-    // Points `path` at the device, replacing whatever was there; removed again by close().
+    // Makes `path` a link to the device, refusing a name that already exists; close()
+    // removes the link again if it still points at the device.
     bool link(const QString &path);
     void close();
 

@@ -13,9 +13,10 @@ namespace {
 constexpr std::int64_t kNoDeadline = std::numeric_limits<std::int64_t>::max();
 }
 
-RadioLoop::RadioLoop(int masterFd, RadioSession &session, std::int64_t byteNs, int hangupAfter)
+RadioLoop::RadioLoop(int masterFd, RadioSession &session, std::int64_t byteNs, int hangupAfter,
+                     LineFaults faults)
     : m_fd(masterFd), m_session(session), m_incoming(byteNs), m_outgoing(byteNs),
-      m_hangupAfter(hangupAfter)
+      m_hangupAfter(hangupAfter), m_faults(std::move(faults))
 {
 }
 
@@ -113,9 +114,18 @@ void RadioLoop::deliverDue(std::int64_t now)
         const TimedByte arrived = m_received.front();
         m_received.pop_front();
         m_lastDelivery = arrived.due;
+        // An echoing cable returns the byte as it passes, ahead of any answer to it.
+        if (m_faults.echoes(m_session.framesReceived()))
+            m_toSend.push_back({arrived.byte, m_outgoing.schedule(arrived.due)});
         const QByteArray answer = m_session.receive(arrived.byte);
-        for (char byte : answer)
-            m_toSend.push_back({std::uint8_t(byte), m_outgoing.schedule(arrived.due)});
+        if (answer.isEmpty())
+            continue;
+        std::int64_t at = arrived.due;
+        for (const LineFaults::Piece &piece : m_faults.shape(m_session.framesReceived(), answer)) {
+            at += piece.pauseNs;
+            for (char byte : piece.bytes)
+                m_toSend.push_back({std::uint8_t(byte), m_outgoing.schedule(at)});
+        }
     }
     if (m_session.inFrame() && m_received.empty() && now - m_lastDelivery >= kFrameGapNs)
         m_session.abandonFrame();

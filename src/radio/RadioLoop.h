@@ -3,6 +3,7 @@
 // one thread with poll(). With pacing, every byte is held back until it would have crossed
 // a real line: received bytes reach the session only then, and answers leave one line-time
 // after another.
+#include "radio/LineFaults.h"
 #include "radio/LinePacer.h"
 #include "radio/RadioSession.h"
 
@@ -22,8 +23,10 @@ public:
     static constexpr std::int64_t kSpinNs = 200000;
 
     // byteNs 0: no pacing. hangupAfter < 0: never hang up; else the line is closed when
-    // anything arrives after that many frames (and their answers).
-    RadioLoop(int masterFd, RadioSession &session, std::int64_t byteNs, int hangupAfter);
+    // anything arrives after that many frames (and their answers). `faults` bend what
+    // goes out on the line.
+    RadioLoop(int masterFd, RadioSession &session, std::int64_t byteNs, int hangupAfter,
+              LineFaults faults = {});
 
     // Runs until a signal unblocked by `waitMask` sets `stopFlag`, the hang-up frame count
     // is reached, or the line fails (errorText()).
@@ -50,6 +53,7 @@ private:
     LinePacer m_incoming;
     LinePacer m_outgoing;
     int m_hangupAfter;
+    LineFaults m_faults;
     bool m_hangingUp = false;
     bool m_outputBlocked = false;
     std::int64_t m_lastDelivery = 0;

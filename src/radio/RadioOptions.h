@@ -1,5 +1,6 @@
 #pragma once
 // The command line of kt913-radio.
+#include "radio/LineFaults.h"
 #include "radio/RadioSession.h"
 #include <QString>
 #include <QStringList>
@@ -15,6 +16,7 @@ struct RadioOptions {
     Behaviour behaviour;
     bool paced = false;    // bytes take their 9600-baud time in both directions
     int hangupAfter = -1;  // close the line after this many frames, as a pulled cable
+    LineFaults faults;
     bool exitWithParent = false; // a test that crashes leaves no radio behind
     bool helpShown = false;
 };

@@ -135,7 +135,7 @@ int main(int argc, char *argv[])
         prctl(PR_SET_TIMERSLACK, 1UL);
 #endif
     }
-    RadioLoop loop(line.masterFd(), session, byteNs, options.hangupAfter);
+    RadioLoop loop(line.masterFd(), session, byteNs, options.hangupAfter, options.faults);
     const RadioLoop::Ending ending = loop.run(waitMask, g_stop);
     line.close();
     if (log)

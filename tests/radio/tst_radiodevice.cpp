@@ -1,6 +1,7 @@
 // kt913-radio as a process on a real pseudo-terminal, talked to with plain POSIX calls.
 #include "image/DatFile.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -161,6 +162,10 @@ private slots:
     void pacedLineTakesItsTime();
     void hangsUpLikeAPulledCable();
     void refusesAWrongImageFile();
+    void refusesBadFaultOptions_data();
+    void refusesBadFaultOptions();
+    void linkNeverReplacesAnything_data();
+    void linkNeverReplacesAnything();
 };
 
 void TestRadioDevice::readWriteSaveAndLink()
@@ -173,7 +178,6 @@ void TestRadioDevice::readWriteSaveAndLink()
     const QString linkPath = dir.filePath("ttyKT913");
     const Image start = patternImage();
     QVERIFY(writeDatFile(imagePath, start).ok());
-    QVERIFY(QFile::link("/nonexistent", linkPath)); // a stale link is replaced
 
     QProcess radio;
     QString device;
@@ -280,6 +284,80 @@ void TestRadioDevice::refusesAWrongImageFile()
     QCOMPARE(radio.exitCode(), 1);
     QVERIFY(radio.readAllStandardError().contains("not a KT-913 data file"));
     QVERIFY(radio.readAllStandardOutput().isEmpty());
+}
+
+void TestRadioDevice::refusesBadFaultOptions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("no byte to drop") << QStringList{"--drop-byte", "5"};
+    QTest::newRow("frame 0") << QStringList{"--flip-byte", "0:1"};
+    QTest::newRow("mask too wide") << QStringList{"--flip-byte", "5:1:0x100"};
+    QTest::newRow("half a junk byte") << QStringList{"--junk-after", "5:F"};
+    QTest::newRow("no junk") << QStringList{"--junk-before", "5"};
+    QTest::newRow("stall without time") << QStringList{"--stall", "2"};
+    QTest::newRow("too many parts") << QStringList{"--split-reply", "2:10:3"};
+}
+
+// A mistyped fault would otherwise run a clean line and let the test pass for nothing.
+void TestRadioDevice::refusesBadFaultOptions()
+{
+    QFETCH(QStringList, arguments);
+    QProcess radio;
+    radio.start(radioBinary(), arguments << "--exit-with-parent");
+    QVERIFY(radio.waitForFinished(kGenerousMs));
+    QCOMPARE(radio.exitCode(), 2);
+    QVERIFY(radio.readAllStandardOutput().isEmpty());
+    QVERIFY(radio.readAllStandardError().contains(arguments.first().toLatin1()));
+}
+
+void TestRadioDevice::linkNeverReplacesAnything_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::newRow("a file") << "file";
+    QTest::newRow("a link elsewhere") << "link";
+    QTest::newRow("a stale link") << "stale";
+    QTest::newRow("a directory") << "directory";
+}
+
+// Whatever already has the name stays as it was, and the radio does not start.
+void TestRadioDevice::linkNeverReplacesAnything()
+{
+    QFETCH(QString, what);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("ttyKT913");
+    const QString other = dir.filePath("other");
+    QFile file(what == "file" ? path : other);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("keep me");
+    file.close();
+    if (what == "link")
+        QVERIFY(QFile::link(other, path));
+    else if (what == "stale")
+        QVERIFY(QFile::link(dir.filePath("gone"), path));
+    else if (what == "directory")
+        QVERIFY(QDir(dir.path()).mkdir("ttyKT913"));
+    const QFileInfo before(path);
+
+    QProcess radio;
+    radio.start(radioBinary(), {"--link", path, "--exit-with-parent"});
+    QVERIFY(radio.waitForFinished(kGenerousMs));
+    QCOMPARE(radio.exitStatus(), QProcess::NormalExit);
+    QVERIFY(radio.exitCode() != 0);
+    QVERIFY(radio.readAllStandardOutput().isEmpty()); // no device offered
+    const QString complaint = QString::fromLocal8Bit(radio.readAllStandardError());
+    QVERIFY2(complaint.contains(path + " already exists"), qPrintable(complaint));
+
+    const QFileInfo after(path);
+    QCOMPARE(after.isSymLink(), before.isSymLink());
+    QCOMPARE(after.isDir(), before.isDir());
+    if (before.isSymLink())
+        QCOMPARE(after.symLinkTarget(), before.symLinkTarget());
+    QFile kept(what == "file" ? path : other);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("keep me"));
+    QVERIFY(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden).size()
+            <= 2); // no temporary left beside it
 }
 
 QTEST_GUILESS_MAIN(TestRadioDevice)
