@@ -41,8 +41,8 @@ int WriteCommand::run(const QStringList &args, Context &ctx)
         model.applyBand(band);
         model.band.BandIndex = qint16(band);
     }
-    model.ForceWriteUnlocked = force;
-    model.DebugUnlocked = debug;
+    model.setForceWriteUnlocked(force);
+    model.setDebugUnlocked(debug);
 
     Transfer transfer(model);
     const Transfer::Ending ending = runTransfer(transfer, {Transfer::Kind::Write, port, force}, ctx);

@@ -1,16 +1,12 @@
 #include "editors/EditorCaptions.h"
+#include "image/FormDescriptions.h"
+#include "widgets/DescribedCaptions.h"
 
 namespace kt913 {
 
 const CaptionTable &form2Captions()
 {
-    static const CaptionTable table{
-        "Form2",
-        {
-            // The window caption is the same in both languages.
-        },
-        nullptr,
-    };
+    static const CaptionTable table = captionTableFor(dtmfFormDescription());
     return table;
 }
 

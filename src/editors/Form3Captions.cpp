@@ -1,16 +1,12 @@
 #include "editors/EditorCaptions.h"
+#include "image/FormDescriptions.h"
+#include "widgets/DescribedCaptions.h"
 
 namespace kt913 {
 
 const CaptionTable &form3Captions()
 {
-    static const CaptionTable table{
-        "Form3",
-        {
-            {"", CaptionProperty::Caption, -1, "可选功能", "Optional Features"},
-        },
-        nullptr,
-    };
+    static const CaptionTable table = captionTableFor(optionsFormDescription());
     return table;
 }
 

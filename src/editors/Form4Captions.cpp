@@ -1,16 +1,12 @@
 #include "editors/EditorCaptions.h"
+#include "image/FormDescriptions.h"
+#include "widgets/DescribedCaptions.h"
 
 namespace kt913 {
 
 const CaptionTable &form4Captions()
 {
-    static const CaptionTable table{
-        "Form4",
-        {
-            {"", CaptionProperty::Caption, -1, "调试信息", "Debugging Information"},
-        },
-        nullptr,
-    };
+    static const CaptionTable table = captionTableFor(debugFormDescription());
     return table;
 }
 

@@ -1,16 +1,12 @@
 #include "editors/EditorCaptions.h"
+#include "image/FormDescriptions.h"
+#include "widgets/DescribedCaptions.h"
 
 namespace kt913 {
 
 const CaptionTable &form5Captions()
 {
-    static const CaptionTable table{
-        "Form5",
-        {
-            {"", CaptionProperty::Caption, -1, "FM频道设置", "FM Channel Set"},
-        },
-        nullptr,
-    };
+    static const CaptionTable table = captionTableFor(fmFormDescription());
     return table;
 }
 

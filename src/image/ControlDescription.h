@@ -33,19 +33,49 @@ struct ControlDescription {
     int decodeLimit = 0;
     int decodeDefault = 0;
     bool hidden = false;   // created invisible; never shown to the user
+    bool enabled = true;   // false: created disabled (the debug sliders outside the debug mode)
     QString label;         // name of the label control captioning it, if any
     QString captionZh, captionEn; // caption of that label (or of a check box itself)
+    QString parent;        // the frame or page it stands in (an ElementDescription); "" the window
+    int column = 0;        // the column of its frame it stands in, left to right
+    int singleStep = 1, pageStep = 5, tickInterval = 0; // sliders
+    QString valueLabel;    // sliders: the label that shows the position as a number
 
     const QStringList &items(bool english) const { return english && !itemsEn.isEmpty() ? itemsEn : itemsZh; }
     int itemCount() const { return int(itemsZh.size()); }
 };
 
+// Everything else a window shows: tab strips, frames, option buttons, buttons, grids and
+// message lines. Layouts, the caption tables and the report are built from these.
+struct ElementDescription {
+    enum Kind { Tabs, Frame, Option, Button, Grid, MessageLine };
+    QString name;          // objectName ("TabStrip1", "Frame1(2)", "MSFGrid", "Command1")
+    Kind kind = Frame;
+    QStringList zh, en;    // the caption, or a strip's tab captions or a grid's column headers;
+                           // en empty: the Chinese texts in both languages
+    QString parent;        // the frame or page it stands in ("TabStrip1#0": page 1); "" the window
+    bool hidden = false;   // created invisible; never shown to the user
+    bool translated = true; // false: the caption tables leave it alone
+
+    const QStringList &texts(bool english) const { return english && !en.isEmpty() ? en : zh; }
+};
+
 struct FormDescription {
     QString name;                  // "Form3"
     QString captionZh, captionEn;  // window caption
+    bool captionTranslated = true; // false: the same caption in both languages, never re-set
+    int widthTwips = 0, heightTwips = 0; // the window's size after loading
     std::vector<ControlDescription> controls;
+    std::vector<ElementDescription> elements;
 
     const ControlDescription *find(const QString &controlName) const;
+    const ElementDescription *findElement(const QString &elementName) const;
+    // Controls and elements standing directly in `parent`, in description order.
+    std::vector<const ControlDescription *> controlsIn(const QString &parent) const;
+    std::vector<const ElementDescription *> elementsIn(const QString &parent) const;
 };
+
+// "TabStrip1#0": page 1 of the strip TabStrip1.
+inline QString pageOf(const QString &tabs, int index) { return tabs + QLatin1Char('#') + QString::number(index); }
 
 } // namespace kt913

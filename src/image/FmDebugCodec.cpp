@@ -36,7 +36,7 @@ void decodeFmAndDebug(RadioModel &m)
         const int a = map::fmChannelBase(k);
         const QString text = decodeFm(img[a], img[a + 1]);
         m.fm.FmChannelFreq[k - 1] = text;
-        m.fmGrid[k - 1] = text;
+        m.setFmGridCell(k, text);
     }
     m.fm.FmPresentChannel = img[map::kFmPresentChannel];
     m.fmForm.setText(kPresent, QString::number(m.fm.FmPresentChannel), m.language);

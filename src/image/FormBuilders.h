@@ -57,6 +57,25 @@ inline ControlDescription decoded(ControlDescription c, int limit, int fallback)
     return c;
 }
 
+inline ControlDescription in(const char *parent, ControlDescription c)
+{
+    c.parent = QString::fromLatin1(parent);
+    return c;
+}
+
+inline ElementDescription element(ElementDescription::Kind kind, const char *name, QStringList zh, QStringList en,
+                                  const char *parent = "", bool hidden = false)
+{
+    ElementDescription e;
+    e.kind = kind;
+    e.name = QString::fromLatin1(name);
+    e.zh = std::move(zh);
+    e.en = std::move(en);
+    e.parent = QString::fromLatin1(parent);
+    e.hidden = hidden;
+    return e;
+}
+
 inline ControlDescription hidden(ControlDescription c)
 {
     c.hidden = true;

@@ -13,19 +13,22 @@ FormDescription makeDtmf()
     FormDescription d;
     d.name = QStringLiteral("Form2");
     d.captionZh = d.captionEn = QStringLiteral("DTMF(双音多频)");
+    d.captionTranslated = false;
+    d.widthTwips = 5750;
+    d.heightTwips = 3600;
     auto &c = d.controls;
     QStringList delayZh, delayEn;
     for (int i = 0; i <= 9; ++i) {
         delayZh << QString::number(i * 200) + QStringLiteral("毫秒");
         delayEn << QString::number(i * 200) + QStringLiteral("MS");
     }
-    c.push_back(labelled(list("Combo16", "DTMF rate", utf8({"快", "慢"}), utf8({"Fast", "Slow"}), 0), "Label16", "DTMF速率：", "DTMF Rate："));
-    c.push_back(labelled(list("Combo17", "first-digit delay", delayZh, delayEn, 6), "Label17", "首位数码延迟：", "First Digital Delay："));
-    c.push_back(labelled(text("Text2", "ANI start code", 16, ""), "Label2", "ANI开始码：", "ANI Start Code："));
-    c.push_back(labelled(text("Text4", "ANI end code", 16, nullptr), "Label4", "ANI结束码：", "ANI End Code："));
-    c.push_back(labelled(list("Combo1", "when ANI is sent", utf8({"发射开始", "发射结束", "两者"}), utf8({"Start Send", "End Send", "Both"}), 0, true), "Label32", "ANI：", "ANI："));
-    c.push_back(hidden(labelled(list("Combo18", "group call code", utf8({"空", "A", "B", "C", "D"}), utf8({"Empty", "A", "B", "C", "D"}), 0), "Label18", "群呼码：", "Group Call Code：")));
-    c.push_back(hidden(labelled(text("Text3", "own code", 8, ""), "Label3", "自身码：", "Own Code：")));
+    c.push_back(in("Frame2", labelled(list("Combo16", "DTMF rate", utf8({"快", "慢"}), utf8({"Fast", "Slow"}), 0), "Label16", "DTMF速率：", "DTMF Rate：")));
+    c.push_back(in("Frame2", labelled(list("Combo17", "first-digit delay", delayZh, delayEn, 6), "Label17", "首位数码延迟：", "First Digital Delay：")));
+    c.push_back(in("Frame2", labelled(text("Text2", "ANI start code", 16, ""), "Label2", "ANI开始码：", "ANI Start Code：")));
+    c.push_back(in("Frame2", labelled(text("Text4", "ANI end code", 16, nullptr), "Label4", "ANI结束码：", "ANI End Code：")));
+    c.push_back(in("Frame2", labelled(list("Combo1", "when ANI is sent", utf8({"发射开始", "发射结束", "两者"}), utf8({"Start Send", "End Send", "Both"}), 0, true), "Label32", "ANI：", "ANI：")));
+    c.push_back(in("Frame2", hidden(labelled(list("Combo18", "group call code", utf8({"空", "A", "B", "C", "D"}), utf8({"Empty", "A", "B", "C", "D"}), 0), "Label18", "群呼码：", "Group Call Code："))));
+    c.push_back(in("Frame2", hidden(labelled(text("Text3", "own code", 8, ""), "Label3", "自身码：", "Own Code："))));
     static const char *const ordinalZh[] = {"一", "二", "三", "四", "五", "六", "七", "八"};
     static const char *const ordinalEn[] = {"First", "Second", "Third", "Fourth", "Fifth", "Sixth", "Seventh", "Eight"};
     for (int i = 0; i < 8; ++i) {
@@ -34,8 +37,17 @@ FormDescription makeDtmf()
         t.label = QStringLiteral("Label1(%1)").arg(i);
         t.captionZh = QStringLiteral("第%1组自动拔号存储器").arg(QString::fromUtf8(ordinalZh[i]));
         t.captionEn = QStringLiteral("%1 Autodial Memory").arg(QLatin1String(ordinalEn[i]));
+        t.parent = QStringLiteral("Frame1");
         c.push_back(t);
     }
+    // Frame3 stands empty at the top; its two option buttons and the auto-dial frame
+    // Frame1 are never shown.
+    using E = ElementDescription;
+    d.elements.push_back(element(E::Frame, "Frame3", {}, {}));
+    d.elements.push_back(element(E::Option, "Option1", utf8({"自动拔号存储器"}), utf8({"Auto-dialing Memory"}), "Frame3", true));
+    d.elements.push_back(element(E::Option, "Option2", utf8({"其它功能"}), utf8({"Other Features"}), "Frame3", true));
+    d.elements.push_back(element(E::Frame, "Frame2", {}, {}));
+    d.elements.push_back(element(E::Frame, "Frame1", {}, {}, "", true));
     return d;
 }
 
@@ -69,8 +81,26 @@ FormDescription makeDebug()
         s.label = QStringLiteral("Label1(%1)").arg(i);
         s.captionZh = QString::fromUtf8(sectionZh[i % 3]);
         s.captionEn = QString::fromUtf8(sectionEn[i % 3]);
+        s.parent = QStringLiteral("Frame1(%1)").arg(i / 3);
+        s.enabled = false; // the debug mode enables them
+        s.singleStep = 1;
+        s.pageStep = 5;
+        s.tickInterval = 15;
+        s.valueLabel = QStringLiteral("Label2(%1)").arg(i);
         d.controls.push_back(s);
     }
+    using E = ElementDescription;
+    d.elements.push_back(element(E::Tabs, "SSTab1", utf8({"A组频段", "B组频段"}), utf8({"A Channel", "B Channel"})));
+    static const char *const gradeZh[] = {"高功率等级", "中功率等级", "低功率等级"};
+    static const char *const gradeEn[] = {"High Power Grades", "Middle Power Grades", "Low Power Grades"};
+    for (int k = 0; k < 6; ++k) {
+        const QByteArray name = "Frame1(" + QByteArray::number(k) + ")";
+        const QByteArray page = "SSTab1#" + QByteArray::number(k / 3);
+        d.elements.push_back(element(E::Frame, name.constData(), utf8({gradeZh[k % 3]}), utf8({gradeEn[k % 3]}),
+                                     page.constData(), k % 3 == 1));
+    }
+    d.widthTwips = 5865;
+    d.heightTwips = 7650;
     return d;
 }
 
@@ -90,6 +120,18 @@ FormDescription makeFm()
     ControlDescription step = hidden(labelled(list("Combo1(2)", "FM step", utf8({"50K", "100K", "200K"}), {}, -2), "Label1(2)", "收音机步进频率:", nullptr));
     step.initialValue = QStringLiteral("0");
     c.push_back(step);
+    using E = ElementDescription;
+    d.elements.push_back(element(E::Grid, "MSFGrid", utf8({"频道", "频率(MHz)"}), utf8({"Channel", "Frequency(MHz)"})));
+    d.elements.push_back(element(E::Button, "Command1", utf8({"确定"}), utf8({"OK"})));
+    d.elements.push_back(element(E::Button, "Command2", utf8({"取消"}), utf8({"Cancel"})));
+    // The line that tells of an FM frequency out of range; the window sets its text when
+    // it shows it.
+    ElementDescription message = element(E::MessageLine, "Label2", utf8({"超出频率范围(87-107.9)，请重输。"}),
+                                         utf8({"Beyond the scope of frequency(87-107.9), please input again."}));
+    message.translated = false;
+    d.elements.push_back(message);
+    d.widthTwips = 8205;
+    d.heightTwips = 4800;
     return d;
 }
 

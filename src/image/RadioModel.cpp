@@ -64,12 +64,54 @@ void RadioModel::newData()
     options.startForm();
 }
 
-void RadioModel::setDebugValue(int slider, int value)
+bool RadioModel::setDebugValue(int slider, int value)
 {
     if (slider < 0 || slider >= map::kSliderCount || value < 0 || value > 255)
-        return;
-    debugValues[slider] = value;
+        return false;
     debug.setValue(QStringLiteral("Slider1(%1)").arg(slider), value);
+    if (m_debugValues[slider] != value) {
+        m_debugValues[slider] = value;
+        emit debugValueChanged(slider, value);
+    }
+    return true;
+}
+
+void RadioModel::setForceWriteUnlocked(bool on)
+{
+    if (m_forceWriteUnlocked == on)
+        return;
+    m_forceWriteUnlocked = on;
+    emit forceWriteUnlockedChanged(on);
+}
+
+void RadioModel::setDebugUnlocked(bool on)
+{
+    if (m_debugUnlocked == on)
+        return;
+    m_debugUnlocked = on;
+    emit debugUnlockedChanged(on);
+}
+
+void RadioModel::setFmGridCell(int k, const QString &text)
+{
+    if (k < 1 || k > map::kFmChannelCount || m_fmGrid[k - 1] == text)
+        return;
+    m_fmGrid[k - 1] = text;
+    emit fmGridCellChanged(k);
+}
+
+void RadioModel::fmOk()
+{
+    bool number = false;
+    const int present = fmForm.text(QStringLiteral("Combo1(0)"), language).trimmed().toInt(&number);
+    if (number && present >= -32768 && present <= 32767)
+        fm.FmPresentChannel = qint16(present);
+    fm.FmDisplayMode = qint16(fmForm.index(QStringLiteral("Combo1(1)")));
+    fm.FmStep = qint16(fmForm.index(QStringLiteral("Combo1(2)")));
+    fm.FmVfoFreq = fmForm.text(QStringLiteral("Text2"), language);
+    for (int k = 0; k < map::kFmChannelCount; ++k)
+        fm.FmChannelFreq[k] = m_fmGrid[k];
+    emit fmChanged();
 }
 
 void RadioModel::announceDecoded()

@@ -37,9 +37,13 @@ public:
     BandState band;
     int bandSelection = 0; // the main window's band list (Combo1) index
 
-    // Service modes, switched on by hidden gestures in the optional features window.
-    bool ForceWriteUnlocked = false;
-    bool DebugUnlocked = false;
+    // Service modes, switched on by hidden gestures in the optional features window and
+    // off by the toolbar's lock buttons. Each change is announced, so that the toolbar,
+    // the debug sliders and the write follow.
+    const bool &ForceWriteUnlocked = m_forceWriteUnlocked;
+    const bool &DebugUnlocked = m_debugUnlocked;
+    void setForceWriteUnlocked(bool on);
+    void setDebugUnlocked(bool on);
 
     FormStore dtmf;    // Form2
     FormStore options; // Form3
@@ -47,8 +51,14 @@ public:
     FormStore fmForm;  // Form5: Text2, Combo1(0..2)
 
     FmState fm;
-    std::array<QString, map::kFmChannelCount> fmGrid; // Form5 grid cells, column 1
-    std::array<int, map::kSliderCount> debugValues{}; // kept alignment values, 0 at start
+    // Form5 grid cells, column 1 (channel k at k - 1), and the kept alignment values (0 at
+    // start): read here, written through setFmGridCell and setDebugValue.
+    const std::array<QString, map::kFmChannelCount> &fmGrid = m_fmGrid;
+    const std::array<int, map::kSliderCount> &debugValues = m_debugValues;
+    void setFmGridCell(int k, const QString &text); // k = 1..25
+    // The FM window's OK: the controls and the grid become the FM state. A present
+    // channel that is no number keeps the value it had.
+    void fmOk();
 
     // Writes band variant `index` (0..3): the frequency limits, the VFO frequency boxes
     // and VFO bandwidth lists of Form3.
@@ -70,19 +80,30 @@ public:
     // window, in that order. FM, debug values and both images stay as they are.
     void newData();
 
-    // Sets debug value i and its slider position together.
-    void setDebugValue(int slider, int value);
+    // The one way an alignment value changes, for decoding and a slider moved alike: the
+    // kept value and the slider's position together. Values outside 0..255 are refused.
+    bool setDebugValue(int slider, int value);
 
 signals:
     void channelsChanged();      // many channels changed at once (the tables' tablesReset)
     void bandSelectionChanged(int index);
     void fmChanged();            // FM state or FM grid replaced
+    void fmGridCellChanged(int k);
     void debugValuesChanged();
+    void debugValueChanged(int slider, int value);
+    void forceWriteUnlockedChanged(bool on);
+    void debugUnlockedChanged(bool on);
 
 public:
     // Tells the views that decoding replaced FM and alignment values (the channel tables
     // and the band list announce themselves).
     void announceDecoded();
+
+private:
+    bool m_forceWriteUnlocked = false;
+    bool m_debugUnlocked = false;
+    std::array<QString, map::kFmChannelCount> m_fmGrid;
+    std::array<int, map::kSliderCount> m_debugValues{};
 };
 
 } // namespace kt913

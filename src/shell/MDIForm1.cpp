@@ -203,10 +203,10 @@ void MDIForm1::lockButtonClicked(const QString &key)
     if (!(anMa ? m_lockAnMa : m_lockDebug).click())
         return;
     if (anMa) {
-        m_model.ForceWriteUnlocked = false;
+        m_model.setForceWriteUnlocked(false);
         emit forceWriteLocked();
     } else {
-        m_model.DebugUnlocked = false;
+        m_model.setDebugUnlocked(false);
         emit debugLocked();
     }
     action(key)->setVisible(false);

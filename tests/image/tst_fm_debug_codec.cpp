@@ -46,9 +46,9 @@ private slots:
     {
         RadioModel m;
         m.fm.FmChannelFreq[0] = QStringLiteral("99.00");
-        m.fmGrid[0].clear();
+        m.setFmGridCell(1, QString());
         m.fm.FmChannelFreq[1] = QStringLiteral("99.00");
-        m.fmGrid[1] = QStringLiteral("99.00");
+        m.setFmGridCell(2, QStringLiteral("99.00"));
         EncodeImage(m);
         QCOMPARE(int(m.outputImage[map::fmChannelBase(1)]), 0xFF);
         QCOMPARE(int(m.outputImage[map::fmChannelBase(1) + 1]), 0xFF);

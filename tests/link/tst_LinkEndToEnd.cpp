@@ -136,7 +136,7 @@ void TestLinkEndToEnd::fullWrite()
     QVERIFY(writeDatFile(bench.path("radio.dat"), before).ok());
     auto radio = bench.radio({"--image", bench.path("radio.dat"), "--save", bench.path("saved.dat")});
     QVERIFY(radio);
-    bench.model.DebugUnlocked = debug;
+    bench.model.setDebugUnlocked(debug);
     for (int slider = 0; slider < map::kSliderCount; ++slider)
         bench.model.setDebugValue(slider, 0x42);
 
@@ -202,7 +202,7 @@ void TestLinkEndToEnd::bandMismatch()
     Bench bench;
     auto radio = bench.radio({"--band", "1", "--save", bench.path("saved.dat")});
     QVERIFY(radio);
-    bench.model.ForceWriteUnlocked = force;
+    bench.model.setForceWriteUnlocked(force);
     int questions = 0;
     connect(&bench.transfer, &Transfer::bandQuestion, &bench.transfer, [&] {
         ++questions;

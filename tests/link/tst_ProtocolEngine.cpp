@@ -139,7 +139,7 @@ void TestProtocolEngine::wholeWrite()
     ScriptedRadio radio;
     const Image before = radio.memory;
     rig.model.outputImage = patternImage(11);
-    rig.model.DebugUnlocked = debug;
+    rig.model.setDebugUnlocked(debug);
 
     QVERIFY(rig.engine.startWrite());
     const QByteArray wire = rig.converse(radio, ack);
@@ -299,7 +299,7 @@ void TestProtocolEngine::bandQuestionAnswered()
 {
     QFETCH(bool, writeAnyway);
     Rig rig;
-    rig.model.ForceWriteUnlocked = true;
+    rig.model.setForceWriteUnlocked(true);
     rig.model.outputImage = patternImage(5);
     rig.writeUpToIdentification(3);
     QCOMPARE(rig.lastOutcome(), Outcome::BandMismatchToConfirm);

@@ -130,7 +130,7 @@ void TestTransfer::bandQuestionIsQueued()
     Rig rig;
     ScriptedRadio radio;
     radio.band = 2;
-    rig.model.ForceWriteUnlocked = true;
+    rig.model.setForceWriteUnlocked(true);
     rig.transfer.startWrite();
     rig.converse(radio); // stops when the engine waits for the answer
     QCOMPARE(rig.questions.count(), 0);

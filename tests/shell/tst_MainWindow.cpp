@@ -616,8 +616,8 @@ void TestMainWindow::lockButtonsNeedADoubleClickWithinASecond()
     MDIForm1 &w = s.start();
     QSignalSpy debugLocked(&w, &MDIForm1::debugLocked);
     QSignalSpy forceLocked(&w, &MDIForm1::forceWriteLocked);
-    w.model().DebugUnlocked = true;
-    w.model().ForceWriteUnlocked = true;
+    w.model().setDebugUnlocked(true);
+    w.model().setForceWriteUnlocked(true);
     w.action(QStringLiteral("TDebug"))->setVisible(true);
     w.action(QStringLiteral("TAnMa"))->setVisible(true);
 

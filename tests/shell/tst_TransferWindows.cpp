@@ -275,7 +275,7 @@ void TestTransferWindows::forcedWriteAnsweredCancelEndsQuietly()
     QList<Moment> moments;
     startOn(s, log, radio, moments);
     MDIForm1 &w = *s.window;
-    w.model().ForceWriteUnlocked = true;
+    w.model().setForceWriteUnlocked(true);
     QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
 
     log.answers = {mbResult::Cancel};

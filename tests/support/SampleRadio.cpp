@@ -57,8 +57,10 @@ void fillSampleRadio(RadioModel &m)
     s.setIndex(QStringLiteral("Combo15"), 2);
 
     const char *fm[] = {"88.10", "99.50", "104.30"};
-    for (int k = 0; k < 3; ++k)
-        m.fm.FmChannelFreq[k] = m.fmGrid[k] = QString::fromLatin1(fm[k]);
+    for (int k = 0; k < 3; ++k) {
+        m.fm.FmChannelFreq[k] = QString::fromLatin1(fm[k]);
+        m.setFmGridCell(k + 1, m.fm.FmChannelFreq[k]);
+    }
     m.fm.FmPresentChannel = 2;
     m.fm.FmDisplayMode = 1;
     m.fm.FmStep = 1;
@@ -66,7 +68,7 @@ void fillSampleRadio(RadioModel &m)
 
     const int alignment[18] = {215, 212, 209, 0, 0, 0, 150, 148, 146, 220, 216, 211, 0, 0, 0, 152, 150, 147};
     for (int i = 0; i < 18; ++i)
-        m.debugValues[i] = alignment[i];
+        m.setDebugValue(i, alignment[i]);
 }
 
 Image sampleImage()

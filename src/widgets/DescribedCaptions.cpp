@@ -1,0 +1,55 @@
+#include "widgets/DescribedCaptions.h"
+#include <QByteArray>
+#include <deque>
+
+namespace kt913 {
+
+namespace {
+
+// The rows point at their texts: keep the UTF-8 of every derived text alive for good.
+const char *kept(const QString &text)
+{
+    static std::deque<QByteArray> texts;
+    texts.push_back(text.toUtf8());
+    return texts.back().constData();
+}
+
+void addRow(CaptionTable &t, const QString &control, CaptionProperty property, int index, const QString &zh,
+            const QString &en)
+{
+    if (zh == en)
+        return;
+    t.rows.push_back({kept(control), property, index, kept(zh), kept(en)});
+}
+
+} // namespace
+
+CaptionTable captionTableFor(const FormDescription &d)
+{
+    CaptionTable t{kept(d.name), {}, nullptr};
+    if (d.captionTranslated)
+        addRow(t, QString(), CaptionProperty::Caption, -1, d.captionZh, d.captionEn);
+    for (const ControlDescription &c : d.controls) {
+        if (!c.label.isEmpty())
+            addRow(t, c.label, CaptionProperty::Caption, -1, c.captionZh, c.captionEn);
+        else if (c.kind == ControlKind::Check)
+            addRow(t, c.name, CaptionProperty::Caption, -1, c.captionZh, c.captionEn);
+        if (c.itemsEn.isEmpty())
+            continue;
+        for (int i = 0; i < c.itemsZh.size() && i < c.itemsEn.size(); ++i)
+            addRow(t, c.name, CaptionProperty::Item, i, c.itemsZh[i], c.itemsEn[i]);
+    }
+    for (const ElementDescription &e : d.elements) {
+        if (!e.translated || e.en.isEmpty())
+            continue;
+        const CaptionProperty property = e.kind == ElementDescription::Tabs   ? CaptionProperty::Tab
+                                         : e.kind == ElementDescription::Grid ? CaptionProperty::Header
+                                                                              : CaptionProperty::Caption;
+        const bool several = property != CaptionProperty::Caption;
+        for (int i = 0; i < e.zh.size() && i < e.en.size(); ++i)
+            addRow(t, e.name, property, several ? i : -1, e.zh[i], e.en[i]);
+    }
+    return t;
+}
+
+} // namespace kt913
