@@ -84,6 +84,11 @@ MDIForm1::MDIForm1(Options options, QWidget *parent)
     m_fileCommands->setPendingEditCommit([this] { m_form1->commitPendingEdit(); });
 
     connectCommands();
+    // The lock buttons show while their service mode is on, whoever switched it.
+    connect(&m_model, &RadioModel::forceWriteUnlockedChanged, this,
+            [this](bool on) { action(QStringLiteral("TAnMa"))->setVisible(on); });
+    connect(&m_model, &RadioModel::debugUnlockedChanged, this,
+            [this](bool on) { action(QStringLiteral("TDebug"))->setVisible(on); });
     connect(m_transferCommands, &TransferCommands::transferEnded, this, [this] {
         if (!m_closeAfterTransfer)
             return;

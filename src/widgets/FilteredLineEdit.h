@@ -15,6 +15,12 @@ public:
     // Text as the program sets it: never filtered or cut.
     void setProgramText(const QString &text);
     int typingLimit() const { return m_maxLength; }
+    // A null filter takes every character; a limit of 0 none.
+    void setFilter(KeyFilter filter, int maxLength)
+    {
+        m_filter = filter;
+        m_maxLength = maxLength;
+    }
 
 private:
     void userEdited(const QString &text);
