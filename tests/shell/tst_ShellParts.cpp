@@ -1,6 +1,11 @@
 // The shell's parts that need no main window: the message-box routine, the language
 // setting, the caption machinery, the file filter and the lock buttons' clock.
 #include "widgets/CaptionTable.h"
+#include "widgets/FilteredLineEdit.h"
+#include "widgets/FormBinder.h"
+#include "image/FieldRules.h"
+#include "image/FormDescriptions.h"
+#include "image/FormStore.h"
 #include "shell/FileDialogs.h"
 #include "shell/LockButton.h"
 #include "widgets/MessageBox.h"
@@ -37,6 +42,7 @@ private slots:
 
     void captionRowsReachTheirControls();
     void captionsStayInsideTheirWindow();
+    void binderKeepsWidgetsAndStoreTogether();
     void commonDialogFilterBecomesQtFilters();
 
     void commandLine_data();
@@ -262,6 +268,56 @@ void TestShellParts::captionsStayInsideTheirWindow()
     delete mainLabel;
     QCOMPARE(applyCaptionTable(&main, table, Language::Chinese), 1);
     QCOMPARE(editorLabel->text(), QStringLiteral("editor's"));
+}
+
+void TestShellParts::binderKeepsWidgetsAndStoreTogether()
+{
+    QWidget window;
+    FormStore store(optionsFormDescription());
+    FormBinder binder(store, [] { return Language::English; }, &window);
+    binder.createAll(&window);
+    window.show();
+
+    // The store's changes show at once; a label is its control's buddy.
+    auto *squelch = findControl<QComboBox *>(&window, QStringLiteral("Combo5"));
+    QVERIFY(squelch);
+    QCOMPARE(squelch->currentIndex(), 4);
+    store.setIndex(QStringLiteral("Combo5"), 7);
+    QCOMPARE(squelch->currentIndex(), 7);
+    QCOMPARE(findControl<QLabel *>(&window, QStringLiteral("Label5"))->buddy(), squelch);
+    QVERIFY(!findControl<QWidget *>(&window, QStringLiteral("Combo4"))->isVisibleTo(&window)); // hidden
+
+    // A choice goes into the store.
+    squelch->setFocus();
+    QTest::keyClick(squelch, Qt::Key_Down);
+    QCOMPARE(store.index(QStringLiteral("Combo5")), 8);
+
+    // Typed text of an editable list that is no item leaves it without a selection.
+    auto *search = findControl<QComboBox *>(&window, QStringLiteral("Combo13"));
+    search->lineEdit()->selectAll();
+    QTest::keyClicks(search->lineEdit(), QStringLiteral("sometimes"));
+    QCOMPARE(store.index(QStringLiteral("Combo13")), -1);
+    QCOMPARE(store.text(QStringLiteral("Combo13"), Language::English), QStringLiteral("sometimes"));
+
+    // Text boxes: the filter and the limit hold for typing only; corrections run while
+    // typing and on leaving.
+    auto *offset = findControl<FilteredLineEdit *>(&window, QStringLiteral("Text21"));
+    store.setText(QStringLiteral("Text21"), QStringLiteral("100.00000"), Language::English);
+    QCOMPARE(offset->text(), QStringLiteral("100.00000")); // nine characters in an eight-character box
+    binder.setKeyFilter(QStringLiteral("Text6"), digitKey);
+    binder.setWhileTyping(QStringLiteral("Text6"), channelNumberWhileTyping);
+    binder.setOnLeave(QStringLiteral("Text6"), channelNumberOnLeave);
+    auto *channel = findControl<FilteredLineEdit *>(&window, QStringLiteral("Text6"));
+    channel->setFocus();
+    channel->selectAll();
+    QTest::keyClicks(channel, QStringLiteral("0x65"));
+    QCOMPARE(channel->text(), QStringLiteral("64"));
+    QCOMPARE(store.text(QStringLiteral("Text6"), Language::English), QStringLiteral("64"));
+    channel->selectAll();
+    QTest::keyClicks(channel, QStringLiteral("007"));
+    QTest::keyClick(channel, Qt::Key_Return);
+    QCOMPARE(store.text(QStringLiteral("Text6"), Language::English), QStringLiteral("7"));
+    QCOMPARE(channel->text(), QStringLiteral("7"));
 }
 
 void TestShellParts::commonDialogFilterBecomesQtFilters()
