@@ -72,9 +72,11 @@ QUrl FrmAbout::documentationUrl()
 
 void FrmAbout::mousePressEvent(QMouseEvent *event)
 {
-    // A click anywhere but on the link puts the window away.
-    if (event->button() == Qt::LeftButton)
+    // A click anywhere but on the link unloads the window.
+    if (event->button() == Qt::LeftButton) {
+        m_unloaded = true;
         accept();
+    }
     QDialog::mousePressEvent(event);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The about window: title, version, copyright and a link to the program's own manual.
-// A click on its background or its close box puts it away; it is kept for the next time.
+// Its close box only hides it, keeping its texts; a click on its background unloads it,
+// and the window made for the next time carries its design-time texts again.
 #include <QDialog>
 #include <QUrl>
 
@@ -21,8 +22,14 @@ public:
     // The manual the link opens: the README shipped with the program.
     static QUrl documentationUrl();
 
+    // Whether a background click unloaded it (the owner then makes a new one).
+    bool wasUnloaded() const { return m_unloaded; }
+
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    bool m_unloaded = false;
 };
 
 } // namespace kt913

@@ -189,7 +189,15 @@ void MDIForm1::connectCommands()
     on("MNChinese", [this] { setLanguage(Language::Chinese); });
     on("MNEnglish", [this] { setLanguage(Language::English); });
     on("MNF1", [] { QDesktopServices::openUrl(FrmAbout::documentationUrl()); });
-    on("MNAbout", [this] { m_about->exec(); });
+    on("MNAbout", [this] {
+        // An about window unloaded by a click comes back as it was designed, until the
+        // language is applied again.
+        if (m_about->wasUnloaded()) {
+            delete m_about;
+            m_about = new FrmAbout(this);
+        }
+        m_about->exec();
+    });
 
     connect(m_fileCommands, &FileCommands::channelEditorWanted, this, [this] { showChild(m_form1); });
     connect(Combo1, &QComboBox::currentIndexChanged, this, &MDIForm1::Combo1_Change);

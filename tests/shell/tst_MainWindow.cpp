@@ -661,7 +661,7 @@ void TestMainWindow::aboutWindow()
         title = about->lblTitle->text();
         version = about->lblVersion->text();
         caption = about->windowTitle();
-        QTest::mouseClick(about, Qt::LeftButton, {}, QPoint(2, 2)); // the background
+        about->close(); // the close box only hides it
     });
     w.action(QStringLiteral("MNAbout"))->trigger();
     QVERIFY(shownModal);
@@ -670,11 +670,27 @@ void TestMainWindow::aboutWindow()
     QCOMPARE(version, QStringLiteral("English edition V2.20"));
     QCOMPARE(caption, QStringLiteral("Help"));
 
-    // Shown again it keeps its texts; the close box hides it too.
-    QTimer::singleShot(0, this, [&] { about->close(); });
+    // Shown again it keeps its texts; a click on its background unloads it.
+    QTimer::singleShot(0, this, [&] {
+        version = w.frmAbout()->lblVersion->text();
+        QTest::mouseClick(w.frmAbout(), Qt::LeftButton, {}, QPoint(2, 2));
+    });
     w.action(QStringLiteral("MNAbout"))->trigger();
-    QCOMPARE(about->lblVersion->text(), QStringLiteral("English edition V2.20"));
-    QVERIFY(!about->isVisible());
+    QCOMPARE(version, QStringLiteral("English edition V2.20"));
+    QVERIFY(!w.frmAbout()->isVisible());
+
+    // Made anew, it carries its design-time texts until the language is applied again.
+    QTimer::singleShot(0, this, [&] {
+        title = w.frmAbout()->lblTitle->text();
+        version = w.frmAbout()->lblVersion->text();
+        w.frmAbout()->close();
+    });
+    w.action(QStringLiteral("MNAbout"))->trigger();
+    QCOMPARE(title, QStringLiteral("KT-913 RadioSoft"));
+    QCOMPARE(version, QStringLiteral("简体中文版 V1.90"));
+    w.setLanguage(Language::English);
+    QCOMPARE(w.frmAbout()->lblVersion->text(), QStringLiteral("English edition V2.20"));
+    about = w.frmAbout();
 
     // The link leads to the program's own manual, not to a web site.
     const QUrl doc = FrmAbout::documentationUrl();
