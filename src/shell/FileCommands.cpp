@@ -43,7 +43,7 @@ bool FileCommands::newData()
 
 bool FileCommands::open()
 {
-    const QString path = m_dialogs.openFileName(m_owner, startFolder(), qtNameFilters(QString::fromUtf8(kDatFilter)));
+    const QString path = m_dialogs.openFileName(m_owner, startFolder(), datNameFilters(m_model.language == Language::English));
     if (path.isEmpty())
         return false;
     remember(path);
@@ -70,7 +70,7 @@ bool FileCommands::openFile(const QString &path)
 
 bool FileCommands::save()
 {
-    QString path = m_dialogs.saveFileName(m_owner, startFolder(), qtNameFilters(QString::fromUtf8(kDatFilter)));
+    QString path = m_dialogs.saveFileName(m_owner, startFolder(), datNameFilters(m_model.language == Language::English));
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty() && !path.endsWith(QLatin1Char('.')))

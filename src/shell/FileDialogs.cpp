@@ -26,6 +26,11 @@ QStringList qtNameFilters(const QString &commonDialogFilter)
     return filters;
 }
 
+QStringList datNameFilters(bool english)
+{
+    return qtNameFilters(QString::fromUtf8(english ? kDatFilterEnglish : kDatFilter));
+}
+
 namespace {
 
 QString runDialog(QWidget *owner, const QString &folder, const QStringList &filters, bool save)

@@ -11,9 +11,13 @@ namespace kt913 {
 // The file filter of the data-file dialogs, in the common-dialog notation (pairs of
 // description and patterns, each ended by "|").
 constexpr const char *kDatFilter = "DAT文件(*.dat)|*.dat|AllFiles(*.*)|*.*|";
+// The same filter for an English interface, so that the dialog speaks one language.
+constexpr const char *kDatFilterEnglish = "DAT Files(*.dat)|*.dat|All Files(*.*)|*.*|";
 
 // Turns a common-dialog filter into Qt's name filters ("DAT文件 (*.dat)", "AllFiles (*)").
 QStringList qtNameFilters(const QString &commonDialogFilter);
+// The data-file filters in the interface language.
+QStringList datNameFilters(bool english);
 
 class FileDialogs {
 public:

@@ -366,7 +366,7 @@ void TestMainWindow::openOfAWrongFile()
     s.dialogs.openAnswer = path;
     QTest::keyClick(&w, Qt::Key_O, Qt::ControlModifier);
     QCOMPARE(s.dialogs.opened, 1);
-    QCOMPARE(s.dialogs.lastFilters, (QStringList{"DAT文件 (*.dat)", "AllFiles (*)"}));
+    QCOMPARE(s.dialogs.lastFilters, (QStringList{"DAT Files (*.dat)", "All Files (*)"})); // in the program's language
     QCOMPARE(log.requests.size(), 1);
     QCOMPARE(log.requests[0].prompt, QStringLiteral("File type is incorrect!"));
     QCOMPARE(log.requests[0].title, QStringLiteral("Mistake"));
@@ -454,6 +454,7 @@ void TestMainWindow::dialogsStartInTheFolderLastUsed()
     w.action(QStringLiteral("MNOpen"))->trigger();
     QVERIFY(s.dialogs.lastFolder == documents || s.dialogs.lastFolder == QDir::homePath());
     QVERIFY(s.dialogs.lastFolder != QCoreApplication::applicationDirPath());
+    QCOMPARE(s.dialogs.lastFilters, (QStringList{"DAT文件 (*.dat)", "AllFiles (*)"}));
 
     QVERIFY(QDir(s.dir.path()).mkdir(QStringLiteral("radios")));
     s.dialogs.saveAnswer = s.dir.filePath(QStringLiteral("radios/a.dat"));
