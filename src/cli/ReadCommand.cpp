@@ -4,6 +4,8 @@
 #include "image/DatFile.h"
 #include "image/Messages.h"
 #include "image/RadioModel.h"
+#include "image/ReadBackups.h"
+#include <QSaveFile>
 
 namespace kt913::cli {
 
@@ -24,9 +26,24 @@ int ReadCommand::run(const QStringList &args, Context &ctx)
     if (port.isEmpty() || out.isEmpty())
         return BadUsage;
 
+    // A file that cannot be written is told now, not after a whole read of the radio.
+    {
+        QSaveFile probe(out);
+        if (!probe.open(QIODevice::WriteOnly)) {
+            ctx.err << message(MessageId::FileSaveFailed, ctx.lang, out + QStringLiteral(" (") + probe.errorString() + ')').text
+                    << Qt::endl;
+            return ExitUsage;
+        }
+        probe.cancelWriting();
+    }
+
     RadioModel model;
     model.language = ctx.lang;
     Transfer transfer(model);
+    transfer.setBackupFolder(defaultBackupFolder());
+    QObject::connect(&transfer, &Transfer::backupFailed, [&ctx](const QString &reason) {
+        ctx.err << backupFailedText(ctx.lang, reason) << Qt::endl;
+    });
     const Transfer::Ending ending = runTransfer(transfer, {Transfer::Kind::Read, port}, ctx);
     if (ending != Transfer::Ending::ReadFinished)
         return exitCodeFor(ending);

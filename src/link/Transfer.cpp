@@ -1,4 +1,5 @@
 #include "link/Transfer.h"
+#include "image/ReadBackups.h"
 #include "image/ImageCodec.h"
 #include "image/RadioModel.h"
 #include "link/SerialComm.h"
@@ -114,11 +115,23 @@ void Transfer::deliver(Ending ending)
             m_running = false;
             if (ending == Ending::ReadFinished) {
                 m_received = m_model.memoryImage;
+                keepBackup();
                 DecodeImage(m_model);
             }
             emit finished(ending);
         },
         Qt::QueuedConnection);
+}
+
+void Transfer::keepBackup()
+{
+    if (m_backupFolder.isEmpty())
+        return;
+    const BackupResult kept = keepReadBackup(m_backupFolder, m_received, QDateTime::currentDateTime());
+    if (kept.ok)
+        emit backupKept(kept.path);
+    else
+        emit backupFailed(kept.error);
 }
 
 std::optional<MessageId> Transfer::messageFor(Ending ending)

@@ -72,6 +72,12 @@ public:
     // DecodeImage (which marks a byte of the memory image).
     const Image &receivedImage() const { return m_received; }
 
+    // Where each successful read is also kept as received (empty, the default: nowhere).
+    // A backup that cannot be written never turns the read into a failure: it is only
+    // announced by backupFailed().
+    void setBackupFolder(const QString &folder) { m_backupFolder = folder; }
+    QString backupFolder() const { return m_backupFolder; }
+
     // A transfer runs from a successful start until its finished() is delivered.
     bool isRunning() const { return m_running; }
 
@@ -85,10 +91,14 @@ signals:
     void progressChanged(int step);
     void bandQuestion();
     void finished(kt913::Transfer::Ending ending);
+    // Before finished(ReadFinished): the read was kept at `path`, or could not be.
+    void backupKept(const QString &path);
+    void backupFailed(const QString &reason);
 
 private:
     void onEngineOutcome(ProtocolEngine::Outcome outcome);
     void deliver(Ending ending);
+    void keepBackup();
     bool start(Kind kind);
 
     RadioModel &m_model;
@@ -96,6 +106,7 @@ private:
     ProtocolEngine m_engine;
     QTimer m_timerW;
     Image m_received{};
+    QString m_backupFolder;
     bool m_running = false;
     int m_lastProgress = 0;
     Kind m_kind = Kind::Read;

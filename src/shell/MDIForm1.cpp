@@ -5,6 +5,7 @@
 #include "editors/Form3.h"
 #include "editors/Form4.h"
 #include "editors/Form5.h"
+#include "image/ReadBackups.h"
 #include "link/Transfer.h"
 #include "link/ui/FrmWriting.h"
 #include "link/ui/TransferCommands.h"
@@ -23,6 +24,7 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QMdiArea>
+#include <QStatusBar>
 #include <QTranslator>
 
 namespace kt913 {
@@ -52,6 +54,7 @@ MDIForm1::MDIForm1(Options options, QWidget *parent)
 
     m_transfer = m_options.port ? std::make_unique<Transfer>(m_model, std::move(m_options.port))
                                 : std::make_unique<Transfer>(m_model);
+    m_transfer->setBackupFolder(defaultBackupFolder());
     m_transferCommands = new TransferCommands(*m_transfer, this, this);
     m_fileCommands = new FileCommands(m_model, this, *dialogs, this);
 
@@ -89,6 +92,10 @@ MDIForm1::MDIForm1(Options options, QWidget *parent)
             [this](bool on) { action(QStringLiteral("TAnMa"))->setVisible(on); });
     connect(&m_model, &RadioModel::debugUnlockedChanged, this,
             [this](bool on) { action(QStringLiteral("TDebug"))->setVisible(on); });
+    // A read that could not be backed up is still a good read: say so quietly.
+    connect(m_transfer.get(), &Transfer::backupFailed, this, [this](const QString &reason) {
+        StatusBar1->showMessage(backupFailedText(m_model.language, reason), 20000);
+    });
     connect(m_transferCommands, &TransferCommands::transferEnded, this, [this] {
         if (!m_closeAfterTransfer)
             return;

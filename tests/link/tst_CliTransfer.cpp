@@ -3,6 +3,8 @@
 #include "RadioProcess.h"
 #include "ScriptedRadio.h"
 #include "support/CliRun.h"
+#include <QDir>
+#include <QFileInfo>
 #include "image/DatFile.h"
 #include "image/ImageCodec.h"
 #include "image/MemoryMap.h"
@@ -36,7 +38,10 @@ class TestCliTransfer : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
     QString path(const QString &name) const { return dir.filePath(name); }
+    QString backups() const { return dir.filePath("data/kt913/backups"); }
 private slots:
+    // The command line keeps its backups under this test's own data folder.
+    void initTestCase() { qputenv("XDG_DATA_HOME", dir.filePath("data").toLocal8Bit()); }
     void readStoresWhatTheProgramWouldSave();
     void writeAndItsBand();
     void failuresExitWithOne();
@@ -56,6 +61,11 @@ void TestCliTransfer::readStoresWhatTheProgramWouldSave()
     QCOMPARE(raw.err, QString()); // no progress bar off a terminal
     Image got{};
     QVERIFY(readDatFile(path("raw.dat"), got).ok());
+    QVERIFY(got == radioMemory);
+    // Every read is also kept, exactly as received.
+    const QStringList kept = QDir(backups()).entryList({"read-*.dat"}, QDir::Files);
+    QCOMPARE(kept.size(), 1);
+    QVERIFY(readDatFile(QDir(backups()).filePath(kept[0]), got).ok());
     QVERIFY(got == radioMemory);
 
     const Run saved = cli({"--lang", "zh", "read", "--port", radio.devicePath(), "-o", path("saved.dat")});
@@ -125,6 +135,12 @@ void TestCliTransfer::badUsageExitsWithTwo()
     const QString port = QStringLiteral("/dev/kt913-no-such-port"); // never reached
     QCOMPARE(cli({"read", "--port", port}).code, 2);
     QCOMPARE(cli({"read", "-o", path("x.dat")}).code, 2);
+    // An output that cannot be written is told before the radio is asked anything (the
+    // port here would fail with 1).
+    const Run nowhere = cli({"read", "--port", port, "-o", path("no-such-folder/x.dat")});
+    QCOMPARE(nowhere.code, 2);
+    QVERIFY(nowhere.err.contains(path("no-such-folder/x.dat")));
+    QVERIFY(!QFileInfo::exists(path("no-such-folder")));
     QCOMPARE(cli({"write", "--port", port}).code, 2);
     QCOMPARE(cli({"write", "--port", port, path("file.dat"), "--band", "4"}).code, 2);
     QCOMPARE(cli({"write", "--port", port, path("file.dat"), "--bogus"}).code, 2);

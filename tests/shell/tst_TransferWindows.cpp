@@ -5,6 +5,7 @@
 #include "image/DatFile.h"
 #include "image/ImageCodec.h"
 #include "image/MemoryMap.h"
+#include "image/ReadBackups.h"
 #include "link/RadioProcess.h"
 #include "link/Transfer.h"
 #include "link/ui/FrmWriting.h"
@@ -138,6 +139,13 @@ void TestTransferWindows::readThroughCtrlR()
     QVERIFY(decoded.count() > 0);       // the editors were refilled before the message
     QVERIFY(w.model().memoryImage == expected);
     QVERIFY(w.model().channels.isUsed(65));
+    // The read was also kept as a backup, every byte as received.
+    const QDir backups(defaultBackupFolder());
+    const QStringList kept = backups.entryList({QStringLiteral("read-*.dat")}, QDir::Files, QDir::Time);
+    QVERIFY(!kept.isEmpty());
+    Image backup{};
+    QVERIFY(readDatFile(backups.filePath(kept.first()), backup).ok());
+    QVERIFY(backup == w.transfer().receivedImage());
 
     // The commands come back twelve ticks after the message was closed, not sooner.
     QElapsedTimer sinceMessage;

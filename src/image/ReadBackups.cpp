@@ -1,0 +1,65 @@
+#include "ReadBackups.h"
+#include "DatFile.h"
+#include <QDir>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+namespace kt913 {
+
+QString defaultBackupFolder()
+{
+    // The generic location, so that the program and the command line, whose names
+    // differ, keep their backups in the one folder.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return data.isEmpty() ? QString() : QDir(data).filePath(QStringLiteral("kt913/backups"));
+}
+
+QString backupFailedText(Language lang, const QString &reason)
+{
+    return QString::fromUtf8(pick(lang, "读频成功，但备份未能保存：%1", "The read succeeded, but its backup could not be kept: %1"))
+        .arg(reason);
+}
+
+BackupResult keepReadBackup(const QString &folder, const Image &memory, const QDateTime &when, int keep)
+{
+    BackupResult result;
+    if (folder.isEmpty()) {
+        result.error = QStringLiteral("no folder for backups");
+        return result;
+    }
+    QDir dir(folder);
+    if (!dir.mkpath(QStringLiteral("."))) {
+        result.error = QStringLiteral("cannot create %1").arg(QDir::toNativeSeparators(folder));
+        return result;
+    }
+    const QString stem = QStringLiteral("read-") + when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString name = stem + QStringLiteral(".dat");
+    for (int n = 2; dir.exists(name); ++n)
+        name = QStringLiteral("%1-%2.dat").arg(stem).arg(n);
+    const QString path = dir.filePath(name);
+    const DatResult written = writeDatFile(path, memory);
+    if (!written.ok()) {
+        result.error = written.detail;
+        return result;
+    }
+    result.ok = true;
+    result.path = path;
+
+    // Oldest first: the names sort by time, and a suffix sorts after its plain name.
+    static const QRegularExpression pattern(QStringLiteral("^read-(\\d{8}-\\d{6})(?:-(\\d+))?\\.dat$"));
+    QStringList backups;
+    for (const QString &file : dir.entryList({QStringLiteral("read-*.dat")}, QDir::Files))
+        if (pattern.match(file).hasMatch())
+            backups << file;
+    std::sort(backups.begin(), backups.end(), [](const QString &a, const QString &b) {
+        const auto ma = pattern.match(a), mb = pattern.match(b);
+        if (ma.captured(1) != mb.captured(1))
+            return ma.captured(1) < mb.captured(1);
+        return ma.captured(2).toInt() < mb.captured(2).toInt();
+    });
+    for (int i = 0; i + keep < backups.size(); ++i)
+        dir.remove(backups[i]);
+    return result;
+}
+
+} // namespace kt913
