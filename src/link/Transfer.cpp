@@ -31,6 +31,12 @@ Transfer::Transfer(RadioModel &model, std::unique_ptr<MSComm> port, QObject *par
         QMetaObject::invokeMethod(this, [this, step] { emit progressChanged(step); }, Qt::QueuedConnection);
     });
     connect(&m_engine, &ProtocolEngine::outcome, this, &Transfer::onEngineOutcome);
+    // A cable pulled or an adapter replugged: the same port is tried again before the
+    // next transfer, so that the user need not choose it anew.
+    connect(m_port.get(), &MSComm::portFailed, this, [this](const QString &reason) {
+        m_reopenWanted = true;
+        emit portLost(reason);
+    });
 }
 
 Transfer::~Transfer()
@@ -40,9 +46,21 @@ Transfer::~Transfer()
 
 PortOpenResult Transfer::openPort(const QString &port)
 {
+    m_reopenWanted = false;
     m_port->closePort();
     m_port->setCommPort(port);
     return m_port->openPort();
+}
+
+bool Transfer::reopenLostPort()
+{
+    if (m_port->PortOpen() || !m_reopenWanted || m_running)
+        return m_port->PortOpen();
+    if (!m_port->openPort().ok())
+        return false;
+    m_reopenWanted = false;
+    emit portReopened();
+    return true;
 }
 
 bool Transfer::startRead()
@@ -59,6 +77,7 @@ bool Transfer::start(Kind kind)
 {
     if (m_running || m_engine.isRunning())
         return false;
+    reopenLostPort();
     if (!m_port->PortOpen()) {
         QMetaObject::invokeMethod(this, [this] { emit finished(Ending::PortInvalid); }, Qt::QueuedConnection);
         return false;

@@ -56,6 +56,10 @@ public:
     // Chooses and opens a port (see MSComm::setCommPort); the previous one is closed.
     PortOpenResult openPort(const QString &port);
 
+    // Opens again a port that failed while open (portLost). True when the port is open
+    // afterwards. The transfers call it before they start.
+    bool reopenLostPort();
+
     // Start reading the radio into the model. Returns true when the transfer started
     // (started(Read) follows); false when the port is not open (finished(PortInvalid)
     // follows) or a transfer already runs (nothing follows).
@@ -93,6 +97,9 @@ signals:
     void finished(kt913::Transfer::Ending ending);
     // Before finished(ReadFinished): the read was kept at `path`, or could not be.
     void backupKept(const QString &path);
+    // The open port failed and was closed; it was opened again.
+    void portLost(const QString &reason);
+    void portReopened();
     void backupFailed(const QString &reason);
 
 private:
@@ -107,6 +114,7 @@ private:
     QTimer m_timerW;
     Image m_received{};
     QString m_backupFolder;
+    bool m_reopenWanted = false;
     bool m_running = false;
     int m_lastProgress = 0;
     Kind m_kind = Kind::Read;

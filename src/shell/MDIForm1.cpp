@@ -92,6 +92,9 @@ MDIForm1::MDIForm1(Options options, QWidget *parent)
             [this](bool on) { action(QStringLiteral("TAnMa"))->setVisible(on); });
     connect(&m_model, &RadioModel::debugUnlockedChanged, this,
             [this](bool on) { action(QStringLiteral("TDebug"))->setVisible(on); });
+    // The status bar tells of a port that failed, and of its return.
+    connect(m_transfer.get(), &Transfer::portLost, this, [this] { showPortPanel(); });
+    connect(m_transfer.get(), &Transfer::portReopened, this, [this] { showPortPanel(); });
     // A read that could not be backed up is still a good read: say so quietly.
     connect(m_transfer.get(), &Transfer::backupFailed, this, [this](const QString &reason) {
         StatusBar1->showMessage(backupFailedText(m_model.language, reason), 20000);

@@ -104,6 +104,7 @@ private:
     // The band list (Combo1) and the port list (ComboCom).
     void Combo1_Change(int index);
     void ComboCom_Click();
+    void showPortPanel(); // status panel 1: the port, and whether it was lost
     void MNCommPort_Click();
     bool eventFilter(QObject *watched, QEvent *event) override;
 

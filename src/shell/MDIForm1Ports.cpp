@@ -25,7 +25,8 @@ void MDIForm1::MNCommPort_Click()
 void MDIForm1::selectPort(const QString &port)
 {
     int index = ComboCom->findText(port);
-    if (index < 0) {
+    const bool added = index < 0;
+    if (added) {
         const QSignalBlocker quiet(ComboCom);
         ComboCom->addItem(port);
         index = ComboCom->count() - 1;
@@ -35,6 +36,21 @@ void MDIForm1::selectPort(const QString &port)
         ComboCom->setCurrentIndex(index);
     }
     ComboCom_Click();
+    // A port named on the command line that does not open is no port of this system:
+    // it does not stay in the list as if it were one.
+    if (added && !m_transfer->port().PortOpen()) {
+        const QSignalBlocker quiet(ComboCom);
+        ComboCom->removeItem(ComboCom->findText(port));
+        ComboCom->setCurrentIndex(-1);
+    }
+}
+
+void MDIForm1::showPortPanel()
+{
+    QString text = QStringLiteral("COM: ") + ComboCom->currentText();
+    if (ComboCom->currentIndex() >= 0 && !m_transfer->port().PortOpen())
+        text += QString::fromUtf8(pick(m_model.language, "（已断开）", " (closed)"));
+    m_panels[0]->setText(text);
 }
 
 void MDIForm1::ComboCom_Click()
@@ -53,7 +69,7 @@ void MDIForm1::ComboCom_Click()
         }
     }
     ComboCom->hide();
-    m_panels[0]->setText(QStringLiteral("COM: ") + ComboCom->currentText());
+    showPortPanel();
     if (QMdiSubWindow *active = m_mdiArea->activeSubWindow())
         active->setFocus(Qt::OtherFocusReason);
 }

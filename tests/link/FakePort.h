@@ -17,9 +17,20 @@ public:
     bool PortOpen() const override { return m_open; }
     PortOpenResult openPort() override
     {
+        ++opens;
+        if (openFails)
+            return {PortOpenResult::NotFound, QStringLiteral("gone")};
         m_open = true;
         return {};
     }
+    // The device going away under an open port, as the adapter reports it.
+    void fail()
+    {
+        m_open = false;
+        emit portFailed(QStringLiteral("device removed"));
+    }
+    bool openFails = false;
+    int opens = 0;
     void closePort() override { m_open = false; }
     int RThreshold() const override { return m_threshold; }
     void setRThreshold(int bytes) override { m_threshold = bytes; }

@@ -45,6 +45,7 @@ private slots:
     void readDecodesAfterTheReceiveEvent();
     void writeEncodesAfterTheHandshake();
     void closedPortSendsNothing();
+    void aLostPortIsOpenedAgainBeforeTheNextTransfer();
     void bandQuestionIsQueued_data();
     void bandQuestionIsQueued();
     void bandRefusalStopsTimerW();
@@ -99,6 +100,31 @@ void TestTransfer::writeEncodesAfterTheHandshake()
     QCOMPARE(rig.waitForEnding(), Ending::WriteFinished);
     for (int a = 0; a < 0x7C0; ++a)
         QCOMPARE(radio.memory[a], rig.model.outputImage[a]);
+}
+
+void TestTransfer::aLostPortIsOpenedAgainBeforeTheNextTransfer()
+{
+    Rig rig;
+    QSignalSpy lost(&rig.transfer, &Transfer::portLost), back(&rig.transfer, &Transfer::portReopened);
+    rig.port->setCommPort(QStringLiteral("/dev/ttyUSB0"));
+    rig.port->fail();
+    QCOMPARE(lost.count(), 1);
+    // Still away: the read is refused as on a port never opened, and tried again later.
+    rig.port->openFails = true;
+    QVERIFY(!rig.transfer.startRead());
+    QCOMPARE(rig.waitForEnding(), Ending::PortInvalid);
+    rig.port->openFails = false;
+    QVERIFY(rig.transfer.startRead());
+    QVERIFY(rig.port->PortOpen());
+    QCOMPARE(rig.port->CommPort(), QStringLiteral("/dev/ttyUSB0"));
+    QCOMPARE(back.count(), 1);
+    QVERIFY(rig.port->outputs.size() > 0); // the handshake went out on the port opened again
+
+    // A port that was simply never opened is not opened behind the user's back.
+    Rig fresh;
+    fresh.port->closePort();
+    QVERIFY(!fresh.transfer.startRead());
+    QCOMPARE(fresh.port->opens, 0);
 }
 
 void TestTransfer::closedPortSendsNothing()

@@ -528,6 +528,13 @@ void TestMainWindow::missingPortAtStartUp()
     QVERIFY(!w.transferCommands().progressWindow());
     QVERIFY(w.action(QStringLiteral("MNRead"))->isEnabled());
     QVERIFY(w.action(QStringLiteral("TWrite"))->isEnabled());
+
+    // A port named at start-up that does not open is not left in the list as a port.
+    ShellUnderTest named;
+    log.clear();
+    MDIForm1 &w2 = named.start({}, missing);
+    QCOMPARE(log.requests.size(), 1);
+    QCOMPARE(findControl<QComboBox *>(&w2, QStringLiteral("ComboCom"))->findText(missing), -1);
 }
 
 void TestMainWindow::busyPortIsRefused()

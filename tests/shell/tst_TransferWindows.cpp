@@ -72,6 +72,7 @@ private slots:
     void timeoutGivesTheCommandsBackAtOnce();
     void bandMismatchIsRefusedWhileTheProgressWindowIsUp();
     void forcedWriteAnsweredCancelEndsQuietly();
+    void aPulledCableShowsInTheStatusBar();
 
 private:
     // Starts the window on the radio's port and records each message with the moment.
@@ -296,6 +297,23 @@ void TestTransferWindows::forcedWriteAnsweredCancelEndsQuietly()
     QVERIFY(moments[0].progressShown);
     QVERIFY(!w.transferCommands().progressWindow());
     QVERIFY(commandsEnabled(w));
+}
+
+void TestTransferWindows::aPulledCableShowsInTheStatusBar()
+{
+    MessageLog log;
+    ShellUnderTest s;
+    RadioProcess radio({QStringLiteral("--hangup-after"), QStringLiteral("3")});
+    QList<Moment> moments;
+    startOn(s, log, radio, moments);
+    MDIForm1 &w = *s.window;
+    auto *panel = findControl<QLabel *>(&w, QStringLiteral("Panel1"));
+    QCOMPARE(panel->text(), QStringLiteral("COM: ") + radio.devicePath());
+    QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
+    QTest::keyClick(&w, Qt::Key_R, Qt::ControlModifier);
+    QVERIFY(waitForEnding(w, ended));
+    QCOMPARE(log.prompts(), QStringList{QStringLiteral("通信出错，请检查对讲机，连线及串口选择！")});
+    QTRY_COMPARE(panel->text(), QStringLiteral("COM: ") + radio.devicePath() + QStringLiteral("（已断开）"));
 }
 
 QTEST_MAIN(TestTransferWindows)

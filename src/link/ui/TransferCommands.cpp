@@ -42,7 +42,7 @@ void TransferCommands::start(Transfer::Kind kind)
 {
     if (m_transfer.isRunning() || m_progress)
         return;
-    if (!m_transfer.port().PortOpen()) {
+    if (!m_transfer.reopenLostPort()) {
         MsgBox(m_owner, language(), MessageId::PortInvalid);
         return;
     }
