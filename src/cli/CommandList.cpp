@@ -1,5 +1,8 @@
 #include "CommandList.h"
 #include "DumpCommand.h"
+#ifdef KT913_WITH_PRINT
+#include "PrintCommand.h"
+#endif
 #include "ReadCommand.h"
 #include "ResaveCommand.h"
 #include "WriteCommand.h"
@@ -13,6 +16,9 @@ std::vector<std::unique_ptr<Command>> allCommands()
     list.push_back(std::make_unique<ResaveCommand>());
     list.push_back(std::make_unique<ReadCommand>());
     list.push_back(std::make_unique<WriteCommand>());
+#ifdef KT913_WITH_PRINT
+    list.push_back(std::make_unique<PrintCommand>());
+#endif
     return list;
 }
 

@@ -1,6 +1,6 @@
 // kt913-cli: the program's data files and radio transfers from the command line.
+#include "CliApplication.h"
 #include "CommandList.h"
-#include <QCoreApplication>
 #include <cstdio>
 #include <unistd.h>
 
@@ -21,12 +21,12 @@ void usage(const std::vector<std::unique_ptr<Command>> &commands, QTextStream &e
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    const auto app = makeApplication(argc, argv);
     QTextStream out(stdout), err(stderr);
     Context ctx{out, err};
     ctx.errIsTerminal = isatty(fileno(stderr));
 
-    QStringList args = app.arguments().mid(1);
+    QStringList args = app->arguments().mid(1);
     const int lang = args.indexOf(QStringLiteral("--lang"));
     const auto commands = allCommands();
     if (lang >= 0) {

@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -20,6 +21,18 @@ QByteArray readAll(const QString &path)
 }
 
 const QString kSample = QStringLiteral(KT913_TEST_DATA "/sample.dat");
+
+// The text of a PDF as pdftotext reads it; null when pdftotext is not installed.
+QString pdfText(const QString &pdf)
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (tool.isEmpty())
+        return QString();
+    QProcess p;
+    p.start(tool, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
 
 } // namespace
 
@@ -111,6 +124,64 @@ private slots:
         QCOMPARE(cli({"dump"}).code, 2);
         QCOMPARE(cli({"resave", kSample}).code, 2);
         QCOMPARE(cli({"--lang", "fr", "dump", kSample}).code, 2);
+    }
+
+    void printWritesTheReportAsSearchableText()
+    {
+        const QString pdf = dir.filePath("report.pdf");
+        QCOMPARE(cli({"print", kSample, "-o", pdf}).code, 0);
+        const QString text = pdfText(pdf);
+        if (text.isNull())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        for (const char *t : {"KT-913 Interphone programming data are printed", "Function set",
+                              "The whole frequency frequently", "VOX(Voice control launches)", "Debug information",
+                              "A Channel data", "B Channel data", "WhetherAllow to Cancel Operating"})
+            QVERIFY2(text.contains(t), t);
+        // Every channel in use, by its row label, frequencies and name.
+        const QJsonArray channels = QJsonDocument::fromJson(cli({"dump", "--json", kSample}).out.toUtf8())
+                                        .object()["channels"].toArray();
+        QVERIFY(!channels.isEmpty());
+        for (const auto &v : channels) {
+            const QJsonObject c = v.toObject();
+            const int n = c["number"].toInt();
+            const QString label = (n <= 64 ? QStringLiteral("A%1") : QStringLiteral("B%1")).arg(n <= 64 ? n : n - 64);
+            QVERIFY2(QRegularExpression("\\b" + label + "\\b").match(text).hasMatch(), qPrintable(label));
+            for (const char *key : {"rx", "tx", "name"})
+                // (an unnamed channel's name is eight NUL bytes, printed blank)
+                if (const QString value = c[key].toString().remove(QRegularExpression("[\\x00-\\x1f]"));
+                    !value.isEmpty())
+                    QVERIFY2(text.contains(value), qPrintable(value));
+        }
+
+        const QString zh = dir.filePath("report-zh.pdf");
+        QCOMPARE(cli({"--lang", "zh", "print", kSample, "-o", zh}).code, 0);
+        const QString zhText = pdfText(zh);
+        for (const char *t : {"KT-913对讲机编程数据打印", "功能设置", "全频频率", "VOX(声控发射)", "调试信息",
+                              "A组信道数据", "B组信道数据", "是否允许取消操作", "高功率等级 高段"})
+            QVERIFY2(zhText.contains(QString::fromUtf8(t)), t);
+    }
+
+    void printRefusesWithoutLeavingAnything()
+    {
+        QTemporaryDir here;
+        const QString missing = here.filePath("no/such/folder/report.pdf");
+        Run r = cli({"print", kSample, "-o", missing});
+        QCOMPARE(r.code, 2);
+        QVERIFY(r.err.contains(here.filePath("no/such/folder")));
+        QVERIFY(!QFile::exists(missing));
+
+        // A data file that cannot be read leaves no report behind.
+        const QString report = here.filePath("report.pdf");
+        QCOMPARE(cli({"print", here.filePath("missing.dat"), "-o", report}).code, 2);
+        QCOMPARE(QDir(here.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+
+        // Never a report written over the data file it prints.
+        const QString data = here.filePath("radio.dat");
+        QVERIFY(QFile::copy(kSample, data));
+        QCOMPARE(cli({"print", data, "-o", data}).code, 2);
+        QCOMPARE(readAll(data), readAll(kSample));
+
+        QCOMPARE(cli({"print", kSample}).code, 2);
     }
 };
 

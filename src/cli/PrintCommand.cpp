@@ -1,0 +1,65 @@
+#include "PrintCommand.h"
+#include "DataFiles.h"
+#include "image/Messages.h"
+#include "print/PrintContent.h"
+#include "print/ReportPdf.h"
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace kt913::cli {
+
+namespace {
+
+int refuse(Context &ctx, const QString &path, const QString &reason)
+{
+    ctx.err << message(MessageId::FileSaveFailed, ctx.lang, path + QStringLiteral(" (") + reason + QLatin1Char(')')).text
+            << Qt::endl;
+    return ExitUsage;
+}
+
+} // namespace
+
+int PrintCommand::run(const QStringList &args, Context &ctx)
+{
+    QString in, out;
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("-o") && i + 1 < args.size())
+            out = args[++i];
+        else if (in.isEmpty() && !args[i].startsWith(QLatin1Char('-')))
+            in = args[i];
+        else
+            return BadUsage;
+    }
+    if (in.isEmpty() || out.isEmpty())
+        return BadUsage;
+
+    const bool english = ctx.lang == Language::English;
+    const QFileInfo target(out);
+    // A report written over its own data file would destroy the radio's configuration.
+    if (QFileInfo(in).exists() && target.exists() && QFileInfo(in).canonicalFilePath() == target.canonicalFilePath())
+        return refuse(ctx, out, english ? QStringLiteral("that is the data file being printed")
+                                        : QStringLiteral("这是正在打印的数据文件"));
+    const QString folder = target.absolutePath();
+    if (!QFileInfo(folder).isDir())
+        return refuse(ctx, out, (english ? QStringLiteral("the folder %1 does not exist")
+                                         : QStringLiteral("文件夹 %1 不存在")).arg(folder));
+    // Opened before any work, so an unwritable folder is found at once; until the commit
+    // the report lives in a temporary file that vanishes if anything fails.
+    QSaveFile file(out);
+    if (!file.open(QIODevice::WriteOnly))
+        return refuse(ctx, out, file.errorString());
+
+    RadioModel model;
+    model.language = ctx.lang;
+    if (const int rc = openDataFile(in, model, ctx))
+        return rc;
+    ReportWriter report;
+    PrintContent(model, report);
+    if (!writeReportPdf(report, file))
+        return refuse(ctx, out, english ? QStringLiteral("the report could not be drawn") : QStringLiteral("报表无法生成"));
+    if (!file.commit())
+        return refuse(ctx, out, file.errorString());
+    return ExitOk;
+}
+
+} // namespace kt913::cli

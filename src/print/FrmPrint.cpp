@@ -1,0 +1,94 @@
+#include "FrmPrint.h"
+#include "PrintContent.h"
+#include "ReportDrawing.h"
+#include "ReportPdf.h"
+#include "widgets/MessageBox.h"
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPrinter>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QStyle>
+#include <QToolBar>
+
+namespace kt913 {
+
+FrmPrint::FrmPrint(RadioModel &model, QWidget *owner) : QPrintPreviewDialog(owner), m_model(model)
+{
+    setObjectName(QStringLiteral("FrmPrint"));
+    setWindowTitle(captionFor(model.language));
+    printer()->setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    // The preview and the printer alike get a freshly built report, so what is printed
+    // is what the model holds at that moment.
+    connect(this, &QPrintPreviewDialog::paintRequested, this, &FrmPrint::paintReport);
+
+    const bool english = model.language == Language::English;
+    m_export = new QAction(style()->standardIcon(QStyle::SP_DialogSaveButton),
+                           english ? QStringLiteral("Export to PDF") : QStringLiteral("导出PDF"), this);
+    m_export->setObjectName(QStringLiteral("ExportPdf"));
+    m_export->setToolTip(m_export->text());
+    connect(m_export, &QAction::triggered, this, &FrmPrint::askAndExport);
+    if (QToolBar *bar = findChild<QToolBar *>()) {
+        bar->addSeparator();
+        bar->addAction(m_export);
+    } else {
+        addAction(m_export);
+    }
+
+    QSize size(1000, 820);
+    if (const QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 0.9);
+    resize(size);
+}
+
+QString FrmPrint::captionFor(Language lang)
+{
+    QString name = QCoreApplication::applicationName();
+    if (name.isEmpty())
+        name = QStringLiteral("kt913");
+    return lang == Language::English ? name + QStringLiteral(" Print preview") : name + QStringLiteral("打印预览");
+}
+
+void FrmPrint::showPreview(RadioModel &model, QWidget *owner)
+{
+    FrmPrint preview(model, owner);
+    preview.exec();
+}
+
+void FrmPrint::paintReport(QPrinter *target)
+{
+    ReportWriter report;
+    PrintContent(m_model, report);
+    drawReport(report, *target);
+}
+
+bool FrmPrint::exportPdf(const QString &path, QString *error)
+{
+    ReportWriter report;
+    PrintContent(m_model, report);
+    return saveReportPdf(report, path, error, printer()->pageLayout());
+}
+
+void FrmPrint::askAndExport()
+{
+    const Language lang = m_model.language;
+    const bool english = lang == Language::English;
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString path = QFileDialog::getSaveFileName(this, m_export->text(),
+                                                QDir(folder).filePath(QStringLiteral("KT-913.pdf")),
+                                                english ? QStringLiteral("PDF files (*.pdf)")
+                                                        : QStringLiteral("PDF文件 (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+    QString error;
+    if (!exportPdf(path, &error))
+        MsgBox(this, lang, MessageId::FileSaveFailed, path + QStringLiteral(" (") + error + QLatin1Char(')'));
+}
+
+} // namespace kt913

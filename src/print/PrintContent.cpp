@@ -1,0 +1,139 @@
+#include "PrintContent.h"
+#include "image/FormDescriptions.h"
+
+namespace kt913 {
+
+namespace {
+
+constexpr int kCellWidth = 4500;
+
+class ContentBuilder {
+public:
+    ContentBuilder(const RadioModel &model, ReportWriter &w)
+        : m(model), w(w), lang(model.language), english(model.language == Language::English)
+    {
+    }
+
+    QString tr(const char *zh, const char *en) const { return QString::fromUtf8(pick(lang, zh, en)); }
+
+    // Caption of the label `label` of the optional features window.
+    QString labelCaption(const QString &label) const
+    {
+        for (const ControlDescription &c : m.options.description().controls)
+            if (c.label == label)
+                return english ? c.captionEn : c.captionZh;
+        return QString();
+    }
+
+    void row(const QString &a, const QString &b)
+    {
+        w.AddCell(kCellWidth, a);
+        w.AddCell(kCellWidth, b);
+        w.EndRow();
+    }
+
+    // Label | control of the optional features window, the control's text as shown.
+    void optionRow(const QString &label, const QString &control) { row(labelCaption(label), m.options.text(control, lang)); }
+
+    void section(const QString &heading)
+    {
+        w.BlankLine();
+        w.SectionHeading(heading);
+        w.BlankLine();
+    }
+
+    void build()
+    {
+        w.BeginReport();
+        w.NewPage();
+        w.ReportTitle(tr("KT-913对讲机", "KT-913 Interphone ") + tr("编程数据打印", "programming data are printed"));
+
+        section(tr("功能设置", "Function set"));
+        static const char *const functionRows[][2] = {
+            {"Label2", "Text2"},   {"Label6", "Text6"},   {"Label1", "Combo1"},   {"Label3", "Combo3"},
+            {"Label5", "Combo5"},  {"Label7", "Combo7"},  {"Label8", "Combo8"},   {"Label9", "Combo9"},
+            {"Label10", "Combo10"}, {"Label11", "Combo11"}, {"Label19", "Combo19"}, {"Label31", "Text31"},
+            {"LabelMod", "ComboMod"},
+        };
+        for (const auto &r : functionRows)
+            optionRow(QLatin1String(r[0]), QLatin1String(r[1]));
+
+        w.NewPage();
+        section(tr("全频频率", "The whole frequency frequently"));
+        optionRow(QStringLiteral("Label20"), QStringLiteral("Text20"));
+        optionRow(QStringLiteral("Label21"), QStringLiteral("Text21"));
+        for (int i = 22; i <= 30; ++i)
+            optionRow(QStringLiteral("Label%1").arg(i), QStringLiteral("Combo%1").arg(i));
+
+        section(tr("VOX(声控发射)", "VOX(Voice control launches)"));
+        optionRow(QStringLiteral("Label14"), QStringLiteral("Combo14"));
+        optionRow(QStringLiteral("Label15"), QStringLiteral("Combo15"));
+        const ControlDescription &check = m.options.control(QStringLiteral("Check12"));
+        row(tr("是否", "Whether") + (english ? check.captionEn : check.captionZh),
+            m.options.isChecked(QStringLiteral("Check12")) ? tr("是", "Yes") : tr("否", "No"));
+
+        section(tr("调试信息", "Debug information"));
+        debugRows();
+
+        w.NewPage();
+        w.ReportTitle(tr("A组信道数据", "A Channel data"));
+        w.PrintGrid(QString(), channelReportTable(m, 1));
+        w.BlankLine();
+        w.ReportTitle(tr("B组信道数据", "B Channel data"));
+        w.PrintGrid(QString(), channelReportTable(m, 2));
+        w.BlankLine();
+        w.EndReport();
+    }
+
+    // Sliders 0..2 are the high, middle and low section of the high power grade, so each
+    // row names the grade and the section whose kept value (the one a write sends) it shows.
+    void debugRows()
+    {
+        const FormDescription &debug = m.debug.description();
+        const ElementDescription *grade = debug.findElement(QStringLiteral("Frame1(0)"));
+        const QString gradeCaption = grade ? grade->texts(english).value(0) : QString();
+        for (int k = 0; k < 3; ++k) {
+            const ControlDescription &slider = m.debug.control(QStringLiteral("Slider1(%1)").arg(k));
+            row(gradeCaption + QLatin1Char(' ') + (english ? slider.captionEn : slider.captionZh),
+                QString::number(m.debugValues[size_t(k)]));
+        }
+    }
+
+private:
+    const RadioModel &m;
+    ReportWriter &w;
+    Language lang;
+    bool english;
+};
+
+} // namespace
+
+void PrintContent(const RadioModel &model, ReportWriter &writer)
+{
+    ContentBuilder(model, writer).build();
+}
+
+ReportTable channelReportTable(const RadioModel &model, int group)
+{
+    const ChannelEditorDescription &d = channelEditorDescription();
+    const bool english = model.language == Language::English;
+    ReportTable t;
+    std::vector<int> shown;
+    for (int c = 0; c < col::Count; ++c) {
+        if (c == col::Hidden)
+            continue;
+        shown.push_back(c);
+        t.header << QString::fromUtf8(english ? d.columns[c].headerEn : d.columns[c].headerZh);
+        t.widthsTwips.push_back(d.columns[c].widthTwips);
+    }
+    for (int r = 1; r <= map::kGroupSize; ++r) {
+        const int n = channelNumber(group == 2 ? 2 : 1, r);
+        QStringList cells;
+        for (int c : shown)
+            cells << model.channels.cell(n, c);
+        t.rows.push_back(cells);
+    }
+    return t;
+}
+
+} // namespace kt913
