@@ -79,10 +79,12 @@ void decodeChannelNames(RadioModel &m)
     const ChannelTables::Batch batch(m.channels);
     for (int n = 1; n <= map::kChannelCount; ++n) {
         const int a = map::nameBase(n);
-        QString name;
+        QChar chars[map::kNameLength];
+        int length = 0;
         for (int k = 0; k < map::kNameLength; ++k)
-            name += QChar(char16_t(m.memoryImage[a + k]));
-        m.channels.setName(n, StripFF(name));
+            if (m.memoryImage[a + k] != 0xFF) // what StripFF takes out
+                chars[length++] = QChar(char16_t(m.memoryImage[a + k]));
+        m.channels.setName(n, QString(chars, length));
     }
 }
 
@@ -155,11 +157,13 @@ QString ChannelCode(const QString &name)
 
 void encodeChannelNames(RadioModel &m)
 {
+    // The bytes ChannelCode spells out, written directly: an empty name is eight 0x00,
+    // else its first eight characters and 0xFF for each one missing.
     for (int n = 1; n <= map::kChannelCount; ++n) {
-        const QString code = ChannelCode(m.channels.ChannelName[n - 1]);
-        const int a = map::nameBase(n);
+        const QString &name = m.channels.ChannelName[n - 1];
+        std::uint8_t *out = &m.outputImage[map::nameBase(n)];
         for (int k = 0; k < map::kNameLength; ++k)
-            m.outputImage[a + k] = std::uint8_t(HexToNumber(code.mid(2 * k, 2)));
+            out[k] = name.isEmpty() ? 0x00 : k < name.size() ? nameByte(name[k]) : 0xFF;
     }
 }
 

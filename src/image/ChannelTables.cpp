@@ -50,23 +50,35 @@ ChannelRow ChannelTables::row(int n) const
     return r;
 }
 
+bool ChannelTables::holds(int i, const ChannelRow &r) const
+{
+    if (m_freqText[0][i] != r.freq[0] || m_freqText[1][i] != r.freq[1] || m_channelName[i] != r.name)
+        return false;
+    for (int k = 0; k < 8; ++k)
+        if (m_optionIndex[k][i] != r.optionIndex[k] || m_optionText[k][i] != r.optionText[k])
+            return false;
+    for (int c = col::Rx; c < col::Count; ++c) // the label column is the row's own
+        if (m_cells[i][c] != r.cells[c])
+            return false;
+    return true;
+}
+
 void ChannelTables::setRow(int n, const ChannelRow &r)
 {
     if (n < 1 || n > map::kChannelCount)
         return;
-    ChannelRow wanted = r;
-    wanted.cells[col::Label] = m_cells[n - 1][col::Label];
-    if (row(n) == wanted)
-        return;
     const int i = n - 1;
-    m_freqText[0][i] = wanted.freq[0];
-    m_freqText[1][i] = wanted.freq[1];
+    if (holds(i, r))
+        return;
+    m_freqText[0][i] = r.freq[0];
+    m_freqText[1][i] = r.freq[1];
     for (int k = 0; k < 8; ++k) {
-        m_optionIndex[k][i] = wanted.optionIndex[k];
-        m_optionText[k][i] = wanted.optionText[k];
+        m_optionIndex[k][i] = r.optionIndex[k];
+        m_optionText[k][i] = r.optionText[k];
     }
-    m_channelName[i] = wanted.name;
-    m_cells[i] = wanted.cells;
+    m_channelName[i] = r.name;
+    for (int c = col::Rx; c < col::Count; ++c)
+        m_cells[i][c] = r.cells[c];
     touched(n);
 }
 
@@ -110,7 +122,29 @@ void ChannelTables::ClearNO(int n)
 {
     if (n < 1 || n > map::kChannelCount)
         return;
-    setRow(n, row(n).cleared());
+    // In place: decoding clears every unused channel twice, most of them already empty.
+    const int i = n - 1;
+    bool changed = false;
+    auto clear = [&changed](QString &text) {
+        if (!text.isEmpty()) {
+            text.clear();
+            changed = true;
+        }
+    };
+    for (int c = col::Rx; c <= col::Name; ++c)
+        clear(m_cells[i][c]);
+    for (int k = 0; k < 8; ++k) {
+        if (m_optionIndex[k][i] != 0) {
+            m_optionIndex[k][i] = 0;
+            changed = true;
+        }
+        clear(m_optionText[k][i]);
+    }
+    clear(m_channelName[i]);
+    clear(m_freqText[0][i]);
+    clear(m_freqText[1][i]);
+    if (changed)
+        touched(n);
 }
 
 void ChannelTables::ClearGrid()

@@ -104,6 +104,7 @@ signals:
 private:
     void touched(int n);
     void endBatch();
+    bool holds(int i, const ChannelRow &row) const; // channel index i holds exactly `row`
 
     std::array<PerChannelText, 2> m_freqText;
     std::array<std::array<qint16, map::kChannelCount>, 8> m_optionIndex{};

@@ -18,9 +18,12 @@ int hexDigitValue(QChar c)
     return 0;
 }
 
+constexpr char kHexDigits[] = "0123456789ABCDEF";
+
 QString hex2(std::uint8_t b)
 {
-    return QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0')).toUpper();
+    const QChar digits[2] = {QLatin1Char(kHexDigits[b >> 4]), QLatin1Char(kHexDigits[b & 15])};
+    return QString(digits, 2);
 }
 
 // Mid$ with 1-based start that never reads outside the text.
@@ -237,8 +240,18 @@ int FindToneIndex(const QString &text, Language lang)
 
 QString decodeFrequency(const std::uint8_t *b)
 {
-    const QString digits = hex2(b[3]) + hex2(b[2]) + hex2(b[1]) + hex2(b[0]);
-    return digits.left(3) + QLatin1Char('.') + digits.right(5);
+    // The eight digits, most significant pair first, with the point after the third.
+    QChar text[9];
+    int at = 0;
+    for (int k = 3; k >= 0; --k) {
+        text[at++] = QLatin1Char(kHexDigits[b[k] >> 4]);
+        if (at == 3)
+            text[at++] = QLatin1Char('.');
+        text[at++] = QLatin1Char(kHexDigits[b[k] & 15]);
+        if (at == 3)
+            text[at++] = QLatin1Char('.');
+    }
+    return QString(text, 9);
 }
 
 void encodeFrequency(const QString &text, std::uint8_t *b)
