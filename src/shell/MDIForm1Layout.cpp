@@ -1,4 +1,5 @@
 // The main window's menus, toolbar and status bar, and what their commands do.
+#include "editors/ChannelGrid.h"
 #include "editors/Form1.h"
 #include "editors/Form2.h"
 #include "editors/Form3.h"
@@ -6,6 +7,7 @@
 #include "editors/Form5.h"
 #include "image/BandTable.h"
 #include "link/ui/TransferCommands.h"
+#include "print/FrmPrint.h"
 #include "shell/FileCommands.h"
 #include "shell/FrmAbout.h"
 #include "shell/MDIForm1.h"
@@ -178,7 +180,15 @@ void MDIForm1::connectCommands()
     on("TAnMa", [this] { lockButtonClicked(QStringLiteral("TAnMa")); });
     on("TDebug", [this] { lockButtonClicked(QStringLiteral("TDebug")); });
 
-    on("MNPrint", [] { /* the channel report arrives with the print window */ });
+    on("MNPrint", [this] {
+        // What is being typed in a cell belongs in the report. Group A's grid does not
+        // redraw while the preview is up.
+        m_form1->commitPendingEdit();
+        QWidget *grid1 = m_form1->grid(1);
+        grid1->setUpdatesEnabled(false);
+        FrmPrint::showPreview(m_model, this);
+        grid1->setUpdatesEnabled(true);
+    });
     on("MNQuit", [this] { close(); });
     on("MNModel", [this] { showChild(m_form1); });
     on("MNDTMF", [this] { showChild(m_form2); });

@@ -13,6 +13,7 @@
 #include "shell/CaptionRegistry.h"
 #include "shell/FileCommands.h"
 #include "shell/FrmAbout.h"
+#include "editors/ChannelGrid.h"
 #include "widgets/Twips.h"
 #include "support/SampleRadio.h"
 #include <QAbstractItemView>
@@ -122,6 +123,7 @@ private slots:
     void portListShownByTheMenu();
 
     void childWindowsHideInsteadOfClosing();
+    void printShowsThePreviewOfTheReport();
     void lockButtonsNeedADoubleClickWithinASecond();
     void aboutWindow();
 
@@ -591,6 +593,29 @@ void TestMainWindow::portListShownByTheMenu()
     QCOMPARE(findControl<QLabel *>(&w, QStringLiteral("Panel1"))->text(), QStringLiteral("COM: ") + device);
     QCOMPARE(log.requests.size(), 1);
     ::close(master);
+}
+
+void TestMainWindow::printShowsThePreviewOfTheReport()
+{
+    MessageLog log;
+    ShellUnderTest s;
+    MDIForm1 &w = s.start();
+    w.setLanguage(Language::English);
+    fillSampleRadio(w.model());
+    QString caption;
+    bool gridFrozen = false;
+    QTimer::singleShot(0, this, [&] {
+        QWidget *preview = QApplication::activeModalWidget();
+        QVERIFY(preview);
+        caption = preview->windowTitle();
+        gridFrozen = !w.form1()->grid(1)->updatesEnabled();
+        preview->close();
+    });
+    w.action(QStringLiteral("MNPrint"))->trigger();
+    QVERIFY(caption.endsWith(QStringLiteral("Print preview")));
+    QVERIFY(gridFrozen);
+    QVERIFY(w.form1()->grid(1)->updatesEnabled()); // redrawn again afterwards
+    QVERIFY(log.requests.isEmpty());
 }
 
 void TestMainWindow::childWindowsHideInsteadOfClosing()
