@@ -1,5 +1,6 @@
 #pragma once
 // One class per command of kt913-cli.
+#include "Arguments.h"
 #include "image/Language.h"
 #include <QStringList>
 #include <QTextStream>
@@ -10,8 +11,8 @@ enum ExitCode {
     ExitOk = 0,
     ExitRadio = 1, // the radio or the link failed
     ExitUsage = 2, // bad usage or bad input
-    // Returned by a command for wrong arguments: main prints the command's usage and
-    // exits with ExitUsage.
+    // Returned by a command for wrong arguments: main prints the reason and the
+    // command's usage and exits with ExitUsage.
     BadUsage = -1,
 };
 
@@ -20,7 +21,15 @@ struct Context {
     QTextStream &err;
     Language lang = Language::English;
     bool errIsTerminal = false;
+    QString usageProblem; // what was wrong, when a command answers BadUsage
 };
+
+// Hands a bad argument list back to main with its reason.
+inline int badUsage(Context &ctx, const Arguments &a)
+{
+    ctx.usageProblem = a.problem();
+    return BadUsage;
+}
 
 class Command {
 public:
@@ -28,6 +37,8 @@ public:
     virtual QString name() const = 0;
     virtual QString synopsis() const = 0; // usage line after "kt913-cli"
     virtual QString summary() const = 0;  // one line of help
+    // What `kt913-cli COMMAND --help` prints after the usage line: the options, a line each.
+    virtual QString options() const = 0;
     virtual int run(const QStringList &args, Context &ctx) = 0;
 };
 

@@ -9,7 +9,7 @@ int openDataFile(const QString &path, RadioModel &model, Context &ctx)
 {
     const DatResult r = readDatFile(path, model.memoryImage);
     if (r.status == DatResult::WrongType) {
-        ctx.err << message(MessageId::FileTypeIncorrect, ctx.lang).text << Qt::endl;
+        ctx.err << path << ": " << message(MessageId::FileTypeIncorrect, ctx.lang).text << Qt::endl;
         return ExitUsage;
     }
     if (!r.ok()) {

@@ -66,18 +66,12 @@ void printText(const RadioModel &m, QTextStream &out)
 
 int DumpCommand::run(const QStringList &args, Context &ctx)
 {
-    bool json = false;
-    QString path;
-    for (const QString &a : args) {
-        if (a == QLatin1String("--json"))
-            json = true;
-        else if (path.isEmpty() && !a.startsWith(QLatin1Char('-')))
-            path = a;
-        else
-            return BadUsage;
-    }
-    if (path.isEmpty())
-        return BadUsage;
+    Arguments a(args, {{"--json", false}}, 1);
+    a.requirePositional(0, "FILE.dat");
+    if (!a.ok())
+        return badUsage(ctx, a);
+    const bool json = a.has("--json");
+    const QString path = a.positional(0);
     RadioModel model;
     model.language = ctx.lang;
     if (const int rc = openDataFile(path, model, ctx))

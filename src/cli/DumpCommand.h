@@ -9,6 +9,7 @@ public:
     QString name() const override { return QStringLiteral("dump"); }
     QString synopsis() const override { return QStringLiteral("dump [--json] FILE.dat"); }
     QString summary() const override { return QStringLiteral("print the channels, settings, FM and debug values of a data file"); }
+    QString options() const override { return QStringLiteral("  --json    one JSON object instead of text\n"); }
     int run(const QStringList &args, Context &ctx) override;
 };
 

@@ -21,17 +21,12 @@ int refuse(Context &ctx, const QString &path, const QString &reason)
 
 int PrintCommand::run(const QStringList &args, Context &ctx)
 {
-    QString in, out;
-    for (int i = 0; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("-o") && i + 1 < args.size())
-            out = args[++i];
-        else if (in.isEmpty() && !args[i].startsWith(QLatin1Char('-')))
-            in = args[i];
-        else
-            return BadUsage;
-    }
-    if (in.isEmpty() || out.isEmpty())
-        return BadUsage;
+    Arguments a(args, {{"-o", true}}, 1);
+    a.requirePositional(0, "FILE.dat");
+    a.require("-o", "REPORT.pdf");
+    if (!a.ok())
+        return badUsage(ctx, a);
+    const QString in = a.positional(0), out = a.value("-o");
 
     const bool english = ctx.lang == Language::English;
     const QFileInfo target(out);

@@ -9,6 +9,11 @@ public:
     QString name() const override { return QStringLiteral("print"); }
     QString synopsis() const override { return QStringLiteral("print FILE.dat -o REPORT.pdf"); }
     QString summary() const override { return QStringLiteral("write the channel report of a data file as a PDF"); }
+    QString options() const override
+    {
+        return QStringLiteral("  -o REPORT.pdf    the PDF to write (its folder must exist)\n"
+                              "  --lang zh|en     (before the command) the report's language\n");
+    }
     int run(const QStringList &args, Context &ctx) override;
 };
 

@@ -11,20 +11,13 @@ namespace kt913::cli {
 
 int ReadCommand::run(const QStringList &args, Context &ctx)
 {
-    QString port, out;
-    bool raw = false;
-    for (int i = 0; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--port") && i + 1 < args.size())
-            port = args[++i];
-        else if (args[i] == QLatin1String("-o") && i + 1 < args.size())
-            out = args[++i];
-        else if (args[i] == QLatin1String("--raw"))
-            raw = true;
-        else
-            return BadUsage;
-    }
-    if (port.isEmpty() || out.isEmpty())
-        return BadUsage;
+    Arguments a(args, {{"--port", true}, {"-o", true}, {"--raw", false}}, 0);
+    a.require("--port", "PORT");
+    a.require("-o", "FILE.dat");
+    if (!a.ok())
+        return badUsage(ctx, a);
+    const QString port = a.value("--port"), out = a.value("-o");
+    const bool raw = a.has("--raw");
 
     // A file that cannot be written is told now, not after a whole read of the radio.
     {

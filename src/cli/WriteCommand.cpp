@@ -8,29 +8,14 @@ namespace kt913::cli {
 
 int WriteCommand::run(const QStringList &args, Context &ctx)
 {
-    QString port, file;
-    int band = -1;
-    bool force = false, debug = false;
-    for (int i = 0; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--port") && i + 1 < args.size()) {
-            port = args[++i];
-        } else if (args[i] == QLatin1String("--band") && i + 1 < args.size()) {
-            bool ok = false;
-            band = args[++i].toInt(&ok);
-            if (!ok || band < 0 || band >= kBandCount)
-                return BadUsage;
-        } else if (args[i] == QLatin1String("--force")) {
-            force = true;
-        } else if (args[i] == QLatin1String("--debug")) {
-            debug = true;
-        } else if (file.isEmpty() && !args[i].startsWith(QLatin1Char('-'))) {
-            file = args[i];
-        } else {
-            return BadUsage;
-        }
-    }
-    if (port.isEmpty() || file.isEmpty())
-        return BadUsage;
+    Arguments a(args, {{"--port", true}, {"--band", true}, {"--force", false}, {"--debug", false}}, 1);
+    a.require("--port", "PORT");
+    a.requirePositional(0, "FILE.dat");
+    const int band = a.number("--band", 0, kBandCount - 1, -1);
+    if (!a.ok())
+        return badUsage(ctx, a);
+    const QString port = a.value("--port"), file = a.positional(0);
+    const bool force = a.has("--force"), debug = a.has("--debug");
 
     RadioModel model;
     model.language = ctx.lang;

@@ -16,6 +16,13 @@ public:
         return QStringLiteral("write --port PORT FILE.dat [--band N] [--force] [--debug]");
     }
     QString summary() const override { return QStringLiteral("write a data file to the radio"); }
+    QString options() const override
+    {
+        return QStringLiteral("  --port PORT    the serial port (a device path, or COM1..COM16)\n"
+                              "  --band N       the band list's choice 0..3 instead of the file's\n"
+                              "  --force        write even to a radio of another band\n"
+                              "  --debug        also write the alignment values\n");
+    }
     int run(const QStringList &args, Context &ctx) override;
 };
 

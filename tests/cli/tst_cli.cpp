@@ -108,7 +108,7 @@ private slots:
         f.close();
         Run r = cli({"dump", wrong});
         QCOMPARE(r.code, 2);
-        QVERIFY(r.err.contains("File type is incorrect!"));
+        QCOMPARE(r.err.trimmed(), wrong + ": File type is incorrect!"); // the message names the file
         r = cli({"--lang", "zh", "dump", wrong});
         QVERIFY(r.err.contains(QStringLiteral("文件类型不正确！")));
         r = cli({"dump", dir.filePath("missing.dat")});
@@ -123,7 +123,44 @@ private slots:
         QCOMPARE(cli({"frobnicate"}).code, 2);
         QCOMPARE(cli({"dump"}).code, 2);
         QCOMPARE(cli({"resave", kSample}).code, 2);
-        QCOMPARE(cli({"--lang", "fr", "dump", kSample}).code, 2);
+    }
+
+    // Usage mistakes say which option and why; help goes to standard output.
+    void usageAndHelp_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("language") << QStringList{"--lang", "fr", "dump", kSample} << "kt913-cli: --lang: 'fr' is not a language (en or zh)";
+        QTest::newRow("band") << QStringList{"write", "--port", "/dev/null", kSample, "--band", "9"}
+                              << "kt913-cli write: --band: '9' is not a number from 0 to 3";
+        QTest::newRow("port") << QStringList{"write", kSample} << "kt913-cli write: --port PORT is missing";
+        QTest::newRow("value") << QStringList{"resave", kSample, "-o"} << "kt913-cli resave: -o needs a value";
+        QTest::newRow("option") << QStringList{"dump", "--xml", kSample} << "kt913-cli dump: unknown option --xml";
+        QTest::newRow("command") << QStringList{"frobnicate"} << "kt913-cli: unknown command frobnicate";
+    }
+    void usageAndHelp()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, problem);
+        const Run r = cli(args);
+        QCOMPARE(r.code, 2);
+        QVERIFY2(r.err.startsWith(problem), qPrintable(r.err));
+        QVERIFY(r.out.isEmpty());
+    }
+    void helpOfEveryCommand()
+    {
+        for (const char *h : {"--help", "-h"}) {
+            const Run all = cli({h});
+            QCOMPARE(all.code, 0);
+            QVERIFY(all.err.isEmpty());
+            for (const char *command : {"dump", "resave", "read", "write", "print"}) {
+                QVERIFY(all.out.contains(QStringLiteral("kt913-cli %1 ").arg(command)));
+                const Run one = cli({command, h});
+                QCOMPARE(one.code, 0);
+                QVERIFY2(one.out.startsWith(QStringLiteral("usage: kt913-cli %1").arg(command)), qPrintable(one.out));
+            }
+        }
+        QVERIFY(cli({"write", "--help"}).out.contains("--debug"));
     }
 
     void printWritesTheReportAsSearchableText()

@@ -146,7 +146,7 @@ void TestCliTransfer::badUsageExitsWithTwo()
     QCOMPARE(cli({"write", "--port", port, path("file.dat"), "--bogus"}).code, 2);
     const Run wrongType = cli({"write", "--port", port, path("wrong.dat")});
     QCOMPARE(wrongType.code, 2);
-    QCOMPARE(wrongType.err.trimmed(), QStringLiteral("File type is incorrect!"));
+    QCOMPARE(wrongType.err.trimmed(), path("wrong.dat") + QStringLiteral(": File type is incorrect!"));
 }
 
 QTEST_GUILESS_MAIN(TestCliTransfer)

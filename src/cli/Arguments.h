@@ -1,0 +1,40 @@
+#pragma once
+// The arguments of one command, read against the options it knows. Every mistake is
+// put into words that name the option and say what is wrong, for the usage message.
+#include <QString>
+#include <QStringList>
+#include <initializer_list>
+
+namespace kt913::cli {
+
+struct OptionSpec {
+    const char *name; // "--port", "-o"
+    bool takesValue;
+};
+
+class Arguments {
+public:
+    // `positional`: how many plain arguments (files) the command takes.
+    Arguments(const QStringList &args, std::initializer_list<OptionSpec> options, int positional);
+
+    bool ok() const { return m_problem.isEmpty(); }
+    const QString &problem() const { return m_problem; }
+
+    bool has(const char *option) const;
+    QString value(const char *option) const;
+    QString positional(int i) const { return m_positional.value(i); }
+
+    // Checks that chain: each records the first problem only.
+    void require(const char *option, const char *what);      // "--port PORT is missing"
+    void requirePositional(int i, const char *what);          // "FILE.dat is missing"
+    // The option's value as a whole number within [low, high], or -1 (with a problem)
+    // when it is given and is none; `fallback` when it is not given.
+    int number(const char *option, int low, int high, int fallback);
+    void fail(const QString &problem);
+
+private:
+    QStringList m_names, m_values, m_positional;
+    QString m_problem;
+};
+
+} // namespace kt913::cli
