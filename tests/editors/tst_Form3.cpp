@@ -1,10 +1,161 @@
-// Placeholder until the window's tests land.
+// The optional features window driven as a user drives it: typing into its boxes,
+// leaving them, the page tabs, the service-mode captions and the file round trip.
+#include "editors/EditorCaptions.h"
+#include "editors/Form3.h"
+#include "shell/FileCommands.h"
+#include "shell/ShellTestKit.h"
+#include "widgets/FilteredLineEdit.h"
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTabBar>
 #include <QtTest>
+
+using namespace kt913;
+using namespace kt913::test;
+
+namespace {
+
+struct Options {
+    MessageLog log;
+    ShellUnderTest shell;
+    MDIForm1 *w = nullptr;
+    Form3 *f = nullptr;
+    int now = 36000;
+
+    Options()
+    {
+        w = &shell.start();
+        f = w->form3();
+        f->setClock([this] { return now; });
+        w->action(QStringLiteral("MNOption"))->trigger();
+        QApplication::setActiveWindow(w);
+    }
+    template <typename T> T control(const char *name) const { return findControl<T>(f, QString::fromLatin1(name)); }
+    FilteredLineEdit *box(const char *name) const { return control<FilteredLineEdit *>(name); }
+    QString value(const char *name) const { return w->model().options.text(QString::fromLatin1(name), Language::Chinese); }
+    // Clicks into the box, replaces its text by typing, then leaves it with Tab.
+    void type(const char *name, const QString &keys, bool leave = true) const
+    {
+        FilteredLineEdit *b = box(name);
+        QTest::mouseClick(b, Qt::LeftButton);
+        b->selectAll();
+        QTest::keyClick(b, Qt::Key_Backspace);
+        QTest::keyClicks(b, keys);
+        if (leave)
+            QTest::keyClick(b, Qt::Key_Tab);
+    }
+    void clickTab(int i) const
+    {
+        auto *tabs = control<QTabBar *>("TabStrip1");
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(i).center());
+    }
+    void clickLabel(const char *name) const { QTest::mouseClick(control<QLabel *>(name), Qt::LeftButton); }
+};
+
+} // namespace
 
 class TestForm3 : public QObject {
     Q_OBJECT
 private slots:
-    void placeholder() {}
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void channelNumbers()
+    {
+        Options o;
+        FilteredLineEdit *text6 = o.box("Text6");
+        o.type("Text6", QStringLiteral("6"), false);
+        QCOMPARE(text6->text(), QStringLiteral("6"));
+        QTest::keyClick(text6, Qt::Key_5);
+        QCOMPARE(text6->text(), QStringLiteral("64"));
+        o.type("Text6", QStringLiteral("007"));
+        QCOMPARE(o.value("Text6"), QStringLiteral("7"));
+        o.type("Text2", QStringLiteral("0"));
+        QCOMPARE(o.value("Text2"), QString());
+        o.type("Text2", QString());
+        QCOMPARE(o.box("Text2")->text(), QString());
+        // Enter runs the same correction, letters never get in.
+        o.type("Text2", QStringLiteral("0a9"), false);
+        QTest::keyClick(o.box("Text2"), Qt::Key_Return);
+        QCOMPARE(o.box("Text2")->text(), QStringLiteral("9"));
+    }
+
+    void vfoFrequenciesAndOffsets()
+    {
+        Options o;
+        o.clickTab(1);
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(o.box("Text20")));
+        o.type("Text20", QStringLiteral("145.12345"));
+        QCOMPARE(o.value("Text20"), QStringLiteral("145.12000"));
+        o.type("Text20", QStringLiteral("174"));
+        QCOMPARE(o.value("Text20"), QStringLiteral("136.00000"));
+        o.type("Text20", QStringLiteral("435"), false);
+        QTest::keyClick(o.box("Text20"), Qt::Key_Return);
+        QCOMPARE(o.value("Text20"), QStringLiteral("435.00000"));
+        o.type("Text4", QStringLiteral("123.456"));
+        QCOMPARE(o.value("Text4"), QStringLiteral("99.99500"));
+        // A longer offset set by the program is shown whole; typing adds nothing to it.
+        o.w->model().options.setText(QStringLiteral("Text21"), QStringLiteral("100.00000"), Language::Chinese);
+        QCOMPARE(o.box("Text21")->text(), QStringLiteral("100.00000"));
+        QTest::mouseClick(o.box("Text21"), Qt::LeftButton);
+        o.box("Text21")->end(false);
+        QTest::keyClick(o.box("Text21"), Qt::Key_1);
+        QCOMPARE(o.box("Text21")->text(), QStringLiteral("100.00000"));
+    }
+
+    void powerOnTextAndPassword()
+    {
+        Options o;
+        o.type("Text31", QStringLiteral("abc-1"));
+        QCOMPARE(o.value("Text31"), QStringLiteral("ABC-1"));
+        o.type("Text31", QStringLiteral("a b@c*#xyz"));
+        QCOMPARE(o.value("Text31"), QStringLiteral("ABC*#X"));
+        o.type("Text1", QStringLiteral("12a345"));
+        QCOMPARE(o.value("Text1"), QStringLiteral("1234"));
+    }
+
+    void serviceModeClicks()
+    {
+        Options o;
+        o.clickLabel("Label37");
+        o.clickLabel("Label14");
+        o.now += 6;
+        o.clickLabel("Label15"); // too late: a new attempt begins with it
+        QVERIFY(!o.w->model().DebugUnlocked);
+        o.clickLabel("Label37");
+        o.now += 5;
+        o.clickLabel("Label14");
+        QVERIFY(o.w->model().DebugUnlocked);
+        QVERIFY(o.w->action(QStringLiteral("TDebug"))->isVisible());
+        QVERIFY(!o.w->model().ForceWriteUnlocked);
+    }
+
+    void everyCaptionFindsItsControlBothWays()
+    {
+        Options o;
+        QCOMPARE(applyCaptionTable(o.f, form3Captions(), Language::English), 0);
+        QCOMPARE(o.control<QTabBar *>("TabStrip1")->tabText(1), QStringLiteral("VFO Set"));
+        QCOMPARE(o.control<QComboBox *>("Combo33")->itemText(0), QStringLiteral("Group B"));
+        QCOMPARE(applyCaptionTable(o.f, form3Captions(), Language::Chinese), 0);
+    }
+
+    void startFormKeepsPasswordAndVfoFrequencies()
+    {
+        Options o;
+        FormStore &s = o.w->model().options;
+        s.setText(QStringLiteral("Text1"), QStringLiteral("1234"), Language::Chinese);
+        s.setText(QStringLiteral("Text20"), QStringLiteral("146.00000"), Language::Chinese);
+        s.setChecked(QStringLiteral("Check12"), true);
+        s.setText(QStringLiteral("Text31"), QStringLiteral("HELLO"), Language::Chinese);
+        s.setIndex(QStringLiteral("Combo3"), 0);
+        o.f->StartForm();
+        QCOMPARE(s.text(QStringLiteral("Text1"), Language::Chinese), QStringLiteral("1234"));
+        QCOMPARE(s.text(QStringLiteral("Text20"), Language::Chinese), QStringLiteral("146.00000"));
+        QVERIFY(s.isChecked(QStringLiteral("Check12")));
+        QCOMPARE(s.text(QStringLiteral("Text31"), Language::Chinese), QString());
+        QCOMPARE(o.control<QComboBox *>("Combo3")->currentIndex(), 4);
+    }
 };
 
 QTEST_MAIN(TestForm3)
