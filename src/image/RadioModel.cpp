@@ -13,6 +13,10 @@ RadioModel::RadioModel(QObject *parent)
     connect(&channels, &ChannelTables::tablesReset, this, &RadioModel::channelsChanged);
     // The FM window shows the FM state when it loads: present channel 0, no VFO.
     fmForm.setText(QStringLiteral("Combo1(0)"), QString::number(fm.FmPresentChannel), language);
+    // The DTMF and optional features windows run their StartForm as they load (so the
+    // channel-number boxes start at "1", not empty).
+    dtmf.startForm();
+    options.startForm();
     // The main window selects band 0 as it loads, without a question.
     selectBandQuietly(0);
 }

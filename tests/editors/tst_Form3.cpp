@@ -2,6 +2,7 @@
 // leaving them, the page tabs, the service-mode captions and the file round trip.
 #include "editors/EditorCaptions.h"
 #include "editors/Form3.h"
+#include "image/DatFile.h"
 #include "shell/FileCommands.h"
 #include "shell/ShellTestKit.h"
 #include "widgets/FilteredLineEdit.h"
@@ -9,6 +10,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTabBar>
 #include <QtTest>
 
@@ -155,6 +157,119 @@ private slots:
         QVERIFY(s.isChecked(QStringLiteral("Check12")));
         QCOMPARE(s.text(QStringLiteral("Text31"), Language::Chinese), QString());
         QCOMPARE(o.control<QComboBox *>("Combo3")->currentIndex(), 4);
+        s.setText(QStringLiteral("Text3"), QStringLiteral("438.00000"), Language::Chinese);
+        s.setChecked(QStringLiteral("Check13"), true);
+        o.f->StartForm();
+        QCOMPARE(s.text(QStringLiteral("Text3"), Language::Chinese), QStringLiteral("438.00000"));
+        QVERIFY(s.isChecked(QStringLiteral("Check13")));
+    }
+
+    void pagesAndTheirFocus()
+    {
+        Options o;
+        QVERIFY(o.control<QGroupBox *>("Frame2")->isVisible());
+        QVERIFY(o.control<QGroupBox *>("Frame1")->isVisible());
+        o.clickTab(1);
+        QVERIFY(!o.control<QGroupBox *>("Frame2")->isVisible());
+        QVERIFY(o.control<QGroupBox *>("Frame3")->isVisible());
+        QVERIFY(o.control<QGroupBox *>("Frame5")->isVisible());
+        QVERIFY(o.control<QGroupBox *>("Frame1")->isVisible()); // VOX beside both pages
+        QTRY_COMPARE(QApplication::focusWidget(), o.box("Text20"));
+        o.clickTab(0);
+        QTRY_COMPARE(QApplication::focusWidget(), o.box("Text6"));
+    }
+
+    void typedListTextAndTheLanguageSwitch()
+    {
+        Options o;
+        auto *search = o.control<QComboBox *>("Combo13");
+        QTest::mouseClick(search->lineEdit(), Qt::LeftButton);
+        search->lineEdit()->selectAll();
+        QTest::keyClicks(search->lineEdit(), QStringLiteral("sometimes"));
+        FormStore &s = o.w->model().options;
+        QCOMPARE(s.index(QStringLiteral("Combo13")), -1);
+        auto *display = o.control<QComboBox *>("Combo17");
+        QTest::mouseClick(display->lineEdit(), Qt::LeftButton);
+        display->lineEdit()->selectAll();
+        QTest::keyClicks(display->lineEdit(), QStringLiteral("both"));
+        QCOMPARE(s.index(QStringLiteral("Combo17")), -1);
+        // Such a list is saved as its New value, never as a stray bit or 0xFF.
+        const QString file = o.shell.dir.filePath(QStringLiteral("typed.dat"));
+        QVERIFY(o.w->fileCommands().saveFile(file));
+        Image image{};
+        QVERIFY(readDatFile(file, image).ok());
+        QCOMPARE((image[0x706] >> 7) & 1, 1); // the search mode's New value, "auto"
+        QCOMPARE(int(image[0x703]), 1);       // group B's display mode, "频率与频道"
+
+        // Every list keeps its selection when the language changes; only texts change.
+        s.setIndex(QStringLiteral("Combo33"), 0);
+        QMap<QString, int> before;
+        for (QComboBox *combo : o.f->findChildren<QComboBox *>())
+            before[combo->objectName()] = combo->currentIndex();
+        o.w->setLanguage(Language::English);
+        for (QComboBox *combo : o.f->findChildren<QComboBox *>())
+            QCOMPARE(combo->currentIndex(), before[combo->objectName()]);
+        QCOMPARE(o.control<QComboBox *>("Combo33")->currentText(), QStringLiteral("Group B"));
+        QCOMPARE(o.control<QComboBox *>("Combo35")->itemText(15), QStringLiteral("15 Hour"));
+        o.w->setLanguage(Language::Chinese);
+        QCOMPARE(o.control<QComboBox *>("Combo19")->itemText(7), QStringLiteral("7 分钟"));
+    }
+
+    void valuesTravelThroughTheFile()
+    {
+        Options o;
+        o.type("Text6", QStringLiteral("12"));
+        o.type("Text31", QStringLiteral("hi-73"));
+        auto *squelch = o.control<QComboBox *>("Combo5");
+        squelch->setFocus();
+        QTest::keyClick(squelch, Qt::Key_Down);
+        o.clickTab(1);
+        o.type("Text21", QStringLiteral("0.6"));
+        const QString file = o.shell.dir.filePath(QStringLiteral("options.dat"));
+        QVERIFY(o.w->fileCommands().saveFile(file));
+
+        o.log.answers = {mbResult::Ok};
+        o.w->action(QStringLiteral("MNNew"))->trigger();
+        QCOMPARE(o.box("Text6")->text(), QStringLiteral("1"));
+        QVERIFY(o.w->fileCommands().openFile(file));
+        QCOMPARE(o.box("Text6")->text(), QStringLiteral("12"));
+        QCOMPARE(o.box("Text31")->text(), QStringLiteral("HI-73"));
+        QCOMPARE(squelch->currentIndex(), 5);
+        QCOMPARE(o.box("Text21")->text(), QStringLiteral("0.60000"));
+    }
+
+    void forceWriteModeAndTheToolbarLock()
+    {
+        Options o;
+        o.clickTab(1);
+        for (const char *label : {"Label20", "Label45", "Label44"})
+            o.clickLabel(label);
+        QVERIFY(o.w->model().ForceWriteUnlocked);
+        QVERIFY(o.w->action(QStringLiteral("TAnMa"))->isVisible());
+        QVERIFY(!o.w->model().DebugUnlocked);
+        // Locked from the toolbar, the clicks so far are forgotten: one more is no mode.
+        o.w->model().setForceWriteUnlocked(false);
+        QVERIFY(!o.w->action(QStringLiteral("TAnMa"))->isVisible());
+        o.clickLabel("Label20");
+        QVERIFY(!o.w->model().ForceWriteUnlocked);
+    }
+
+    // KT913_SCREENSHOT_DIR=folder saves both pages in both languages.
+    void screenshots()
+    {
+        const QString dir = qEnvironmentVariable("KT913_SCREENSHOT_DIR");
+        if (dir.isEmpty())
+            QSKIP("KT913_SCREENSHOT_DIR is not set");
+        Options o;
+        for (Language lang : {Language::Chinese, Language::English}) {
+            o.w->setLanguage(lang);
+            const QString suffix = lang == Language::English ? QStringLiteral("en") : QStringLiteral("zh");
+            for (int page = 0; page < 2; ++page) {
+                o.clickTab(page);
+                QTest::qWait(20);
+                o.f->parentWidget()->grab().save(dir + QStringLiteral("/form3-page%1-%2.png").arg(page + 1).arg(suffix));
+            }
+        }
     }
 };
 

@@ -235,8 +235,8 @@ void TestMainWindow::everyCaptionFindsItsControl()
         if (!window)
             continue; // the progress window exists only during a transfer
         ++visited;
-        QCOMPARE(applyCaptionTable(window, *table, Language::English), 0);
-        QCOMPARE(applyCaptionTable(window, *table, Language::Chinese), 0);
+        QVERIFY2(applyCaptionTable(window, *table, Language::English) == 0, table->window);
+        QVERIFY2(applyCaptionTable(window, *table, Language::Chinese) == 0, table->window);
     }
     QCOMPARE(visited, 7);
 }
