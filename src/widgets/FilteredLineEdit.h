@@ -15,6 +15,7 @@ public:
     // Text as the program sets it: never filtered or cut.
     void setProgramText(const QString &text);
     int typingLimit() const { return m_maxLength; }
+    KeyFilter filter() const { return m_filter; }
     // A null filter takes every character; a limit of 0 none.
     void setFilter(KeyFilter filter, int maxLength)
     {

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds the whole suite a second time with AddressSanitizer and UndefinedBehaviorSanitizer
+# into build-asan/ and runs it there, the offscreen window tests included. Any report
+# stops the test that made it. Arguments go to ctest.
+set -euo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD="${KT913_ASAN_BUILD_DIR:-$ROOT/build-asan}"
+FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKT913_BUILD_BENCH=OFF \
+  -DCMAKE_CXX_FLAGS="$FLAGS" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
+cmake --build "$BUILD" -j "$(nproc)"
+export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:abort_on_error=0"
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+export LSAN_OPTIONS="suppressions=$ROOT/scripts/lsan.supp:print_suppressions=0"
+cd "$BUILD"
+ctest --output-on-failure -j "$(nproc)" --timeout 600 "$@"
