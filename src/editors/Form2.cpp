@@ -21,10 +21,12 @@ QGroupBox *makeFrame(const FormDescription &d, const QString &name, QWidget *par
     const ElementDescription *e = d.findElement(name);
     auto *box = new QGroupBox(e ? e->zh.value(0) : QString(), parent);
     box->setObjectName(name);
-    auto *options = new QVBoxLayout;
+    QVBoxLayout *options = nullptr; // only a frame with option buttons gets one
     for (const ElementDescription *o : d.elementsIn(name)) {
         if (o->kind != ElementDescription::Option)
             continue;
+        if (!options)
+            options = new QVBoxLayout(box);
         auto *button = new QRadioButton(o->zh.value(0), box);
         button->setObjectName(o->name);
         button->setVisible(!o->hidden);
