@@ -14,6 +14,9 @@
 #include "shell/FileCommands.h"
 #include "shell/FrmAbout.h"
 #include "editors/ChannelGrid.h"
+#include "link/ui/FrmWriting.h"
+#include "link/ui/FrmWritingCaptions.h"
+#include <QProgressBar>
 #include "widgets/Twips.h"
 #include "support/SampleRadio.h"
 #include <QAbstractItemView>
@@ -124,6 +127,7 @@ private slots:
 
     void childWindowsHideInsteadOfClosing();
     void printShowsThePreviewOfTheReport();
+    void screenshotsOfTheSmallWindows();
     void lockButtonsNeedADoubleClickWithinASecond();
     void aboutWindow();
 
@@ -616,6 +620,45 @@ void TestMainWindow::printShowsThePreviewOfTheReport()
     QVERIFY(gridFrozen);
     QVERIFY(w.form1()->grid(1)->updatesEnabled()); // redrawn again afterwards
     QVERIFY(log.requests.isEmpty());
+}
+
+// KT913_SCREENSHOT_DIR=folder saves the about, progress and print preview windows in
+// both languages.
+void TestMainWindow::screenshotsOfTheSmallWindows()
+{
+    const QString dir = qEnvironmentVariable("KT913_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        QSKIP("KT913_SCREENSHOT_DIR is not set");
+    MessageLog log;
+    ShellUnderTest s;
+    MDIForm1 &w = s.start();
+    fillSampleRadio(w.model());
+    for (Language lang : {Language::Chinese, Language::English}) {
+        w.setLanguage(lang);
+        const QString suffix = lang == Language::English ? QStringLiteral("en") : QStringLiteral("zh");
+        w.frmAbout()->show();
+        QTest::qWait(20);
+        w.frmAbout()->grab().save(dir + QStringLiteral("/frmabout-%1.png").arg(suffix));
+        w.frmAbout()->hide();
+        FrmWriting progress(&w);
+        applyCaptionTable(&progress, frmWritingCaptions(), lang);
+        progress.Label1->setText(message(MessageId::ReadingLabel, lang).text);
+        progress.setWindowTitle(message(MessageId::ReadingCaption, lang).text);
+        progress.ProgressBar1->setValue(80);
+        progress.show();
+        QTest::qWait(20);
+        progress.grab().save(dir + QStringLiteral("/frmwriting-%1.png").arg(suffix));
+        QTimer::singleShot(100, this, [&] {
+            QWidget *preview = QApplication::activeModalWidget();
+            if (!preview)
+                return;
+            preview->resize(900, 700);
+            QTest::qWait(100);
+            preview->grab().save(dir + QStringLiteral("/frmprint-%1.png").arg(suffix));
+            preview->close();
+        });
+        w.action(QStringLiteral("MNPrint"))->trigger();
+    }
 }
 
 void TestMainWindow::childWindowsHideInsteadOfClosing()
