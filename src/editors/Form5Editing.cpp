@@ -1,0 +1,117 @@
+// The FM window's editing: the box laid over a grid cell, the FM VFO box's leave rule
+// and the message line that tells of a frequency out of range.
+#include "editors/Form5.h"
+#include "image/FieldRules.h"
+#include "image/FmGridModel.h"
+#include "image/FormDescriptions.h"
+#include "image/RadioModel.h"
+#include "widgets/FilteredLineEdit.h"
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTableView>
+#include <QTimer>
+
+namespace kt913 {
+
+void Form5::openCellEditor(int row)
+{
+    if (row < 0 || row >= map::kFmChannelCount)
+        return;
+    if (Text1->isVisible())
+        Text1_LostFocus();
+    EditRow = row;
+    const QModelIndex cell = m_gridModel->index(row, FmGridModel::kFrequencyColumn);
+    MSFGrid->setCurrentIndex(cell);
+    MSFGrid->scrollTo(cell);
+    const QRect r = MSFGrid->visualRect(cell);
+    Text1->setGeometry(QRect(MSFGrid->viewport()->mapTo(this, r.topLeft()), r.size()));
+    Text1->setProgramText(m_model.fmGrid[row]);
+    Text1->show();
+    Text1->raise();
+    Text1->setFocus(Qt::OtherFocusReason);
+    Text1->selectAll();
+}
+
+void Form5::Text1_LostFocus()
+{
+    if (!Text1->isVisible())
+        return;
+    const int k = EditRow + 1;
+    const FmEntry entry = fmFrequencyOnLeave(Text1->text());
+    switch (entry.outcome) {
+    case FmEntry::Empty:
+        m_model.setFmGridCell(k, QString());
+        break;
+    case FmEntry::Accepted:
+        m_model.setFmGridCell(k, entry.text);
+        break;
+    case FmEntry::OutOfRange:
+        showOutOfRange();
+        Text1->setProgramText(QString());
+        break;
+    case FmEntry::NotANumber:
+        break;
+    }
+    Text1->hide();
+}
+
+QString Form5::Text2_Leave(const QString &text)
+{
+    const FmEntry entry = fmFrequencyOnLeave(text);
+    switch (entry.outcome) {
+    case FmEntry::Empty:
+        return QString();
+    case FmEntry::Accepted:
+        return entry.text;
+    case FmEntry::OutOfRange:
+        showOutOfRange();
+        return QString();
+    case FmEntry::NotANumber:
+        break;
+    }
+    return text;
+}
+
+void Form5::showOutOfRange()
+{
+    // A second entry while the line shows does not make it stay longer.
+    if (Timer1->isActive())
+        return;
+    const ElementDescription *line = fmFormDescription().findElement(QStringLiteral("Label2"));
+    Label2->setText(line->texts(m_model.language == Language::English).value(0));
+    Label2->show();
+    m_ticks = 0;
+    Timer1->start();
+}
+
+void Form5::Timer1_Timer()
+{
+    if (++m_ticks < 4)
+        return;
+    m_ticks = 0;
+    Label2->hide();
+    Timer1->stop();
+}
+
+bool Form5::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Text1 && event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        // A context menu or another application coming forward is no leaving.
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            Text1_LostFocus();
+    } else if (watched == MSFGrid && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            const QModelIndex cell = MSFGrid->currentIndex();
+            if (cell.isValid()) {
+                openCellEditor(cell.row());
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace kt913
