@@ -6,12 +6,12 @@ Arguments::Arguments(const QStringList &args, std::initializer_list<OptionSpec> 
 {
     for (int i = 0; i < args.size(); ++i) {
         const QString &a = args[i];
-        const OptionSpec *spec = nullptr;
+        const OptionSpec *known = nullptr;
         for (const OptionSpec &o : options)
             if (a == QLatin1String(o.name))
-                spec = &o;
-        if (spec) {
-            if (!spec->takesValue) {
+                known = &o;
+        if (known) {
+            if (!known->takesValue) {
                 m_names << a;
                 m_values << QString();
             } else if (i + 1 < args.size()) {

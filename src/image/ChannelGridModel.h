@@ -3,12 +3,11 @@
 // 12 columns, column 0 the fixed row label. The model holds no cell of its own; it reads
 // the tables and passes their announcements on as dataChanged.
 #include "ChannelTables.h"
-#include <QAbstractTableModel>
-#include <QStringList>
+#include "LabelledGridModel.h"
 
 namespace kt913 {
 
-class ChannelGridModel : public QAbstractTableModel {
+class ChannelGridModel : public LabelledGridModel {
     Q_OBJECT
 public:
     // group 1 shows channels 1..64, group 2 channels 65..128.
@@ -21,23 +20,20 @@ public:
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    Qt::ItemFlags flags(const QModelIndex &index) const override;
-    // The column headers follow the language; the caption tables set them.
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
-    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant &value, int role = Qt::EditRole) override;
 
     // Text a cell shows: the table's text with control characters blanked, so that odd
     // bytes of a name read from a file never show as stray glyphs. The tables keep the
     // bytes as they are.
     static QString displayText(const QString &cell);
 
+protected:
+    QString cellText(int row, int column, bool edit) const override;
+
 private:
     void channelChanged(int n);
 
     ChannelTables &m_tables;
     int m_group;
-    QStringList m_headers;
 };
 
 } // namespace kt913
