@@ -8,10 +8,11 @@ BUILD="${KT913_BUILD_DIR:-$ROOT/build}"
 # gives the Chinese captions their characters on a machine that has no CJK font yet, and
 # qt6-translations-l10n puts Qt's own file dialogs into Chinese along with the program;
 # poppler-utils (pdftotext) lets the tests read the text of a printed report; clang
-# with its runtime builds the fuzz targets.
+# with its runtime builds the fuzz targets; dpkg-dev finds the Debian package's library
+# dependencies.
 PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
           qt6-qpa-plugins qt6-translations-l10n libgl-dev libbenchmark-dev fonts-wqy-microhei
-          poppler-utils clang libclang-rt-dev)
+          poppler-utils clang libclang-rt-dev dpkg-dev)
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

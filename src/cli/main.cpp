@@ -2,8 +2,13 @@
 #include "CliApplication.h"
 #include "CommandList.h"
 #include <algorithm>
+#include <QtGlobal>
 #include <cstdio>
+#ifdef Q_OS_UNIX
 #include <unistd.h>
+#elif defined(Q_OS_WIN)
+#include <io.h>
+#endif
 
 using namespace kt913;
 using namespace kt913::cli;
@@ -15,7 +20,7 @@ void usage(const std::vector<std::unique_ptr<Command>> &commands, QTextStream &t
     to << "usage: kt913-cli [--lang en|zh] COMMAND ...\n";
     for (const auto &c : commands)
         to << "  kt913-cli " << c->synopsis().leftJustified(48) << ' ' << c->summary() << '\n';
-    to << "kt913-cli COMMAND --help tells more of each command.\n";
+    to << "kt913-cli COMMAND --help tells more of each command; kt913-cli --version names the version.\n";
     to.flush();
 }
 
@@ -37,6 +42,18 @@ int refuse(QTextStream &err, const QString &problem, const Command *command)
     return ExitUsage;
 }
 
+// Whether standard error is a terminal (a progress bar is drawn only there).
+bool stderrIsTerminal()
+{
+#ifdef Q_OS_UNIX
+    return isatty(fileno(stderr));
+#elif defined(Q_OS_WIN)
+    return _isatty(_fileno(stderr));
+#else
+    return false;
+#endif
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -44,7 +61,7 @@ int main(int argc, char **argv)
     const auto app = makeApplication(argc, argv);
     QTextStream out(stdout), err(stderr);
     Context ctx{out, err};
-    ctx.errIsTerminal = isatty(fileno(stderr));
+    ctx.errIsTerminal = stderrIsTerminal();
 
     QStringList args = app->arguments().mid(1);
     const auto commands = allCommands();
@@ -52,6 +69,11 @@ int main(int argc, char **argv)
         return refuse(err, QStringLiteral("no command given"), nullptr);
     if (isHelp(args.first())) {
         usage(commands, out);
+        return ExitOk;
+    }
+    if (args.first() == QLatin1String("--version")) {
+        out << "kt913-cli " PROJECT_VERSION_TEXT "\n";
+        out.flush();
         return ExitOk;
     }
     const int lang = int(args.indexOf(QStringLiteral("--lang")));

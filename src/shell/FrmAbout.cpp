@@ -1,4 +1,5 @@
 #include "shell/FrmAbout.h"
+#include "widgets/AppIcon.h"
 #include "widgets/WindowScope.h"
 #include "shell/ToolbarIcons.h"
 #include "widgets/Twips.h"
@@ -15,6 +16,7 @@ namespace kt913 {
 FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmAbout"));
+    setWindowIcon(appIcon());
     markAsWindow(this);
     setWindowTitle(QStringLiteral("帮助"));
     setModal(true);

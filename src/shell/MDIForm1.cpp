@@ -1,5 +1,6 @@
 #include "shell/MDIForm1.h"
 #include "widgets/WindowScope.h"
+#include "widgets/AppIcon.h"
 #include "editors/Form1.h"
 #include "editors/Form2.h"
 #include "editors/Form3.h"
@@ -36,6 +37,7 @@ MDIForm1::MDIForm1(Options options, QWidget *parent)
       m_lockDebug(m_options.clock ? m_options.clock : systemSecondsOfDay())
 {
     setObjectName(QStringLiteral("MDIForm1"));
+    setWindowIcon(appIcon());
     markAsWindow(this);
 
     if (m_options.settings) {

@@ -1,4 +1,5 @@
 #include "shell/StartUp.h"
+#include "widgets/AppIcon.h"
 #include "shell/FileCommands.h"
 #include "shell/MDIForm1.h"
 #include <QApplication>
@@ -74,6 +75,7 @@ int runApplication(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kt913"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_TEXT));
+    QApplication::setWindowIcon(appIcon()); // also the message boxes' and dialogs' frames
 
     const StartUpRequest request = parseCommandLine(QApplication::arguments());
     if (request.exitNow) {

@@ -1,6 +1,7 @@
 #pragma once
 // The frame of an editor window inside the main window. Closing it only hides it: the
 // editors are made once at start-up and keep their contents until the program ends.
+#include "widgets/AppIcon.h"
 #include <QAction>
 #include <QCloseEvent>
 #include <QMenu>
@@ -22,6 +23,7 @@ public:
         const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
         resize(designed.width() + 2 * border, designed.height() + title + border);
         setObjectName(form->objectName() + QStringLiteral("Frame"));
+        setWindowIcon(appIcon());
         // Ctrl+W is the main window's "write to radio"; the frame's own menu must not
         // claim it for closing.
         const QKeySequence ctrlW(Qt::CTRL | Qt::Key_W);

@@ -1,5 +1,6 @@
 // The main window as the user meets it: start-up state, language, band list, file
 // commands, port choice, child windows, lock buttons, about window and quitting.
+#include "widgets/AppIcon.h"
 #include "ShellTestKit.h"
 #include "editors/Form1.h"
 #include "editors/Form2.h"
@@ -683,6 +684,11 @@ void TestMainWindow::childWindowsHideInsteadOfClosing()
     QVERIFY(!frameOf(w.form2())->isVisible());
     QTest::keyClick(&w, Qt::Key_F, Qt::ControlModifier);
     QVERIFY(frameOf(w.form5())->isVisible());
+
+    // Every frame carries the program's own icon, not the toolkit's.
+    QCOMPARE(w.windowIcon().cacheKey(), appIcon().cacheKey());
+    for (QWidget *form : std::initializer_list<QWidget *>{w.form1(), w.form2(), w.form3(), w.form4(), w.form5()})
+        QCOMPARE(frameOf(form)->windowIcon().cacheKey(), appIcon().cacheKey());
 }
 
 void TestMainWindow::lockButtonsNeedADoubleClickWithinASecond()
