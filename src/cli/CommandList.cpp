@@ -1,5 +1,6 @@
 #include "CommandList.h"
 #include "CsvCommands.h"
+#include "DiffCommand.h"
 #include "DumpCommand.h"
 #ifdef KT913_WITH_PRINT
 #include "PrintCommand.h"
@@ -17,6 +18,7 @@ std::vector<std::unique_ptr<Command>> allCommands()
     list.push_back(std::make_unique<ResaveCommand>());
     list.push_back(std::make_unique<ExportCsvCommand>());
     list.push_back(std::make_unique<ImportCsvCommand>());
+    list.push_back(std::make_unique<DiffCommand>());
     list.push_back(std::make_unique<ReadCommand>());
     list.push_back(std::make_unique<WriteCommand>());
 #ifdef KT913_WITH_PRINT

@@ -1,4 +1,8 @@
 // kt913-cli's channel list and comparison commands, run as a user runs them.
+#include "image/ChannelEditRules.h"
+#include "image/DatFile.h"
+#include "image/FormDescriptions.h"
+#include "image/ImageCodec.h"
 #include "support/CliRun.h"
 #include <QTemporaryDir>
 #include <QtTest>
@@ -21,6 +25,21 @@ void writeFile(const QString &path, const QByteArray &bytes)
 }
 
 const QString kSample = QStringLiteral(KT913_TEST_DATA "/sample.dat");
+
+// The sample with one channel field, one list and one alignment slider changed, as the
+// windows would change them.
+void writeChangedSample(const QString &path)
+{
+    using namespace kt913;
+    RadioModel m;
+    QVERIFY(readDatFile(kSample, m.memoryImage).ok());
+    DecodeImage(m);
+    m.channels.setRow(66, commitChoice(m.channels.row(66), col::Power, 1, channelOptionText(col::Power, 1, m.language)));
+    QVERIFY(m.options.setIndex(QStringLiteral("Combo5"), 7));
+    QVERIFY(m.setDebugValue(0, 99));
+    EncodeImage(m);
+    QVERIFY(writeDatFile(path, m.outputImage).ok());
+}
 
 } // namespace
 
@@ -72,6 +91,33 @@ private slots:
         QVERIFY2(r.err.contains(problem), qPrintable(r.err));
         QVERIFY(!QFile::exists(out));
         QCOMPARE(QDir(here.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"bad.csv"});
+    }
+
+    void diffNamesExactlyWhatChanged()
+    {
+        QCOMPARE(cli({"diff", kSample, kSample}).code, 0);
+        QVERIFY(cli({"diff", kSample, kSample}).out.isEmpty());
+        const QString changed = dir.filePath("changed.dat");
+        writeChangedSample(changed);
+        auto r = cli({"diff", kSample, changed});
+        QCOMPARE(r.code, 1);
+        QCOMPARE(r.out.split('\n', Qt::SkipEmptyParts),
+                 QStringList({"B2 (66), Power: Low -> High", "Optional Features / Function Set, A Squelch Level: 3 -> 7",
+                              "Debugging Information / A Channel / High Power Grades, High Sect: 215 -> 99"}));
+        r = cli({"diff", kSample, changed, "--lang", "zh"});
+        QCOMPARE(r.out.split('\n', Qt::SkipEmptyParts).value(0), QStringLiteral("B2 (66), 功率: 低 -> 高"));
+
+        // Against the last read: the newest backup by its name's time and suffix.
+        QTemporaryDir backups;
+        QVERIFY(QFile::copy(changed, backups.filePath("read-20260101-120000.dat")));
+        QVERIFY(QFile::copy(kSample, backups.filePath("read-20260101-120000-2.dat")));
+        QVERIFY(QFile::copy(changed, backups.filePath("read-20251231-235959-9.dat")));
+        r = cli({"diff", "--last-read", kSample, "--backups", backups.path()});
+        QCOMPARE(r.code, 0);
+        QVERIFY(r.out.contains("read-20260101-120000-2.dat"));
+        QCOMPARE(cli({"diff", "--last-read", changed, "--backups", backups.path()}).code, 1);
+        QCOMPARE(cli({"diff", "--last-read", changed, "--backups", dir.filePath("none")}).code, 2);
+        QCOMPARE(cli({"diff", kSample}).code, 2);
     }
 
     void usageMistakes()
