@@ -117,6 +117,12 @@ QRect ChannelGrid::cellRect(int row, int column, const QWidget *widget) const
     return QRect(viewport()->mapTo(widget, r.topLeft()), r.size());
 }
 
+QString ChannelGrid::cellName(int row, int column) const
+{
+    return m_model->headerData(row - 1, Qt::Vertical).toString() + QStringLiteral(", ") +
+           m_model->headerData(column, Qt::Horizontal).toString();
+}
+
 void ChannelGrid::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::RightButton) {
@@ -134,7 +140,7 @@ void ChannelGrid::mousePressEvent(QMouseEvent *event)
 
 void ChannelGrid::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_F2) {
         emit enterPressed();
         return;
     }
