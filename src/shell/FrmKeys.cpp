@@ -24,8 +24,8 @@ const char *const kLines[][2] = {
     {"  Tab、Shift+Tab：在表格与窗口的其它控件之间移动。", "  Tab, Shift+Tab: move between the grid and the window's other controls."},
     {"滑块（调试信息）：方向键每次移动 1，Page Up、Page Down 每次移动 5，Home、End 移到两端。",
      "Sliders (debug information): arrow keys move by 1, Page Up and Page Down by 5, Home and End to either end."},
-    {"标签页：Ctrl+Tab、Ctrl+Shift+Tab 换页，或在标签上用左右方向键。",
-     "Tabs: Ctrl+Tab and Ctrl+Shift+Tab change the page, or the left and right arrow keys on the tabs."},
+    {"标签页：Tab 移到标签上，再用左右方向键换页。",
+     "Tabs: Tab to the tabs, then the left and right arrow keys change the page."},
     {"菜单：Alt 加菜单名中带下划线的字母；各菜单项旁边是它的快捷键。",
      "Menus: Alt with the underlined letter of a menu; each item shows its shortcut beside it."},
 };

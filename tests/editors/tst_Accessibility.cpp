@@ -9,6 +9,7 @@
 #include "editors/Form5.h"
 #include "image/ChannelGridModel.h"
 #include "link/ui/FrmWriting.h"
+#include "print/FrmPrint.h"
 #include "shell/FrmAbout.h"
 #include "shell/FrmKeys.h"
 #include "shell/ShellTestKit.h"
@@ -19,6 +20,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMenu>
 #include <QProgressBar>
 #include <QTableView>
 #include <QTimer>
@@ -59,7 +61,7 @@ QString describe(QAccessibleInterface *iface)
     QString path = o ? o->objectName() : QString();
     for (QObject *p = o ? o->parent() : nullptr; p; p = p->parent())
         if (isMarkedWindow(p)) {
-            path = p->objectName() + QLatin1Char('/') + path + QLatin1Char('(') +
+            path = p->objectName() + QLatin1Char('/') + (o->parent() ? QString::fromLatin1(o->parent()->metaObject()->className()) + QLatin1Char('>') : QString()) + path + QLatin1Char('(') +
                    QString::fromLatin1(o->metaObject()->className()) + QLatin1Char(')');
             break;
         }
@@ -145,6 +147,9 @@ private slots:
             keys.show();
             visit(&keys);
             visit(s.w->frmAbout());
+            FrmPrint preview(s.w->model(), s.w);
+            preview.show();
+            visit(&preview);
 
             QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char('\n'))));
             for (const QString &name : names) {
@@ -249,6 +254,57 @@ private slots:
         QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Reading..."));
         QVERIFY(iface->valueInterface());
         QCOMPARE(iface->valueInterface()->currentValue().toInt(), 7);
+    }
+
+    // KT913_SCREENSHOT_DIR=folder saves what the keyboard shows, in both languages: the
+    // Help menu's keyboard page, a focused service caption, a grid's current cell and an
+    // editor opened with F2, and the Help menu with its new item.
+    void screenshots()
+    {
+        const QString dir = qEnvironmentVariable("KT913_SCREENSHOT_DIR");
+        if (dir.isEmpty())
+            QSKIP("KT913_SCREENSHOT_DIR is not set");
+        Shell s;
+        fillSampleRadio(s.w->model());
+        for (Language lang : {Language::Chinese, Language::English}) {
+            s.w->setLanguage(lang);
+            const QString suffix = lang == Language::English ? QStringLiteral("en") : QStringLiteral("zh");
+            FrmKeys keys(lang, s.w);
+            keys.show();
+            QTest::qWait(20);
+            keys.grab().save(dir + QStringLiteral("/keys-%1.png").arg(suffix));
+            keys.hide();
+            QApplication::setActiveWindow(s.w);
+
+            s.w->showChild(s.w->form3());
+            auto *caption = findControl<QWidget *>(s.w->form3(), QStringLiteral("Label37"));
+            caption->setFocus(Qt::TabFocusReason);
+            QTRY_VERIFY(caption->hasFocus());
+            s.w->form3()->parentWidget()->grab().save(dir + QStringLiteral("/focus-caption-%1.png").arg(suffix));
+
+            s.w->showChild(s.w->form1());
+            ChannelGrid *g = s.w->form1()->grid(1);
+            g->setFocus(Qt::TabFocusReason);
+            g->setCurrentCell(3, col::RxTone);
+            QTest::qWait(20);
+            s.w->grab().save(dir + QStringLiteral("/focus-grid-%1.png").arg(suffix));
+            QTest::keyClick(g, Qt::Key_F2);
+            QTest::qWait(20);
+            s.w->grab().save(dir + QStringLiteral("/focus-grid-editor-%1.png").arg(suffix));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+
+            auto *help = findControl<QMenu *>(s.w, QStringLiteral("MNHelp"));
+            help->popup(s.w->mapToGlobal(QPoint(0, 0)));
+            QTest::qWait(20);
+            help->grab().save(dir + QStringLiteral("/menu-help-%1.png").arg(suffix));
+            help->hide();
+            auto *edit = findControl<QMenu *>(s.w, QStringLiteral("MNEdit"));
+            edit->popup(s.w->mapToGlobal(QPoint(0, 0)));
+            QTest::qWait(20);
+            edit->grab().save(dir + QStringLiteral("/menu-edit-%1.png").arg(suffix));
+            edit->hide();
+        }
     }
 };
 
