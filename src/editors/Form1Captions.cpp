@@ -3,6 +3,7 @@
 #include "editors/EditorCaptions.h"
 #include "image/FormDescriptions.h"
 #include "image/ToneList.h"
+#include "widgets/DescribedCaptions.h"
 #include <QByteArray>
 #include <deque>
 
@@ -43,6 +44,8 @@ CaptionTable makeForm1Captions()
     name("TabStrip1", d.captionZh, d.captionEn);
     name("Grid1", d.tabsZh[0], d.tabsEn[0]);
     name("Grid2", d.tabsZh[1], d.tabsEn[1]);
+    for (const char *grid : {"Grid1", "Grid2"})
+        t.rows.push_back({grid, CaptionProperty::AccessibleDescription, -1, kGridKeysZh, kGridKeysEn});
     QStringList named;
     for (const ChannelColumn &c : d.columns) {
         if (!c.editor || !*c.headerEn || named.contains(QLatin1String(c.editor)))

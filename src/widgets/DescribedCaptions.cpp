@@ -68,9 +68,12 @@ CaptionTable captionTableFor(const FormDescription &d)
     }
     // A window's grid and its tab strip are what the window is about: its caption names them.
     const QString windowEn = d.captionTranslated ? d.captionEn : d.captionZh;
-    for (const ElementDescription &e : d.elements)
+    for (const ElementDescription &e : d.elements) {
         if (e.kind == ElementDescription::Grid || e.kind == ElementDescription::Tabs)
             addName(t, e.name, d.captionZh, windowEn);
+        if (e.kind == ElementDescription::Grid)
+            t.rows.push_back({kept(e.name), CaptionProperty::AccessibleDescription, -1, kGridKeysZh, kGridKeysEn});
+    }
     return t;
 }
 

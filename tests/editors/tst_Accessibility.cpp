@@ -68,7 +68,8 @@ QString describe(QAccessibleInterface *iface)
     return path;
 }
 
-// Every focusable, shown control under `iface`: the unnamed ones, and the names.
+// Every focusable, shown control under `iface`: the unnamed ones, and the names and
+// descriptions.
 // A table's cells are the table's business (checked on their own below).
 void walk(QAccessibleInterface *iface, QStringList &unnamed, QStringList &names)
 {
@@ -82,6 +83,8 @@ void walk(QAccessibleInterface *iface, QStringList &unnamed, QStringList &names)
                 unnamed << describe(child);
             else
                 names << describe(child) + QStringLiteral(" = ") + name;
+            if (const QString more = child->text(QAccessible::Description); !more.isEmpty())
+                names << describe(child) + QStringLiteral(" = ") + more;
         }
         if (!child->tableInterface())
             walk(child, unnamed, names);
