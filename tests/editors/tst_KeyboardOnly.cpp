@@ -14,6 +14,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QSlider>
 #include <QTableView>
 #include <QtTest>
@@ -150,6 +152,42 @@ private slots:
         QCOMPARE(back.options.text(QStringLiteral("Text6"), back.language), QStringLiteral("12"));
         QCOMPARE(back.fm.FmChannelFreq[2], QStringLiteral("98.50"));
         QCOMPARE(int(back.memoryImage[map::kDebugBlockA + 3]), 221);
+    }
+
+    // Tab walks each window in reading order: a caption before its box, the grid before
+    // the fields beside it, the buttons last.
+    void tabOrder_data()
+    {
+        QTest::addColumn<QString>("menu"); // the Edit menu item that shows the window
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QStringList>("then");
+        QTest::newRow("FM") << "MNFMset" << "MSFGrid"
+                            << QStringList{"Text2", "Combo1(0)", "Combo1(1)", "Command1", "Command2"};
+        QTest::newRow("VOX") << "MNOption" << "Text1"
+                             << QStringList{"Label37", "Combo31", "Label14", "Combo14", "Label15", "Combo15"};
+        QTest::newRow("debug") << "MNDebug" << "Slider1(0)"
+                               << QStringList{"Slider1(1)", "Slider1(2)", "Slider1(6)", "Slider1(7)", "Slider1(8)"};
+    }
+    void tabOrder()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QString, first);
+        QFETCH(QStringList, then);
+        MessageLog log;
+        ShellUnderTest shell;
+        MDIForm1 &w = shell.start();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.model().setDebugUnlocked(true);
+        w.action(menu)->trigger();
+        QWidget *form = w.mdiArea()->activeSubWindow()->widget();
+        QVERIFY(tabTo(findControl<QWidget *>(form, first)));
+        QStringList walked;
+        for (int i = 0; i < then.size(); ++i) {
+            press(Qt::Key_Tab);
+            walked << focus()->objectName();
+        }
+        QCOMPARE(walked, then);
     }
 };
 
