@@ -18,6 +18,7 @@
 #include <QMdiSubWindow>
 #include <QSlider>
 #include <QTableView>
+#include <QTimer>
 #include <QtTest>
 
 using namespace kt913;
@@ -138,6 +139,11 @@ private slots:
         QTest::keyClicks(focus(), QStringLiteral("98.5"));
         press(Qt::Key_Return);
         QCOMPARE(w.model().fmGrid[2], QStringLiteral("98.50"));
+        press(Qt::Key_F2);
+        QTest::keyClicks(focus(), QStringLiteral("\b99"));
+        press(Qt::Key_Escape);
+        QCOMPARE(focus(), fm);
+        QCOMPARE(w.model().fmGrid[2], QStringLiteral("98.50"));
         QVERIFY(tabTo(findControl<QWidget *>(w.form5(), QStringLiteral("Command1"))));
         press(Qt::Key_Space);
 
@@ -152,6 +158,31 @@ private slots:
         QCOMPARE(back.options.text(QStringLiteral("Text6"), back.language), QStringLiteral("12"));
         QCOMPARE(back.fm.FmChannelFreq[2], QStringLiteral("98.50"));
         QCOMPARE(int(back.memoryImage[map::kDebugBlockA + 3]), 221);
+    }
+
+    // The Help menu's keyboard page opens in the language in force, its text in reach of
+    // the keyboard, and Enter closes it.
+    void keyboardPage()
+    {
+        MessageLog log;
+        ShellUnderTest shell;
+        MDIForm1 &w = shell.start();
+        QApplication::setActiveWindow(&w);
+        w.setLanguage(Language::English);
+        QString title, text;
+        QTimer::singleShot(0, [&] {
+            QWidget *page = QApplication::activeModalWidget();
+            QVERIFY(page);
+            title = page->windowTitle();
+            QTRY_VERIFY(focus() && focus()->window() == page);
+            if (QAccessibleTextInterface *t = QAccessible::queryAccessibleInterface(focus())->textInterface())
+                text = t->text(0, 200);
+            press(Qt::Key_Return);
+        });
+        w.action(QStringLiteral("MNKeys"))->trigger();
+        QCOMPARE(title, QStringLiteral("Keyboard Use"));
+        QVERIFY2(text.contains(QLatin1String("Enter or F2")), qPrintable(text));
+        QVERIFY(!QApplication::activeModalWidget());
     }
 
     // Tab walks each window in reading order: a caption before its box, the grid before
