@@ -185,6 +185,28 @@ private slots:
         QVERIFY(!QApplication::activeModalWidget());
     }
 
+    // The port list: dropped open from the menu, closed with Escape, put away with a
+    // second Escape; the port stays as it was.
+    void portListEscape()
+    {
+        MessageLog log;
+        ShellUnderTest shell;
+        MDIForm1 &w = shell.start({QStringLiteral("ttyKT1"), QStringLiteral("ttyKT2")});
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        log.clear(); // no such ports here: the load said so
+        auto *ports = findControl<QComboBox *>(&w, QStringLiteral("ComboCom"));
+        const QString before = ports->currentText();
+        w.action(QStringLiteral("MNCommPort"))->trigger();
+        QTRY_VERIFY(ports->view()->isVisible());
+        QTest::keyClick(ports->view(), Qt::Key_Escape);
+        QTRY_COMPARE(focus(), ports);
+        press(Qt::Key_Escape);
+        QVERIFY(!ports->isVisible());
+        QCOMPARE(ports->currentText(), before);
+        QVERIFY(log.requests.isEmpty());
+    }
+
     // Tab walks each window in reading order: a caption before its box, the grid before
     // the fields beside it, the buttons last.
     void tabOrder_data()
