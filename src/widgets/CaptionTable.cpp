@@ -63,13 +63,12 @@ void nameTypedLists(QWidget *window)
     }
 }
 
-// A toolbar button shows only an icon: its tooltip is all the text it has, so it is
-// its name too.
-void nameButtonsOf(QAction *action, const QString &text)
+// An action is spoken through the buttons that show it (a toolbar's).
+void setSpoken(QAction *action, bool name, const QString &text)
 {
     for (QObject *o : action->associatedObjects())
         if (auto *button = qobject_cast<QAbstractButton *>(o))
-            button->setAccessibleName(text);
+            setSpoken(button, name, text);
 }
 
 } // namespace
@@ -84,7 +83,9 @@ bool applyCaption(QObject *control, CaptionProperty property, int index, const Q
     case CaptionProperty::ToolTip:
         if (auto *action = qobject_cast<QAction *>(control)) {
             action->setToolTip(text);
-            nameButtonsOf(action, text);
+            // A toolbar button shows only an icon: its tooltip is all the text it has,
+            // so it is its name too.
+            setSpoken(action, true, text);
             return true;
         }
         if (auto *widget = qobject_cast<QWidget *>(control)) {
@@ -131,9 +132,7 @@ bool applyCaption(QObject *control, CaptionProperty property, int index, const Q
     case CaptionProperty::AccessibleDescription: {
         const bool name = property == CaptionProperty::AccessibleName;
         if (auto *action = qobject_cast<QAction *>(control)) {
-            for (QObject *o : action->associatedObjects())
-                if (auto *button = qobject_cast<QAbstractButton *>(o))
-                    setSpoken(button, name, text);
+            setSpoken(action, name, text);
             return true;
         }
         // A tab widget is met both as itself and as its tab bar.

@@ -22,7 +22,8 @@ enum class CaptionProperty {
     StatusPanel, // status bar panel `index` (1-based, a QLabel named "Panel<index>")
     // What a screen reader calls a control that has no label of its own (a grid, an
     // in-cell editor, a slider among same-named rows), and what it adds where the name
-    // alone does not tell what the control is for. A tab widget passes them to its tabs.
+    // alone does not tell what the control is for. A tab widget passes them to its tab
+    // bar, an action to its toolbar button.
     AccessibleName,
     AccessibleDescription,
 };
