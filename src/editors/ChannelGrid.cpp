@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QPainter>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -136,6 +137,19 @@ void ChannelGrid::mousePressEvent(QMouseEvent *event)
     const QModelIndex pressed = indexAt(event->position().toPoint());
     if (pressed.isValid() && pressed.column() != col::Label)
         emit leftPressed();
+}
+
+void ChannelGrid::focusInEvent(QFocusEvent *event)
+{
+    // Tabbed into before any cell was chosen, the grid starts at the first channel's
+    // receive frequency, not at its label. (Scrolling also hands it the focus, and must
+    // not scroll it back.)
+    const Qt::FocusReason reason = event->reason();
+    if (!currentIndex().isValid() && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
+        const QModelIndex first = m_model->index(0, col::Rx);
+        selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    }
+    QTableView::focusInEvent(event);
 }
 
 void ChannelGrid::keyPressEvent(QKeyEvent *event)
