@@ -152,6 +152,14 @@ void ChannelGrid::focusInEvent(QFocusEvent *event)
     QTableView::focusInEvent(event);
 }
 
+QModelIndex ChannelGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    // The keys stop at the receive frequency: the label is read as the row's header
+    // anyway, and can be neither chosen nor edited.
+    const QModelIndex next = QTableView::moveCursor(action, modifiers);
+    return next.isValid() && next.column() == col::Label ? m_model->index(next.row(), col::Rx) : next;
+}
+
 void ChannelGrid::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_F2) {

@@ -65,7 +65,9 @@ private slots:
         QVERIFY(tabTo(grid));
         QCOMPARE(grid->currentColumn(), col::Rx); // not the label column
         press(Qt::Key_Down);
+        press(Qt::Key_Left); // the label is no stop
         QCOMPARE(grid->currentRow(), 2);
+        QCOMPARE(grid->currentColumn(), col::Rx);
         press(Qt::Key_Return);
         QTest::keyClicks(focus(), QStringLiteral("145"));
         press(Qt::Key_Return);
