@@ -112,6 +112,16 @@ private slots:
             press(Qt::Key_Space);
         }
         QVERIFY(w.model().DebugUnlocked);
+        // And the forced writing from the VFO page's captions, the page turned with the
+        // arrow key on the tabs.
+        QVERIFY(tabTo(findControl<QWidget *>(w.form3(), QStringLiteral("TabStrip1"))));
+        press(Qt::Key_Right);
+        QCOMPARE(w.form3()->currentPage(), 1);
+        for (const char *name : kForceWriteLabels) {
+            QVERIFY2(tabTo(findControl<QLabel *>(w.form3(), QString::fromLatin1(name))), name);
+            press(Qt::Key_Return);
+        }
+        QVERIFY(w.model().ForceWriteUnlocked);
 
         // A slider: Ctrl+B, Tab to slider 0, one step right, one page up.
         press(Qt::Key_B, Qt::ControlModifier);
