@@ -64,7 +64,8 @@ CaptionTable captionTableFor(const FormDescription &d)
         const ElementDescription *frame = d.findElement(c.parent);
         if (!frame || frame->zh.isEmpty())
             continue;
-        addName(t, c.name, frame->zh[0] + c.captionZh, frame->texts(true).value(0) + QStringLiteral(", ") + c.captionEn);
+        addName(t, c.name, frame->zh[0] + QStringLiteral("，") + c.captionZh,
+                frame->texts(true).value(0) + QStringLiteral(", ") + c.captionEn);
     }
     // A window's grid and its tab strip are what the window is about: its caption names them.
     const QString windowEn = d.captionTranslated ? d.captionEn : d.captionZh;
