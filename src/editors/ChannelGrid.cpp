@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QPainter>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -117,6 +118,12 @@ QRect ChannelGrid::cellRect(int row, int column, const QWidget *widget) const
     return QRect(viewport()->mapTo(widget, r.topLeft()), r.size());
 }
 
+QString ChannelGrid::cellName(int row, int column) const
+{
+    return m_model->headerData(row - 1, Qt::Vertical).toString() + QStringLiteral(", ") +
+           m_model->headerData(column, Qt::Horizontal).toString();
+}
+
 void ChannelGrid::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::RightButton) {
@@ -132,9 +139,30 @@ void ChannelGrid::mousePressEvent(QMouseEvent *event)
         emit leftPressed();
 }
 
+void ChannelGrid::focusInEvent(QFocusEvent *event)
+{
+    // Tabbed into before any cell was chosen, the grid starts at the first channel's
+    // receive frequency, not at its label. (Scrolling also hands it the focus, and must
+    // not scroll it back.)
+    const Qt::FocusReason reason = event->reason();
+    if (!currentIndex().isValid() && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
+        const QModelIndex first = m_model->index(0, col::Rx);
+        selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    }
+    QTableView::focusInEvent(event);
+}
+
+QModelIndex ChannelGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    // The keys stop at the receive frequency: the label is read as the row's header
+    // anyway, and can be neither chosen nor edited.
+    const QModelIndex next = QTableView::moveCursor(action, modifiers);
+    return next.isValid() && next.column() == col::Label ? m_model->index(next.row(), col::Rx) : next;
+}
+
 void ChannelGrid::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_F2) {
         emit enterPressed();
         return;
     }

@@ -23,14 +23,19 @@ public:
     void setCurrentCell(int row, int column);
     // A cell's rectangle in the coordinates of `widget`.
     QRect cellRect(int row, int column, const QWidget *widget) const;
+    // A cell as a screen reader names it: "A12, RX Fre".
+    QString cellName(int row, int column) const;
 
 signals:
     void leftPressed(); // after the press has moved the current cell
-    void enterPressed();
+    void enterPressed(); // Enter, or F2 as in other grids
+
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
 private:
     ChannelGridModel *m_model;

@@ -29,14 +29,11 @@ Form1::Form1(RadioModel &model, QWidget *parent) : QWidget(parent), m_model(mode
     TabStrip1->addTab(QString::fromUtf8(d.tabsZh[0]));
     TabStrip1->addTab(QString::fromUtf8(d.tabsZh[1]));
     TabStrip1->setExpanding(false);
-    TabStrip1->setAccessibleName(QStringLiteral("Channel group"));
 
     m_modelA = std::make_unique<ChannelGridModel>(m_model.channels, 1);
     m_modelB = std::make_unique<ChannelGridModel>(m_model.channels, 2);
     Grid1 = new ChannelGrid(m_modelA.get(), QStringLiteral("Grid1"), this);
     Grid2 = new ChannelGrid(m_modelB.get(), QStringLiteral("Grid2"), this);
-    Grid1->setAccessibleName(QStringLiteral("Channels 1 to 64"));
-    Grid2->setAccessibleName(QStringLiteral("Channels 65 to 128"));
     Grid2->hide();
 
     auto *layout = new QVBoxLayout(this);
@@ -49,13 +46,10 @@ Form1::Form1(RadioModel &model, QWidget *parent) : QWidget(parent), m_model(mode
     // The cell editors float over the grids, hidden between edits.
     Text1 = new FilteredLineEdit(frequencyKey, kFrequencyBoxLength, this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setAccessibleName(QStringLiteral("Frequency"));
     Text2 = new FilteredLineEdit(nameKey, kNameBoxLength, this);
     Text2->setObjectName(QStringLiteral("Text2"));
-    Text2->setAccessibleName(QStringLiteral("Channel name"));
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setAccessibleName(QStringLiteral("CTCSS/DCS"));
     Combo1->addItems(toneList(Language::Chinese));
     Combo1->setCurrentIndex(0);
     Combo1->setMaxVisibleItems(16);
@@ -65,7 +59,6 @@ Form1::Form1(RadioModel &model, QWidget *parent) : QWidget(parent), m_model(mode
         const ChannelOptionList &items = channelOptionList(c);
         list->addItems(items.itemsZh);
         list->setCurrentIndex(1);
-        list->setAccessibleName(QString::fromUtf8(d.columns[c].purpose));
         Combo5[c] = list;
     }
     for (QWidget *editor : {static_cast<QWidget *>(Text1), static_cast<QWidget *>(Text2), static_cast<QWidget *>(Combo1)})

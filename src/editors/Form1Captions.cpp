@@ -3,6 +3,7 @@
 #include "editors/EditorCaptions.h"
 #include "image/FormDescriptions.h"
 #include "image/ToneList.h"
+#include "widgets/DescribedCaptions.h"
 #include <QByteArray>
 #include <deque>
 
@@ -33,6 +34,24 @@ CaptionTable makeForm1Captions()
         const ChannelOptionList &l = channelOptionList(c);
         for (int i = 0; i < l.itemsZh.size(); ++i)
             t.rows.push_back({lists[c - 5], CaptionProperty::Item, i, keep(l.itemsZh[i]), keep(l.itemsEn[i])});
+    }
+    // Names for what has no label: the tab strip is the window's, each grid is its
+    // group's, and a cell editor is called after the column it edits (the one it opens
+    // over renames it when it opens).
+    const auto name = [&t](const char *control, const char *zh, const char *en) {
+        t.rows.push_back({control, CaptionProperty::AccessibleName, -1, zh, en});
+    };
+    name("TabStrip1", d.captionZh, d.captionEn);
+    name("Grid1", d.tabsZh[0], d.tabsEn[0]);
+    name("Grid2", d.tabsZh[1], d.tabsEn[1]);
+    for (const char *grid : {"Grid1", "Grid2"})
+        t.rows.push_back({grid, CaptionProperty::AccessibleDescription, -1, kGridKeysZh, kGridKeysEn});
+    QStringList named;
+    for (const ChannelColumn &c : d.columns) {
+        if (!c.editor || !*c.headerEn || named.contains(QLatin1String(c.editor)))
+            continue;
+        named << QLatin1String(c.editor);
+        name(c.editor, c.headerZh, c.headerEn);
     }
     return t;
 }

@@ -9,10 +9,23 @@
 #include "widgets/MessageBox.h"
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QAbstractItemView>
 #include <QApplication>
 
 namespace kt913 {
+
+namespace {
+
+// An open editor is announced as the cell it edits: named after its column, described
+// with the row too ("A12, RX Fre").
+void nameAfterCell(QWidget *editor, const ChannelGrid *grid, int row, int column)
+{
+    editor->setAccessibleName(grid->model()->headerData(column, Qt::Horizontal).toString());
+    editor->setAccessibleDescription(grid->cellName(row, column));
+}
+
+} // namespace
 
 void Form1::Grid_MouseDown()
 {
@@ -95,6 +108,7 @@ void Form1::placeTextEditor(FilteredLineEdit *box, int row, int column)
     const int n = editedChannel();
     box->setGeometry(currentGrid()->cellRect(row, column, this));
     box->setProgramText(m_model.channels.cell(n, column));
+    nameAfterCell(box, currentGrid(), row, column);
     box->show();
     box->raise();
     box->setFocus(Qt::OtherFocusReason);
@@ -105,6 +119,7 @@ void Form1::placeList(QComboBox *list, int row, int column)
 {
     const QRect cell = currentGrid()->cellRect(row, column, this);
     list->setGeometry(cell.left(), cell.top(), cell.width(), list->sizeHint().height());
+    nameAfterCell(list, currentGrid(), row, column);
     list->show();
     list->raise();
     list->setFocus(Qt::OtherFocusReason);
@@ -153,6 +168,32 @@ void Form1::commitPendingEdit()
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress) {
+        auto *editor = static_cast<QWidget *>(watched);
+        auto *list = qobject_cast<QComboBox *>(watched);
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        // Escape leaves the cell as it was: the editor goes without committing.
+        if (key == Qt::Key_Escape && editor->isVisible()) {
+            m_committing = true;
+            currentGrid()->setFocus(Qt::OtherFocusReason);
+            editor->hide();
+            m_committing = false;
+            return true;
+        }
+        // On a list whose drop-down was closed, the arrow keys only show another item
+        // and Enter takes it, as a choice from the drop-down would.
+        if (list && list->isVisible()) {
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                List_Click(list, list->currentIndex());
+                return true;
+            }
+            if (key == Qt::Key_Up || key == Qt::Key_Down) {
+                list->setCurrentIndex(qBound(0, list->currentIndex() + (key == Qt::Key_Up ? -1 : 1), list->count() - 1));
+                return true;
+            }
+        }
+        return QWidget::eventFilter(watched, event);
+    }
     if (event->type() != QEvent::FocusOut)
         return QWidget::eventFilter(watched, event);
     const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();

@@ -85,7 +85,6 @@ void Form3::buildWidgets()
         TabStrip1->addTab(caption);
     TabStrip1->setExpanding(false);
     TabStrip1->setDrawBase(true);
-    TabStrip1->setAccessibleName(QStringLiteral("Page"));
 
     Frame2 = frame(QStringLiteral("Frame2"), this);
     Frame3 = frame(QStringLiteral("Frame3"), this);

@@ -7,6 +7,7 @@
 #include "image/RadioModel.h"
 #include "widgets/FormBinder.h"
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -46,8 +47,16 @@ void Form3::installServiceModes()
             for (const ControlDescription &c : m_model.options.description().controls) {
                 if (c.label != labelName)
                     continue;
-                if (QLabel *label = m_binder->label(c.name))
+                if (QLabel *label = m_binder->label(c.name)) {
                     label->installEventFilter(this);
+                    // Reachable from the keyboard too: Tab stops on the caption (just
+                    // before its box), Space or Enter counts as a click on it.
+                    label->setFocusPolicy(Qt::StrongFocus);
+                    label->setStyleSheet(QStringLiteral(
+                        "QLabel:focus { background: palette(highlight); color: palette(highlighted-text); }"));
+                    if (QWidget *box = m_binder->widget(c.name))
+                        QWidget::setTabOrder(label, box);
+                }
             }
         }
     }
@@ -75,6 +84,13 @@ bool Form3::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
         labelClicked(watched->objectName());
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            labelClicked(watched->objectName());
+            return true;
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }
 

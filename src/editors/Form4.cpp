@@ -43,7 +43,6 @@ Form4::Form4(RadioModel &model, QWidget *parent) : QWidget(parent), m_model(mode
                 rows->addWidget(label, r, 0);
                 rows->addWidget(s, r, 1);
                 rows->addWidget(value, r, 2);
-                s->setAccessibleName(e->zh.value(0) + QLatin1Char(' ') + c->captionZh);
                 // The one way an alignment value changes: the model keeps it and the
                 // slider's position together.
                 m_binder->setSliderMoved(c->name, [this, i](int v) { m_model.setDebugValue(i, v); });

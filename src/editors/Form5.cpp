@@ -41,7 +41,6 @@ Form5::Form5(RadioModel &model, QWidget *parent) : QWidget(parent), m_model(mode
     m_gridModel = std::make_unique<FmGridModel>(m_model);
     MSFGrid = new QTableView(this);
     MSFGrid->setObjectName(QStringLiteral("MSFGrid"));
-    MSFGrid->setAccessibleName(QStringLiteral("FM channels"));
     MSFGrid->setModel(m_gridModel.get());
     MSFGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     MSFGrid->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -68,7 +67,6 @@ Form5::Form5(RadioModel &model, QWidget *parent) : QWidget(parent), m_model(mode
 
     Text1 = new FilteredLineEdit(frequencyKey, 0, this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setAccessibleName(QStringLiteral("FM channel frequency"));
     Text1->setAlignment(Qt::AlignCenter);
     Text1->hide();
     Text1->installEventFilter(this);

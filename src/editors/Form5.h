@@ -48,6 +48,7 @@ private:
     QTimer *Timer1 = nullptr;          // hides the message line after four ticks
     int EditRow = 0;                   // grid row 0..24 of the cell being edited
     int m_ticks = 0;
+    bool m_cancelling = false;         // Escape: the editor goes without committing
 };
 
 } // namespace kt913

@@ -6,6 +6,7 @@
 #include "image/FormDescriptions.h"
 #include "image/RadioModel.h"
 #include "widgets/FilteredLineEdit.h"
+#include <QAccessible>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -27,6 +28,12 @@ void Form5::openCellEditor(int row)
     const QRect r = MSFGrid->visualRect(cell);
     Text1->setGeometry(QRect(MSFGrid->viewport()->mapTo(this, r.topLeft()), r.size()));
     Text1->setProgramText(m_model.fmGrid[row]);
+    // Announced as the cell it edits: "Channel 3, Frequency(MHz)".
+    const QString header = m_gridModel->headerData(FmGridModel::kFrequencyColumn, Qt::Horizontal).toString();
+    Text1->setAccessibleName(header);
+    Text1->setAccessibleDescription(m_gridModel->headerData(FmGridModel::kNumberColumn, Qt::Horizontal).toString() +
+                                    QLatin1Char(' ') + m_gridModel->headerData(row, Qt::Vertical).toString() +
+                                    QStringLiteral(", ") + header);
     Text1->show();
     Text1->raise();
     Text1->setFocus(Qt::OtherFocusReason);
@@ -35,7 +42,7 @@ void Form5::openCellEditor(int row)
 
 void Form5::Text1_LostFocus()
 {
-    if (!Text1->isVisible())
+    if (!Text1->isVisible() || m_cancelling)
         return;
     const int k = EditRow + 1;
     const FmEntry entry = fmFrequencyOnLeave(Text1->text());
@@ -81,6 +88,9 @@ void Form5::showOutOfRange()
     const ElementDescription *line = fmFormDescription().findElement(QStringLiteral("Label2"));
     Label2->setText(line->texts(m_model.language == Language::English).value(0));
     Label2->show();
+    // The line is no dialog: a screen reader hears of it as an alert.
+    QAccessibleEvent alert(Label2, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
     m_ticks = 0;
     Timer1->start();
 }
@@ -96,6 +106,15 @@ void Form5::Timer1_Timer()
 
 bool Form5::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == Text1 && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+        // Escape leaves the cell as it was.
+        m_cancelling = true;
+        MSFGrid->setFocus(Qt::OtherFocusReason);
+        Text1->hide();
+        m_cancelling = false;
+        return true;
+    }
     if (watched == Text1 && event->type() == QEvent::FocusOut) {
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
         // A context menu or another application coming forward is no leaving.
@@ -103,7 +122,7 @@ bool Form5::eventFilter(QObject *watched, QEvent *event)
             Text1_LostFocus();
     } else if (watched == MSFGrid && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2) {
             const QModelIndex cell = MSFGrid->currentIndex();
             if (cell.isValid()) {
                 openCellEditor(cell.row());

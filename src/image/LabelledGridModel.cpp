@@ -34,8 +34,12 @@ Qt::ItemFlags LabelledGridModel::flags(const QModelIndex &index) const
 
 QVariant LabelledGridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
+    if (role != Qt::DisplayRole)
         return QVariant();
+    // The rows are labelled by column 0. The views draw that column and hide their row
+    // headers; a screen reader asks the row header for the label it reads before a cell.
+    if (orientation == Qt::Vertical)
+        return section >= 0 && section < rowCount() ? QVariant(cellText(section, 0, false)) : QVariant();
     return section >= 0 && section < m_headers.size() ? m_headers[section] : QVariant();
 }
 

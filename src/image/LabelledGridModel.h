@@ -1,7 +1,8 @@
 #pragma once
 // What the program's grids have in common: column 0 is a fixed label (seen, never
 // chosen), every cell is centred, and the column headers are texts the caption tables
-// set for the language in force. A grid model says only what its cells hold.
+// set for the language in force; the row headers are the labels. A grid model says only
+// what its cells hold.
 #include <QAbstractTableModel>
 #include <QStringList>
 

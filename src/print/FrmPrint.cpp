@@ -4,6 +4,10 @@
 #include "ReportPdf.h"
 #include "widgets/MessageBox.h"
 #include <QAction>
+#include <QComboBox>
+#include <QGraphicsView>
+#include <QLineEdit>
+#include <QPrintPreviewWidget>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -39,10 +43,34 @@ FrmPrint::FrmPrint(RadioModel &model, QWidget *owner) : QPrintPreviewDialog(owne
         addAction(m_export);
     }
 
+    nameQtControls(english);
+
     QSize size(1000, 820);
     if (const QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableGeometry().size() * 0.9);
     resize(size);
+}
+
+void FrmPrint::nameQtControls(bool english)
+{
+    // Qt's preview leaves its zoom list, its page number box and the page view without a
+    // name a screen reader could speak.
+    const QString zoom = english ? QStringLiteral("Zoom") : QStringLiteral("缩放");
+    const QString page = english ? QStringLiteral("Page") : QStringLiteral("页码");
+    for (QComboBox *list : findChildren<QComboBox *>()) {
+        list->setAccessibleName(zoom);
+        if (list->lineEdit())
+            list->lineEdit()->setAccessibleName(zoom);
+    }
+    for (QLineEdit *box : findChildren<QLineEdit *>())
+        if (box->accessibleName().isEmpty() && !qobject_cast<QComboBox *>(box->parentWidget()))
+            box->setAccessibleName(page);
+    for (QPrintPreviewWidget *preview : findChildren<QPrintPreviewWidget *>())
+        preview->setAccessibleName(windowTitle());
+    for (QGraphicsView *view : findChildren<QGraphicsView *>()) {
+        view->setAccessibleName(windowTitle());
+        view->viewport()->setAccessibleName(windowTitle());
+    }
 }
 
 QString FrmPrint::captionFor(Language lang)

@@ -29,6 +29,7 @@ public:
 private:
     void paintReport(QPrinter *printer);
     void askAndExport();
+    void nameQtControls(bool english);
 
     RadioModel &m_model;
     QAction *m_export = nullptr;

@@ -48,6 +48,7 @@ const CaptionTable &mdiForm1Captions()
             {"MNEnglish", CaptionProperty::Caption, -1, "英文(&E)", "English(&E)"},
             {"MNHelp", CaptionProperty::Caption, -1, "帮助(&H)", "Help(&H)"},
             {"MNF1", CaptionProperty::Caption, -1, "帮助主题(F1)", "Help Theme"},
+            {"MNKeys", CaptionProperty::Caption, -1, "键盘操作(&K)", "Keyboard Use(&K)"},
             {"MNAbout", CaptionProperty::Caption, -1, "软件信息", "Software Information"},
             {"Label1", CaptionProperty::Caption, -1, "频段:", "Range:"}, // the band list's label
             {"TNew", CaptionProperty::ToolTip, -1, "新建", "New"},
@@ -55,6 +56,13 @@ const CaptionTable &mdiForm1Captions()
             {"TSave", CaptionProperty::ToolTip, -1, "保存", "Save"},
             {"TRead", CaptionProperty::ToolTip, -1, "读频", "Read Data from the Transceive"},
             {"TWrite", CaptionProperty::ToolTip, -1, "写频", "Write Data in the Transceive"},
+            // The lock buttons have no tooltip; a screen reader still needs to call them
+            // something, and to know that they act on a second press.
+            {"TAnMa", CaptionProperty::AccessibleName, -1, "锁定强制写频", "Lock forced writing"},
+            {"TAnMa", CaptionProperty::AccessibleDescription, -1, "一秒内按两次", "Press twice within a second"},
+            {"TDebug", CaptionProperty::AccessibleName, -1, "锁定调试", "Lock debugging"},
+            {"TDebug", CaptionProperty::AccessibleDescription, -1, "一秒内按两次", "Press twice within a second"},
+            {"ComboCom", CaptionProperty::AccessibleName, -1, "通信端口", "Communication Port"},
         },
         placePortList,
     };

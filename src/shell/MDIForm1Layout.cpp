@@ -10,6 +10,7 @@
 #include "print/FrmPrint.h"
 #include "shell/FileCommands.h"
 #include "shell/FrmAbout.h"
+#include "shell/FrmKeys.h"
 #include "shell/MDIForm1.h"
 #include "shell/ToolbarIcons.h"
 #include "widgets/Twips.h"
@@ -79,6 +80,7 @@ void MDIForm1::createMenus()
 
     QMenu *help = menu("MNHelp");
     addAction(help, "MNF1", QKeySequence(Qt::Key_F1))->setEnabled(false);
+    addAction(help, "MNKeys"); // the keyboard's use of the grids
     addAction(help, "MNAbout", QKeySequence(Qt::CTRL | Qt::Key_A));
 }
 
@@ -118,6 +120,7 @@ void MDIForm1::createToolbar()
     bandLabel->setObjectName(QStringLiteral("Label1")); // the band list's label
     Toolbar1->addWidget(bandLabel);
     Combo1 = new QComboBox(Toolbar1);
+    bandLabel->setBuddy(Combo1);
     Combo1->setObjectName(QStringLiteral("Combo1")); // band list
     Combo1->addItems(bandListItems());
     Combo1->setFocusPolicy(Qt::StrongFocus);
@@ -204,6 +207,10 @@ void MDIForm1::connectCommands()
     on("MNChinese", [this] { setLanguage(Language::Chinese); });
     on("MNEnglish", [this] { setLanguage(Language::English); });
     on("MNF1", [] { QDesktopServices::openUrl(FrmAbout::documentationUrl()); });
+    on("MNKeys", [this] {
+        FrmKeys keys(m_model.language, this);
+        keys.exec();
+    });
     on("MNAbout", [this] {
         // An about window unloaded by a click comes back as it was designed, until the
         // language is applied again.

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -82,6 +83,14 @@ bool MDIForm1::eventFilter(QObject *watched, QEvent *event)
         const auto *focus = static_cast<QFocusEvent *>(event);
         if (focus->reason() != Qt::PopupFocusReason && !ComboCom->view()->isVisible())
             ComboCom->hide();
+    }
+    // Escape on the closed list leaves the port as it was, as turning away would.
+    if (watched == ComboCom && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+        if (QMdiSubWindow *active = m_mdiArea->activeSubWindow())
+            active->setFocus(Qt::OtherFocusReason);
+        ComboCom->hide();
+        return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }

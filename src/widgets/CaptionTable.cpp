@@ -6,7 +6,9 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -44,6 +46,31 @@ bool setCaption(QObject *control, const QString &text)
     return false;
 }
 
+void setSpoken(QWidget *widget, bool name, const QString &text)
+{
+    name ? widget->setAccessibleName(text) : widget->setAccessibleDescription(text);
+}
+
+// A label names its buddy for a screen reader, but the text box inside a list that can
+// be typed into is a control of its own, which no label has as its buddy: it takes its
+// list's caption. Runs after the captions, so the name is in the language just set.
+void nameTypedLists(QWidget *window)
+{
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        auto *list = qobject_cast<QComboBox *>(label->buddy());
+        if (list && list->lineEdit())
+            list->lineEdit()->setAccessibleName(QString(label->text()).remove(QRegularExpression(QStringLiteral("&(?!&)"))));
+    }
+}
+
+// An action is spoken through the buttons that show it (a toolbar's).
+void setSpoken(QAction *action, bool name, const QString &text)
+{
+    for (QObject *o : action->associatedObjects())
+        if (auto *button = qobject_cast<QAbstractButton *>(o))
+            setSpoken(button, name, text);
+}
+
 } // namespace
 
 bool applyCaption(QObject *control, CaptionProperty property, int index, const QString &text)
@@ -56,6 +83,9 @@ bool applyCaption(QObject *control, CaptionProperty property, int index, const Q
     case CaptionProperty::ToolTip:
         if (auto *action = qobject_cast<QAction *>(control)) {
             action->setToolTip(text);
+            // A toolbar button shows only an icon: its tooltip is all the text it has,
+            // so it is its name too.
+            setSpoken(action, true, text);
             return true;
         }
         if (auto *widget = qobject_cast<QWidget *>(control)) {
@@ -98,6 +128,22 @@ bool applyCaption(QObject *control, CaptionProperty property, int index, const Q
             return true;
         }
         return false;
+    case CaptionProperty::AccessibleName:
+    case CaptionProperty::AccessibleDescription: {
+        const bool name = property == CaptionProperty::AccessibleName;
+        if (auto *action = qobject_cast<QAction *>(control)) {
+            setSpoken(action, name, text);
+            return true;
+        }
+        // A tab widget is met both as itself and as its tab bar.
+        if (auto *tabs = qobject_cast<QTabWidget *>(control))
+            setSpoken(tabs->tabBar(), name, text);
+        if (auto *widget = qobject_cast<QWidget *>(control)) {
+            setSpoken(widget, name, text);
+            return true;
+        }
+        return false;
+    }
     }
     return false;
 }
@@ -127,6 +173,7 @@ int applyCaptionTable(QWidget *window, const CaptionTable &table, Language lang)
     }
     if (table.extra)
         table.extra(window, lang);
+    nameTypedLists(window);
     return missing;
 }
 

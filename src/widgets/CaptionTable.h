@@ -20,6 +20,12 @@ enum class CaptionProperty {
     Tab,         // tab `index` of a tab widget or tab bar
     Header,      // horizontal header `index` of an item view
     StatusPanel, // status bar panel `index` (1-based, a QLabel named "Panel<index>")
+    // What a screen reader calls a control that has no label of its own (a grid, an
+    // in-cell editor, a slider among same-named rows), and what it adds where the name
+    // alone does not tell what the control is for. A tab widget passes them to its tab
+    // bar, an action to its toolbar button.
+    AccessibleName,
+    AccessibleDescription,
 };
 
 struct CaptionRow {

@@ -22,6 +22,13 @@ void addRow(CaptionTable &t, const QString &control, CaptionProperty property, i
     t.rows.push_back({kept(control), property, index, kept(zh), kept(en)});
 }
 
+// A name is set in both languages even where the texts agree: the widget may have been
+// given another one to start with.
+void addName(CaptionTable &t, const QString &control, const QString &zh, const QString &en)
+{
+    t.rows.push_back({kept(control), CaptionProperty::AccessibleName, -1, kept(zh), kept(en)});
+}
+
 } // namespace
 
 CaptionTable captionTableFor(const FormDescription &d)
@@ -48,6 +55,25 @@ CaptionTable captionTableFor(const FormDescription &d)
         const bool several = property != CaptionProperty::Caption;
         for (int i = 0; i < e.zh.size() && i < e.en.size(); ++i)
             addRow(t, e.name, property, several ? i : -1, e.zh[i], e.en[i]);
+    }
+    // What has no label of its own is named from the texts around it. A slider's section
+    // label repeats in every frame, so its name leads with the frame's caption.
+    for (const ControlDescription &c : d.controls) {
+        if (c.kind != ControlKind::Slider || c.label.isEmpty())
+            continue;
+        const ElementDescription *frame = d.findElement(c.parent);
+        if (!frame || frame->zh.isEmpty())
+            continue;
+        addName(t, c.name, frame->zh[0] + QStringLiteral("，") + c.captionZh,
+                frame->texts(true).value(0) + QStringLiteral(", ") + c.captionEn);
+    }
+    // A window's grid and its tab strip are what the window is about: its caption names them.
+    const QString windowEn = d.captionTranslated ? d.captionEn : d.captionZh;
+    for (const ElementDescription &e : d.elements) {
+        if (e.kind == ElementDescription::Grid || e.kind == ElementDescription::Tabs)
+            addName(t, e.name, d.captionZh, windowEn);
+        if (e.kind == ElementDescription::Grid)
+            t.rows.push_back({kept(e.name), CaptionProperty::AccessibleDescription, -1, kGridKeysZh, kGridKeysEn});
     }
     return t;
 }

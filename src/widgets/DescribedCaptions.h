@@ -7,6 +7,10 @@
 
 namespace kt913 {
 
+// What a screen reader adds to a grid's name: how its cells are edited.
+inline constexpr const char *kGridKeysZh = "方向键移动，Enter 或 F2 编辑单元格";
+inline constexpr const char *kGridKeysEn = "Arrow keys move, Enter or F2 edits the cell";
+
 // The rows of every text that differs between the languages (a text that is the same
 // in both is left as the window was built with it). The table lives for the program.
 CaptionTable captionTableFor(const FormDescription &description);

@@ -63,7 +63,6 @@ QWidget *FormBinder::widget(const QString &name, QWidget *parent)
     }
     }
     w->setObjectName(name);
-    w->setAccessibleDescription(c->purpose);
     if (!c->label.isEmpty() && c->kind != ControlKind::Check) {
         auto *label = new QLabel(c->captionZh, parent);
         label->setObjectName(c->label);

@@ -81,6 +81,10 @@ int MsgBox(QWidget *owner, Language lang, const QString &prompt, int flags, cons
         owner = QApplication::activeWindow();
     QMessageBox box(iconOf(flags), request.title, request.prompt, QMessageBox::NoButton, owner);
     box.setObjectName(QStringLiteral("MsgBox"));
+    // A screen reader announces an alert by its name and description: the title (the
+    // program's own where the message has none) and the message itself.
+    box.setAccessibleName(request.title);
+    box.setAccessibleDescription(request.prompt);
     if (flags & mb::SystemModal) {
         box.setWindowModality(Qt::ApplicationModal);
         box.setWindowFlag(Qt::WindowStaysOnTopHint);

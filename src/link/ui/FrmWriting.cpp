@@ -25,6 +25,9 @@ FrmWriting::FrmWriting(QWidget *parent)
     ProgressBar1->setRange(1, Transfer::kSteps);
     ProgressBar1->setValue(1);
     ProgressBar1->setTextVisible(false);
+    // The bar is read out with the label's text ("Reading...") as its name, and its
+    // value as it moves.
+    Label1->setBuddy(ProgressBar1);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
