@@ -1,5 +1,6 @@
 // The channel editor's texts in both languages, taken from the window's description and
 // its option lists rather than typed a second time.
+#include "editors/ChannelRowCommands.h"
 #include "editors/EditorCaptions.h"
 #include "image/FormDescriptions.h"
 #include "image/ToneList.h"
@@ -34,6 +35,7 @@ CaptionTable makeForm1Captions()
         for (int i = 0; i < l.itemsZh.size(); ++i)
             t.rows.push_back({lists[c - 5], CaptionProperty::Item, i, keep(l.itemsZh[i]), keep(l.itemsEn[i])});
     }
+    appendRowCommandCaptions(t.rows);
     return t;
 }
 

@@ -1,5 +1,7 @@
 #include "shell/MDIForm1.h"
 #include "widgets/WindowScope.h"
+#include "editors/ChannelRowCommands.h"
+#include "editors/ChannelUndo.h"
 #include "editors/Form1.h"
 #include "editors/Form2.h"
 #include "editors/Form3.h"
@@ -24,6 +26,8 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QTranslator>
 
@@ -80,6 +84,12 @@ MDIForm1::MDIForm1(Options options, QWidget *parent)
         frame->hide();
     }
     m_about = new FrmAbout(this);
+    // The channel list's undo and redo are in the Edit menu as well as on the grids.
+    if (auto *edit = menuBar()->findChild<QMenu *>(QStringLiteral("MNEdit"))) {
+        edit->addSeparator()->setObjectName(QStringLiteral("MNLine2"));
+        edit->addAction(m_form1->rowCommands().action("MNUndo"));
+        edit->addAction(m_form1->rowCommands().action("MNRedo"));
+    }
 
     m_transferCommands->setCommands({action(QStringLiteral("MNRead")), action(QStringLiteral("MNWrite")),
                                      action(QStringLiteral("TRead")), action(QStringLiteral("TWrite"))});
@@ -207,7 +217,8 @@ void MDIForm1::Combo1_Change(int index)
 {
     if (index < 0)
         return;
-    m_model.changeBandSelection(index, [this] {
+    // Through the channel editor's history: a change that clears the channels can be undone.
+    m_form1->undo().changeBandSelection(index, [this] {
         return MsgBox(this, m_model.language, MessageId::BandChangeConfirm) == mbResult::Ok;
     });
 }

@@ -1,0 +1,59 @@
+#pragma once
+// The channel editor's commands beyond the single cell: undo and redo, and inserting,
+// deleting and moving whole rows within a group. They sit on the grids as actions with
+// keys (active only while a grid has the focus, so that they never reach an open cell
+// editor) and in the grids' context menu, and every change is one step of the undo
+// history.
+#include "widgets/CaptionTable.h"
+#include <QObject>
+#include <vector>
+
+class QAction;
+class QMenu;
+
+namespace kt913 {
+
+class ChannelGrid;
+class ChannelUndo;
+class Form1;
+class RadioModel;
+
+class ChannelRowCommands : public QObject {
+    Q_OBJECT
+public:
+    ChannelRowCommands(Form1 &form, RadioModel &model, ChannelUndo &undo);
+
+    // Actions by name: "MNUndo", "MNRedo", "MNInsertRow", "MNDeleteRow", "MNMoveRowUp",
+    // "MNMoveRowDown", and those added with addAction.
+    QAction *action(const char *name) const;
+    QMenu *contextMenu() const { return m_menu; }
+    // Adds a command to the grids and their menu (the clipboard's copy and paste).
+    QAction *addAction(const char *name, const QKeySequence &key);
+    void addSeparator();
+
+    // The row operations on the current row of the group shown.
+    void insertRow();
+    void deleteRow();
+    void moveRow(int step);
+
+    // The channel of the current cell of the group shown, 0 when there is none.
+    int currentChannel() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void showMenu(ChannelGrid *grid, const QPoint &globalPos);
+    void applyRowEdits(const char *what, int channel, int step);
+
+    Form1 &m_form;
+    RadioModel &m_model;
+    ChannelUndo &m_undo;
+    QMenu *m_menu;
+    std::vector<QAction *> m_actions;
+};
+
+// The captions of the commands above, for the channel editor's caption table.
+void appendRowCommandCaptions(std::vector<CaptionRow> &rows);
+
+} // namespace kt913

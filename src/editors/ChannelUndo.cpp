@@ -1,0 +1,168 @@
+#include "editors/ChannelUndo.h"
+#include <QUndoCommand>
+#include <QUndoStack>
+
+namespace kt913 {
+
+namespace {
+
+// The steps kept: more than any editing session needs, few enough to stay small (a
+// step holds at most two rows per channel of one group).
+constexpr int kUndoLimit = 200;
+
+class Replay {
+public:
+    explicit Replay(bool &flag) : m_flag(flag), m_was(flag) { m_flag = true; }
+    ~Replay() { m_flag = m_was; }
+
+private:
+    bool &m_flag;
+    bool m_was;
+};
+
+} // namespace
+
+// Rows of several channels, put in or taken back together.
+class ChannelEditsCommand : public QUndoCommand {
+public:
+    ChannelEditsCommand(ChannelUndo &owner, const QString &text, QList<ChannelEdit> edits, bool applied)
+        : QUndoCommand(text), m_owner(owner), m_edits(std::move(edits)), m_language(owner.m_model.language),
+          m_skipRedo(applied)
+    {
+    }
+
+    void redo() override
+    {
+        if (m_skipRedo) {
+            m_skipRedo = false;
+            return;
+        }
+        put(true);
+    }
+    void undo() override { put(false); }
+
+protected:
+    void put(bool forward)
+    {
+        const Replay replay(m_owner.m_replaying);
+        ChannelTables &t = m_owner.m_model.channels;
+        const ChannelTables::Batch batch(t);
+        if (forward)
+            for (const ChannelEdit &e : m_edits)
+                t.apply(e);
+        else
+            for (auto e = m_edits.crbegin(); e != m_edits.crend(); ++e)
+                t.revert(*e);
+        // The rows carry the texts of the language they were edited in; after a switch
+        // they are re-texted as the switch re-texted everything else.
+        if (m_owner.m_model.language != m_language)
+            t.RefreshChannelTexts(m_owner.m_model.language);
+    }
+
+    ChannelUndo &m_owner;
+    QList<ChannelEdit> m_edits;
+    Language m_language;
+    bool m_skipRedo;
+};
+
+// A band change that cleared the channel list. The band goes back quietly (as decoding
+// selects a band), so the question is not asked again and nothing is cleared twice.
+class BandChangeCommand : public ChannelEditsCommand {
+public:
+    struct Band {
+        int selection;
+        qint16 accepted; // BandIndex
+    };
+    BandChangeCommand(ChannelUndo &owner, QList<ChannelEdit> cleared, Band before, Band after)
+        : ChannelEditsCommand(owner, QStringLiteral("band"), std::move(cleared), true), m_before(before), m_after(after)
+    {
+    }
+
+    void redo() override
+    {
+        if (m_skipRedo) {
+            m_skipRedo = false;
+            return;
+        }
+        select(m_after);
+        put(true);
+    }
+    void undo() override
+    {
+        put(false);
+        select(m_before);
+    }
+
+private:
+    void select(const Band &b)
+    {
+        const Replay replay(m_owner.m_replaying);
+        RadioModel &m = m_owner.m_model;
+        m.selectBandQuietly(b.selection);
+        // A band list left on a band whose question was cancelled keeps the band it
+        // had accepted before.
+        m.band.BandIndex = b.accepted;
+    }
+
+    Band m_before, m_after;
+};
+
+ChannelUndo::ChannelUndo(RadioModel &model, QObject *parent)
+    : QObject(parent), m_model(model), m_stack(new QUndoStack(this))
+{
+    m_stack->setObjectName(QStringLiteral("ChannelUndoStack"));
+    m_stack->setUndoLimit(kUndoLimit);
+    connect(&m_model, &RadioModel::dataReplaced, m_stack, &QUndoStack::clear);
+}
+
+ChannelUndo::~ChannelUndo() = default;
+
+namespace {
+QList<ChannelEdit> changing(const QList<ChannelEdit> &edits)
+{
+    QList<ChannelEdit> kept;
+    for (const ChannelEdit &e : edits)
+        if (e.changes() && e.channel >= 1 && e.channel <= map::kChannelCount)
+            kept << e;
+    return kept;
+}
+} // namespace
+
+void ChannelUndo::applyEdits(const QString &text, const QList<ChannelEdit> &edits)
+{
+    const QList<ChannelEdit> kept = changing(edits);
+    if (!kept.isEmpty())
+        m_stack->push(new ChannelEditsCommand(*this, text, kept, false));
+}
+
+void ChannelUndo::recordApplied(const QString &text, const QList<ChannelEdit> &edits)
+{
+    const QList<ChannelEdit> kept = changing(edits);
+    if (!kept.isEmpty() && !m_replaying)
+        m_stack->push(new ChannelEditsCommand(*this, text, kept, true));
+}
+
+void ChannelUndo::changeBandSelection(int index, const RadioModel::BandConfirm &confirm)
+{
+    // The band list follows an undone band change by itself, and that comes back here.
+    if (m_replaying) {
+        m_model.changeBandSelection(index, nullptr);
+        return;
+    }
+    const BandChangeCommand::Band before{m_model.bandSelection, m_model.band.BandIndex};
+    std::array<ChannelRow, map::kChannelCount> rows;
+    for (int n = 1; n <= map::kChannelCount; ++n)
+        rows[n - 1] = m_model.channels.row(n);
+    m_model.changeBandSelection(index, confirm);
+    QList<ChannelEdit> cleared;
+    for (int n = 1; n <= map::kChannelCount; ++n) {
+        const ChannelEdit e{n, rows[n - 1], m_model.channels.row(n)};
+        if (e.changes())
+            cleared << e;
+    }
+    if (!cleared.isEmpty())
+        m_stack->push(new BandChangeCommand(*this, cleared, before,
+                                            {m_model.bandSelection, m_model.band.BandIndex}));
+}
+
+} // namespace kt913

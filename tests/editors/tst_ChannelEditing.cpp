@@ -1,0 +1,347 @@
+// Editing the channel list beyond the single cell, driven with real keys on the real
+// main window: undo and redo of every kind of change, the row commands and the band
+// change. Each undo must give back the tables and what the grids show, exactly.
+#include "editors/ChannelGrid.h"
+#include "editors/ChannelRowCommands.h"
+#include "editors/ChannelUndo.h"
+#include "editors/Form1.h"
+#include "image/ChannelGridModel.h"
+#include "image/ChannelRowOps.h"
+#include "shell/FileCommands.h"
+#include "shell/ShellTestKit.h"
+#include "support/SampleRadio.h"
+#include "widgets/FilteredLineEdit.h"
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QMenu>
+#include <QPainter>
+#include <QTabBar>
+#include <QUndoStack>
+#include <QtTest>
+#include <functional>
+
+using namespace kt913;
+using namespace kt913::test;
+
+namespace {
+
+// The tables and every cell the two grids show.
+struct Snapshot {
+    std::array<ChannelRow, 128> rows;
+    QStringList shown;
+    bool operator==(const Snapshot &o) const { return rows == o.rows && shown == o.shown; }
+};
+
+struct Editor {
+    MessageLog log;
+    ShellUnderTest shell;
+    MDIForm1 *w = nullptr;
+    Form1 *f = nullptr;
+
+    Editor()
+    {
+        w = &shell.start();
+        f = w->form1();
+        QApplication::setActiveWindow(w);
+        fillSampleRadio(w->model());
+        f->undo().stack().clear(); // the sample is the data the user starts from
+    }
+    ChannelTables &tables() const { return w->model().channels; }
+    ChannelGrid *grid() const { return f->currentGrid(); }
+    QAction *command(const char *name) const { return f->rowCommands().action(name); }
+
+    Snapshot snapshot() const
+    {
+        Snapshot s;
+        for (int n = 1; n <= 128; ++n)
+            s.rows[n - 1] = tables().row(n);
+        for (int g : {1, 2})
+            for (int r = 0; r < 64; ++r)
+                for (int c = 0; c < col::Count; ++c)
+                    s.shown << f->grid(g)->model()->index(r, c).data().toString();
+        return s;
+    }
+    void press(int row, int column) const
+    {
+        ChannelGrid *g = grid();
+        g->scrollTo(g->model()->index(row - 1, column));
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->model()->index(row - 1, column)).center());
+    }
+    // Moves the grid's cursor to a cell with the keyboard's focus on the grid, no editor open.
+    void goTo(int row, int column) const
+    {
+        grid()->setFocus();
+        grid()->setCurrentCell(row, column);
+    }
+    static void type(const QString &keys)
+    {
+        QTest::keyClicks(QApplication::focusWidget(), keys);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+    // Chooses item `steps` below (negative: above) the one shown in a list that dropped open.
+    void choose(const char *list, int steps) const
+    {
+        auto *box = findControl<QComboBox *>(f, QString::fromLatin1(list));
+        QTRY_VERIFY(box->view()->isVisible());
+        for (int k = 0; k < qAbs(steps); ++k)
+            QTest::keyClick(box->view(), steps > 0 ? Qt::Key_Down : Qt::Key_Up);
+        QTest::keyClick(box->view(), Qt::Key_Return);
+    }
+    void key(int k, Qt::KeyboardModifiers m = {}) const { QTest::keyClick(grid(), Qt::Key(k), m); }
+    void undo() const { key(Qt::Key_Z, Qt::ControlModifier); }
+    void redo() const { key(Qt::Key_Y, Qt::ControlModifier); }
+    QString names(int from, int to) const
+    {
+        QStringList s;
+        for (int n = from; n <= to; ++n)
+            s << (tables().isUsed(n) ? tables().ChannelName[n - 1] : QStringLiteral("-"));
+        return s.join(QLatin1Char(' '));
+    }
+};
+
+} // namespace
+
+class TestChannelEditing : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    // Each change made with keys and the mouse, undone with Ctrl+Z and redone with Ctrl+Y.
+    void undoAndRedoOfEveryKindOfEdit_data()
+    {
+        QTest::addColumn<int>("kind");
+        const char *kinds[] = {"new channel", "receive frequency", "transmit frequency", "tone list", "option list",
+                               "name", "channel cleared by an empty receive text", "insert row", "delete row",
+                               "move row up", "move row down", "import through the entry point"};
+        for (int k = 0; k < int(std::size(kinds)); ++k)
+            QTest::newRow(kinds[k]) << k;
+    }
+    void undoAndRedoOfEveryKindOfEdit()
+    {
+        QFETCH(int, kind);
+        Editor e;
+        const std::function<void()> edits[] = {
+            [&] { e.press(20, col::Rx); e.type(QStringLiteral("147.3")); },
+            [&] { e.press(2, col::Rx); e.type(QStringLiteral("146")); },
+            [&] { e.press(2, col::Tx); e.type(QStringLiteral("144.8")); },
+            [&] { e.press(3, col::RxTone); e.choose("Combo1", 3); },
+            [&] { e.press(1, col::Power); e.choose("Combo5(5)", -1); },
+            [&] { e.press(4, col::Name); e.type(QStringLiteral("ship")); },
+            [&] { e.press(3, col::Rx); QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+                  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); },
+            [&] { e.goTo(2, col::Name); e.key(Qt::Key_Insert); },
+            [&] { e.goTo(2, col::Rx); e.key(Qt::Key_Delete, Qt::ControlModifier); },
+            [&] { e.goTo(3, col::Rx); e.key(Qt::Key_Up, Qt::AltModifier); },
+            [&] { e.goTo(4, col::Rx); e.key(Qt::Key_Down, Qt::AltModifier); },
+            [&] {
+                const ChannelTables &t = e.tables();
+                e.f->applyEdits(QStringLiteral("import"), {{5, t.row(5), rowMovedTo(t, t.row(65), 5)},
+                                                           {66, t.row(66), t.row(66).cleared()}});
+                e.goTo(1, col::Rx);
+            },
+        };
+        const Snapshot before = e.snapshot();
+        QVERIFY(!e.command("MNUndo")->isEnabled());
+        edits[kind]();
+        QVERIFY(!e.f->openEditor());
+        const Snapshot after = e.snapshot();
+        QVERIFY(!(after == before));
+        QCOMPARE(e.f->undo().stack().count(), 1);
+        QVERIFY(e.command("MNUndo")->isEnabled());
+
+        QCOMPARE(QApplication::focusWidget(), e.grid());
+        e.undo();
+        QVERIFY(e.snapshot() == before);
+        QVERIFY(!e.command("MNUndo")->isEnabled());
+        QVERIFY(e.command("MNRedo")->isEnabled());
+        e.redo();
+        QVERIFY(e.snapshot() == after);
+        QVERIFY(e.log.prompts().isEmpty());
+    }
+
+    void rowCommandsKeepTheGroupWhole()
+    {
+        Editor e;
+        // The cursor goes with a moved row; a row never leaves its group.
+        e.goTo(1, col::Name);
+        e.key(Qt::Key_Down, Qt::AltModifier);
+        e.key(Qt::Key_Down, Qt::AltModifier);
+        QCOMPARE(e.names(1, 4), QStringLiteral("RPT1 SIMPLX CALL2M MAR16"));
+        QCOMPARE(e.grid()->currentRow(), 3);
+        e.goTo(64, col::Rx);
+        e.key(Qt::Key_Down, Qt::AltModifier);
+        QCOMPARE(e.names(64, 65), QStringLiteral("- RPT70"));
+
+        // An insert that would push out a channel in use is refused with a message.
+        e.goTo(10, col::Rx);
+        e.key(Qt::Key_Delete, Qt::ControlModifier); // WX1 goes; the rest of the group stays
+        e.goTo(64, col::Rx);
+        e.press(64, col::Rx);
+        e.type(QStringLiteral("150"));
+        const int steps = e.f->undo().stack().count();
+        e.goTo(1, col::Rx);
+        e.key(Qt::Key_Insert);
+        QCOMPARE(e.log.prompts().size(), 1);
+        QVERIFY(e.log.prompts()[0].contains(QStringLiteral("A64")));
+        QCOMPARE(e.f->undo().stack().count(), steps);
+        QVERIFY(e.tables().isUsed(64));
+
+        // All of it undoes step by step, back to the sample.
+        for (int k = 0; k < steps; ++k)
+            e.undo();
+        RadioModel sample;
+        fillSampleRadio(sample);
+        for (int n = 1; n <= 128; ++n)
+            QCOMPARE(e.tables().row(n), sample.channels.row(n));
+    }
+
+    void theCellEditorsKeepTheirOwnKeys()
+    {
+        Editor e;
+        e.press(2, col::Rx);
+        e.type(QStringLiteral("146"));
+        // Ctrl+Z in an open box undoes the typing in the box, not a channel edit.
+        e.press(1, col::Name);
+        auto *text2 = findControl<FilteredLineEdit *>(e.f, QStringLiteral("Text2"));
+        QTRY_COMPARE(QApplication::focusWidget(), text2);
+        QTest::keyClicks(text2, QStringLiteral("X"));
+        QCOMPARE(text2->text(), QStringLiteral("X"));
+        QTest::keyClick(text2, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(text2->text(), QStringLiteral("CALL2M"));
+        QCOMPARE(e.tables().cell(2, col::Rx), QStringLiteral("146.00000"));
+        // Insert and Delete edit the text, not the rows.
+        QTest::keyClick(text2, Qt::Key_Home);
+        QTest::keyClick(text2, Qt::Key_Delete, Qt::ControlModifier);
+        QTest::keyClick(text2, Qt::Key_Insert);
+        QCOMPARE(e.names(1, 2), QStringLiteral("CALL2M RPT1"));
+        QTest::keyClick(text2, Qt::Key_Escape);
+        QCOMPARE(e.f->undo().stack().count(), 1);
+    }
+
+    void bandChangeUndoneWithoutTheQuestion()
+    {
+        Editor e;
+        const Snapshot before = e.snapshot();
+        auto *bands = findControl<QComboBox *>(e.w, QStringLiteral("Combo1"));
+        e.log.answers = {mbResult::Ok};
+        bands->setCurrentIndex(1);
+        QCOMPARE(e.log.prompts().size(), 1);
+        QVERIFY(!e.tables().isUsed(1));
+        const Snapshot cleared = e.snapshot();
+
+        e.f->grid(1)->setFocus();
+        e.undo();
+        QVERIFY(e.snapshot() == before);
+        QCOMPARE(bands->currentIndex(), 0);
+        QCOMPARE(e.w->model().bandSelection, 0);
+        QCOMPARE(e.w->model().band.BandIndex, qint16(0));
+        QCOMPARE(e.w->model().band.BandHigh2, 470);
+        e.redo();
+        QVERIFY(e.snapshot() == cleared);
+        QCOMPARE(bands->currentIndex(), 1);
+        QCOMPARE(e.w->model().band.BandIndex, qint16(1));
+        QCOMPARE(e.log.prompts().size(), 1); // asked once, when the user changed it
+
+        // A band change answered Cancel clears nothing and is no step.
+        e.undo();
+        e.log.answers = {mbResult::Cancel};
+        bands->setCurrentIndex(2);
+        QCOMPARE(e.f->undo().stack().index(), 0);
+        QVERIFY(e.snapshot() == before);
+    }
+
+    void historyEndsWhereTheDataIsReplaced()
+    {
+        Editor e;
+        e.press(2, col::Rx);
+        e.type(QStringLiteral("146"));
+        QAction *undo = e.command("MNUndo");
+        QVERIFY(undo->isEnabled());
+        e.w->action(QStringLiteral("MNNew"))->trigger();
+        QVERIFY(!undo->isEnabled());
+        QCOMPARE(e.f->undo().stack().count(), 0);
+
+        e.press(2, col::Rx);
+        e.type(QStringLiteral("146"));
+        const QString file = e.shell.dir.filePath(QStringLiteral("sample.dat"));
+        QFile::copy(QStringLiteral(KT913_TEST_DATA "/sample.dat"), file);
+        QVERIFY(e.w->fileCommands().openFile(file));
+        QVERIFY(!undo->isEnabled());
+    }
+
+    void undoAfterALanguageSwitchShowsTheLanguageInForce()
+    {
+        Editor e;
+        e.press(1, col::Power);
+        e.choose("Combo5(5)", -1);
+        QCOMPARE(e.tables().cell(1, col::Power), QStringLiteral("低"));
+        e.w->setLanguage(Language::English);
+        e.f->grid(1)->setFocus();
+        e.undo();
+        QCOMPARE(e.tables().cell(1, col::Power), QStringLiteral("High"));
+        RadioModel sample;
+        fillSampleRadio(sample);
+        sample.channels.RefreshChannelTexts(Language::English);
+        for (int n = 1; n <= 128; ++n)
+            QCOMPARE(e.tables().row(n), sample.channels.row(n));
+    }
+
+    void contextMenuActsOnTheRowPointedAt()
+    {
+        Editor e;
+        e.goTo(1, col::Rx);
+        ChannelGrid *g = e.grid();
+        const QRect cell = g->visualRect(g->model()->index(2, col::Tx));
+        QContextMenuEvent click(QContextMenuEvent::Mouse, cell.center(), g->viewport()->mapToGlobal(cell.center()));
+        QApplication::sendEvent(g->viewport(), &click);
+        QMenu *menu = e.f->rowCommands().contextMenu();
+        QTRY_VERIFY(menu->isVisible());
+        QCOMPARE(g->currentRow(), 3);
+        QVERIFY(e.command("MNMoveRowUp")->isEnabled());
+        QTest::keyClick(menu, Qt::Key_D); // "Delete Row(&D)" by its mnemonic
+        QTRY_VERIFY(!menu->isVisible());
+        QCOMPARE(e.names(1, 4), QStringLiteral("CALL2M RPT1 MAR16 -"));
+
+        // From the keyboard the menu opens at the current cell.
+        e.goTo(1, col::Rx);
+        e.key(Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(menu->isVisible());
+        QVERIFY(!e.command("MNMoveRowUp")->isEnabled());
+        QTest::keyClick(menu, Qt::Key_U); // "Undo(&U)"
+        QTRY_VERIFY(!menu->isVisible());
+        QCOMPARE(e.names(1, 4), QStringLiteral("CALL2M RPT1 SIMPLX MAR16"));
+    }
+
+    // KT913_SCREENSHOT_DIR=folder saves the grid's context menu in both languages.
+    void screenshots()
+    {
+        const QString dir = qEnvironmentVariable("KT913_SCREENSHOT_DIR");
+        if (dir.isEmpty())
+            QSKIP("KT913_SCREENSHOT_DIR is not set");
+        Editor e;
+        e.w->resize(1024, 768);
+        e.press(2, col::Rx);
+        e.type(QStringLiteral("146"));
+        for (Language lang : {Language::Chinese, Language::English}) {
+            e.w->setLanguage(lang);
+            const QString suffix = lang == Language::English ? QStringLiteral("en") : QStringLiteral("zh");
+            e.goTo(3, col::Rx);
+            e.key(Qt::Key_F10, Qt::ShiftModifier);
+            QMenu *menu = e.f->rowCommands().contextMenu();
+            QTRY_VERIFY(menu->isVisible());
+            QTest::qWait(50);
+            // The menu is a window of its own: drawn onto the main window where it stands.
+            QPixmap shot = e.w->grab();
+            QPainter p(&shot);
+            p.drawPixmap(e.w->mapFromGlobal(menu->pos()), menu->grab());
+            p.end();
+            shot.save(dir + QStringLiteral("/form1-rows-menu-%1.png").arg(suffix));
+            menu->close();
+        }
+    }
+};
+
+QTEST_MAIN(TestChannelEditing)
+#include "tst_ChannelEditing.moc"
