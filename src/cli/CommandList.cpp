@@ -1,4 +1,6 @@
 #include "CommandList.h"
+#include "CsvCommands.h"
+#include "DiffCommand.h"
 #include "DumpCommand.h"
 #ifdef KT913_WITH_PRINT
 #include "PrintCommand.h"
@@ -14,6 +16,9 @@ std::vector<std::unique_ptr<Command>> allCommands()
     std::vector<std::unique_ptr<Command>> list;
     list.push_back(std::make_unique<DumpCommand>());
     list.push_back(std::make_unique<ResaveCommand>());
+    list.push_back(std::make_unique<ExportCsvCommand>());
+    list.push_back(std::make_unique<ImportCsvCommand>());
+    list.push_back(std::make_unique<DiffCommand>());
     list.push_back(std::make_unique<ReadCommand>());
     list.push_back(std::make_unique<WriteCommand>());
 #ifdef KT913_WITH_PRINT

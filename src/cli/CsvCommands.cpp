@@ -1,0 +1,93 @@
+#include "CsvCommands.h"
+#include "DataFiles.h"
+#include "image/ChannelCsvImport.h"
+#include "image/CsvText.h"
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace kt913::cli {
+namespace {
+
+QString tr(Language lang, const char *zh, const char *en) { return QString::fromUtf8(pick(lang, zh, en)); }
+
+bool sameFile(const QString &a, const QString &b)
+{
+    const QString ca = QFileInfo(a).canonicalFilePath();
+    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
+}
+
+} // namespace
+
+int ExportCsvCommand::run(const QStringList &args, Context &ctx)
+{
+    Arguments a(args, {{"-o", true}}, 1);
+    a.requirePositional(0, "FILE.dat");
+    a.require("-o", "OUT.csv");
+    if (!a.ok())
+        return badUsage(ctx, a);
+    const QString in = a.positional(0), out = a.value("-o");
+    if (sameFile(in, out)) {
+        ctx.err << tr(ctx.lang, "不能把频道表写在数据文件 %1 上", "will not write the list over the data file %1").arg(in) << Qt::endl;
+        return ExitUsage;
+    }
+    RadioModel model;
+    model.language = ctx.lang;
+    if (const int rc = openDataFile(in, model, ctx))
+        return rc;
+    QSaveFile file(out);
+    if (!file.open(QIODevice::WriteOnly) || file.write(channelCsvText(model.channels, QLatin1Char(',')).toUtf8()) < 0 ||
+        !file.commit()) {
+        ctx.err << tr(ctx.lang, "无法写入 %1（%2）", "cannot write %1 (%2)").arg(out, file.errorString()) << Qt::endl;
+        return ExitUsage;
+    }
+    return ExitOk;
+}
+
+int ImportCsvCommand::run(const QStringList &args, Context &ctx)
+{
+    Arguments a(args, {{"--base", true}, {"-o", true}}, 1);
+    a.requirePositional(0, "IN.csv");
+    a.require("--base", "FILE.dat");
+    a.require("-o", "OUT.dat");
+    if (!a.ok())
+        return badUsage(ctx, a);
+    const QString csvPath = a.positional(0), base = a.value("--base"), out = a.value("-o");
+    RadioModel model;
+    model.language = ctx.lang;
+    if (const int rc = openDataFile(base, model, ctx))
+        return rc;
+
+    QFile csvFile(csvPath);
+    // The size is looked at before anything is read: a huge file is refused unread.
+    if (!csvFile.open(QIODevice::ReadOnly)) {
+        ctx.err << tr(ctx.lang, "无法打开 %1（%2）", "cannot open %1 (%2)").arg(csvPath, csvFile.errorString()) << Qt::endl;
+        return ExitUsage;
+    }
+    const QByteArray bytes = csvFile.read(csv::kMaxTextBytes + 1);
+    const ChannelCsvImport plan = planChannelCsvImport(bytes, model);
+    if (!plan.ok()) {
+        ctx.err << csvPath << ": " << plan.problem << '\n'
+                << tr(ctx.lang, "没有保存任何文件。", "Nothing was saved.") << Qt::endl;
+        return ExitUsage;
+    }
+    for (const QString &line : refusalLines(plan.refused, ctx.lang))
+        ctx.err << csvPath << ": " << line << '\n';
+    {
+        const ChannelTables::Batch batch(model.channels);
+        for (const ChannelEdit &e : plan.edits)
+            model.channels.apply(e);
+    }
+    if (const int rc = saveDataFile(out, model, ctx))
+        return rc;
+    ctx.out << tr(ctx.lang, "读入 %1 行，改变了 %2 个频道", "%1 rows taken, %2 channels changed")
+                   .arg(plan.rowsTaken)
+                   .arg(plan.edits.size());
+    if (!plan.refused.isEmpty())
+        ctx.out << tr(ctx.lang, "；%1 行未读入", "; %1 rows not taken").arg(plan.refused.size());
+    ctx.out << Qt::endl;
+    ctx.err.flush();
+    return plan.refused.isEmpty() ? ExitOk : ExitUsage;
+}
+
+} // namespace kt913::cli

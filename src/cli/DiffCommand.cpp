@@ -1,0 +1,47 @@
+#include "DiffCommand.h"
+#include "DataFiles.h"
+#include "image/ModelDiff.h"
+#include "image/ReadBackupList.h"
+#include "image/ReadBackups.h"
+#include <QDir>
+
+namespace kt913::cli {
+
+int DiffCommand::run(const QStringList &args, Context &ctx)
+{
+    Arguments a(args, {{"--last-read", false}, {"--backups", true}}, 2);
+    const bool lastRead = a.has("--last-read");
+    a.requirePositional(0, lastRead ? "B.dat" : "A.dat");
+    if (!lastRead)
+        a.requirePositional(1, "B.dat");
+    else if (!a.positional(1).isEmpty())
+        a.fail(QStringLiteral("--last-read takes one file, B.dat"));
+    if (!a.ok())
+        return badUsage(ctx, a);
+
+    QString first = a.positional(0), second = a.positional(1);
+    if (lastRead) {
+        const QString folder = a.has("--backups") ? a.value("--backups") : defaultBackupFolder();
+        second = first;
+        first = newestReadBackup(folder);
+        if (first.isEmpty()) {
+            ctx.err << QString::fromUtf8(pick(ctx.lang, "%1 中没有读频备份", "no read backup in %1")).arg(QDir::toNativeSeparators(folder))
+                    << Qt::endl;
+            return ExitUsage;
+        }
+        ctx.out << QString::fromUtf8(pick(ctx.lang, "上次读频：%1", "last read: %1")).arg(QDir::toNativeSeparators(first)) << '\n';
+    }
+    RadioModel ma, mb;
+    ma.language = mb.language = ctx.lang;
+    if (const int rc = openDataFile(first, ma, ctx))
+        return rc;
+    if (const int rc = openDataFile(second, mb, ctx))
+        return rc;
+    const QList<ModelDifference> differences = compareModels(ma, mb, ctx.lang);
+    for (const ModelDifference &d : differences)
+        ctx.out << differenceLine(d, ctx.lang) << '\n';
+    ctx.out.flush();
+    return differences.isEmpty() ? ExitOk : 1;
+}
+
+} // namespace kt913::cli

@@ -1,0 +1,136 @@
+#include "ModelDiff.h"
+#include "BandTable.h"
+#include "FormDescriptions.h"
+
+namespace kt913 {
+namespace {
+
+QString tr(Language lang, const char *zh, const char *en) { return QString::fromUtf8(pick(lang, zh, en)); }
+
+// A caption without the colon that ends a label ("频段:", "Squelch：").
+QString bare(QString caption)
+{
+    caption = caption.trimmed();
+    while (caption.endsWith(QLatin1Char(':')) || caption.endsWith(QChar(0xFF1A)))
+        caption.chop(1);
+    caption.remove(QLatin1Char('&'));
+    return caption.trimmed();
+}
+
+// A name read from the radio may be zero bytes; the grid shows them blank.
+QString shown(QString text)
+{
+    text.remove(QChar(0));
+    return text;
+}
+
+void compareChannels(const RadioModel &a, const RadioModel &b, Language lang, QList<ModelDifference> &out)
+{
+    const QStringList headers = channelGridHeaders(lang);
+    for (int n = 1; n <= map::kChannelCount; ++n) {
+        const QString where = QStringLiteral("%1 (%2)").arg(a.channels.cell(n, col::Label)).arg(n);
+        for (int c = col::Rx; c < col::Count; ++c) {
+            if (c == col::Hidden) {
+                // Never shown, but kept in the record: named by what it is.
+                const int ia = a.channels.OptionIndex[optionSlot(c)][n - 1], ib = b.channels.OptionIndex[optionSlot(c)][n - 1];
+                if (a.channels.isUsed(n) && b.channels.isUsed(n) && ia != ib)
+                    out << ModelDifference{where, tr(lang, "保留标志", "reserved flag"), QString::number(ia), QString::number(ib)};
+                continue;
+            }
+            const QString va = shown(a.channels.cell(n, c)), vb = shown(b.channels.cell(n, c));
+            if (va != vb)
+                out << ModelDifference{where, headers.value(c), va, vb};
+        }
+    }
+}
+
+// The captions of the frames, pages and tab strips a control stands in, outermost first.
+QStringList containers(const FormDescription &d, QString parent, Language lang)
+{
+    const bool en = lang == Language::English;
+    QStringList path;
+    for (int guard = 0; !parent.isEmpty() && guard < 16; ++guard) {
+        QString name = parent;
+        int page = -1;
+        if (const qsizetype hash = parent.indexOf(QLatin1Char('#')); hash >= 0) {
+            name = parent.left(hash);
+            page = parent.mid(hash + 1).toInt();
+        }
+        const ElementDescription *e = d.findElement(name);
+        if (!e)
+            break;
+        const QString caption = bare(e->texts(en).value(page < 0 ? 0 : page));
+        // A frame often repeats the caption of the page it fills ("FunctionSet", "Function Set").
+        const auto key = [](QString t) { return t.remove(QLatin1Char(' ')).toLower(); };
+        if (!caption.isEmpty() && (path.isEmpty() || key(path.front()) != key(caption)))
+            path.prepend(caption);
+        parent = e->parent;
+    }
+    return path;
+}
+
+QString valueText(const FormStore &s, const ControlDescription &c, Language lang)
+{
+    if (c.kind == ControlKind::Check)
+        return s.isChecked(c.name) ? tr(lang, "选中", "checked") : tr(lang, "未选中", "not checked");
+    return s.text(c.name, lang);
+}
+
+void compareForm(const FormStore &a, const FormStore &b, Language lang, QList<ModelDifference> &out)
+{
+    const FormDescription &d = a.description();
+    const bool en = lang == Language::English;
+    const QString window = en ? d.captionEn : d.captionZh;
+    for (const ControlDescription &c : d.controls) {
+        const QString va = valueText(a, c, lang), vb = valueText(b, c, lang);
+        if (va == vb)
+            continue;
+        QStringList where = containers(d, c.parent, lang);
+        where.prepend(window);
+        QString caption = bare(en ? c.captionEn : c.captionZh);
+        if (caption.isEmpty())
+            caption = c.name; // the few controls without a label of their own
+        out << ModelDifference{where.join(QStringLiteral(" / ")), caption, va, vb};
+    }
+}
+
+void compareFmGrid(const RadioModel &a, const RadioModel &b, Language lang, QList<ModelDifference> &out)
+{
+    const FormDescription &d = fmFormDescription();
+    const bool en = lang == Language::English;
+    const ElementDescription *grid = d.findElement(QStringLiteral("MSFGrid"));
+    const QString channel = grid ? grid->texts(en).value(0) : QString();
+    for (int k = 1; k <= map::kFmChannelCount; ++k)
+        if (a.fmGrid[k - 1] != b.fmGrid[k - 1])
+            out << ModelDifference{en ? d.captionEn : d.captionZh, QStringLiteral("%1 %2").arg(channel).arg(k),
+                                   a.fmGrid[k - 1], b.fmGrid[k - 1]};
+}
+
+} // namespace
+
+QList<ModelDifference> compareModels(const RadioModel &a, const RadioModel &b, Language lang)
+{
+    QList<ModelDifference> out;
+    if (a.bandSelection != b.bandSelection) {
+        // The main window's band list and its label.
+        const QStringList bands = bandListItems();
+        out << ModelDifference{tr(lang, "主窗口", "Main window"), tr(lang, "频段", "Range"), bands.value(a.bandSelection),
+                               bands.value(b.bandSelection)};
+    }
+    compareChannels(a, b, lang, out);
+    compareForm(a.options, b.options, lang, out);
+    compareForm(a.dtmf, b.dtmf, lang, out);
+    compareForm(a.fmForm, b.fmForm, lang, out);
+    compareFmGrid(a, b, lang, out);
+    compareForm(a.debug, b.debug, lang, out);
+    return out;
+}
+
+QString differenceLine(const ModelDifference &d, Language lang)
+{
+    const QString empty = tr(lang, "（空）", "(empty)");
+    return QStringLiteral("%1, %2: %3 -> %4")
+        .arg(d.where, d.field, d.before.isEmpty() ? empty : d.before, d.after.isEmpty() ? empty : d.after);
+}
+
+} // namespace kt913
