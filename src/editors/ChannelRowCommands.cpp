@@ -1,4 +1,5 @@
 #include "editors/ChannelRowCommands.h"
+#include "editors/ChannelClipboard.h"
 #include "editors/ChannelGrid.h"
 #include "editors/ChannelUndo.h"
 #include "editors/Form1.h"
@@ -15,7 +16,8 @@
 namespace kt913 {
 
 ChannelRowCommands::ChannelRowCommands(Form1 &form, RadioModel &model, ChannelUndo &undo)
-    : QObject(&form), m_form(form), m_model(model), m_undo(undo), m_menu(new QMenu(&form))
+    : QObject(&form), m_form(form), m_model(model), m_undo(undo), m_menu(new QMenu(&form)),
+      m_clipboard(std::make_unique<ChannelClipboard>(form, model, undo))
 {
     m_menu->setObjectName(QStringLiteral("MNChannelRows"));
     m_menu->setAccessibleName(QStringLiteral("Channel rows"));
@@ -41,7 +43,14 @@ ChannelRowCommands::ChannelRowCommands(Form1 &form, RadioModel &model, ChannelUn
         m_form.commitPendingEdit();
         m_undo.stack().redo();
     });
-    addSeparator();
+    m_menu->addSeparator();
+
+    // Rows for copying are chosen as a range of cells (Shift with the arrows or a click).
+    for (int group : {1, 2})
+        m_form.grid(group)->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    connect(addAction("MNCopyRows", QKeySequence::Copy), &QAction::triggered, this, [this] { m_clipboard->copy(); });
+    connect(addAction("MNPasteRows", QKeySequence::Paste), &QAction::triggered, this, [this] { m_clipboard->paste(); });
+    m_menu->addSeparator();
 
     connect(addAction("MNInsertRow", QKeySequence(Qt::Key_Insert)), &QAction::triggered, this,
             &ChannelRowCommands::insertRow);
@@ -84,10 +93,7 @@ QAction *ChannelRowCommands::addAction(const char *name, const QKeySequence &key
     return a;
 }
 
-void ChannelRowCommands::addSeparator()
-{
-    m_menu->addSeparator();
-}
+ChannelRowCommands::~ChannelRowCommands() = default;
 
 QAction *ChannelRowCommands::action(const char *name) const
 {
@@ -191,6 +197,8 @@ void appendRowCommandCaptions(std::vector<CaptionRow> &rows)
         {"MNChannelRows", CaptionProperty::Caption, -1, "信道行", "Channel rows"},
         {"MNUndo", CaptionProperty::Caption, -1, "撤销(&U)", "Undo(&U)"},
         {"MNRedo", CaptionProperty::Caption, -1, "重做(&R)", "Redo(&R)"},
+        {"MNCopyRows", CaptionProperty::Caption, -1, "复制行(&C)", "Copy Rows(&C)"},
+        {"MNPasteRows", CaptionProperty::Caption, -1, "粘贴行(&P)", "Paste Rows(&P)"},
         {"MNInsertRow", CaptionProperty::Caption, -1, "插入空行(&I)", "Insert Empty Row(&I)"},
         {"MNDeleteRow", CaptionProperty::Caption, -1, "删除行(&D)", "Delete Row(&D)"},
         {"MNMoveRowUp", CaptionProperty::Caption, -1, "上移一行", "Move Row Up"},

@@ -6,6 +6,7 @@
 // history.
 #include "widgets/CaptionTable.h"
 #include <QObject>
+#include <memory>
 #include <vector>
 
 class QAction;
@@ -13,6 +14,7 @@ class QMenu;
 
 namespace kt913 {
 
+class ChannelClipboard;
 class ChannelGrid;
 class ChannelUndo;
 class Form1;
@@ -22,14 +24,13 @@ class ChannelRowCommands : public QObject {
     Q_OBJECT
 public:
     ChannelRowCommands(Form1 &form, RadioModel &model, ChannelUndo &undo);
+    ~ChannelRowCommands() override;
 
-    // Actions by name: "MNUndo", "MNRedo", "MNInsertRow", "MNDeleteRow", "MNMoveRowUp",
-    // "MNMoveRowDown", and those added with addAction.
+    // Actions by name: "MNUndo", "MNRedo", "MNCopyRows", "MNPasteRows", "MNInsertRow",
+    // "MNDeleteRow", "MNMoveRowUp", "MNMoveRowDown".
     QAction *action(const char *name) const;
     QMenu *contextMenu() const { return m_menu; }
-    // Adds a command to the grids and their menu (the clipboard's copy and paste).
-    QAction *addAction(const char *name, const QKeySequence &key);
-    void addSeparator();
+    ChannelClipboard &clipboard() const { return *m_clipboard; }
 
     // The row operations on the current row of the group shown.
     void insertRow();
@@ -43,6 +44,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QAction *addAction(const char *name, const QKeySequence &key);
     void showMenu(ChannelGrid *grid, const QPoint &globalPos);
     void applyRowEdits(const char *what, int channel, int step);
 
@@ -50,6 +52,7 @@ private:
     RadioModel &m_model;
     ChannelUndo &m_undo;
     QMenu *m_menu;
+    std::unique_ptr<ChannelClipboard> m_clipboard;
     std::vector<QAction *> m_actions;
 };
 

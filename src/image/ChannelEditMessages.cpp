@@ -29,6 +29,8 @@ const Entry kRowMessages[] = {
      "These rows cannot be pasted; their channels stay as they were:\n%1", "注意", "Be careful", mb::Exclamation},
     {RowMessage::PasteNothing, "剪贴板中没有信道数据。", "The clipboard holds no channel rows.", "注意", "Be careful",
      mb::Exclamation},
+    {RowMessage::PasteUnreadable, "剪贴板中的文字无法粘贴：%1", "The clipboard's text cannot be pasted: %1", "注意",
+     "Be careful", mb::Exclamation},
 };
 
 } // namespace

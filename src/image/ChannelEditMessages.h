@@ -12,6 +12,7 @@ enum class RowMessage {
     PasteOverwrite,    // %1: the channels in use that the paste replaces (Yes/No)
     PasteRowsRefused,  // %1: one line per refused row, with its reason
     PasteNothing,      // the clipboard holds no channel rows
+    PasteUnreadable,   // %1: why the clipboard's text cannot be read
 };
 
 // `arg1`, `arg2` fill the places the text has for them.

@@ -6,7 +6,9 @@
 #include "editors/ChannelUndo.h"
 #include "editors/Form1.h"
 #include "image/ChannelGridModel.h"
+#include "image/ChannelCsv.h"
 #include "image/ChannelRowOps.h"
+#include "image/ChannelRowPaste.h"
 #include "shell/FileCommands.h"
 #include "shell/ShellTestKit.h"
 #include "support/SampleRadio.h"
@@ -14,6 +16,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QMenu>
 #include <QPainter>
@@ -33,6 +36,16 @@ struct Snapshot {
     QStringList shown;
     bool operator==(const Snapshot &o) const { return rows == o.rows && shown == o.shown; }
 };
+
+// What the radio is given and the grid shows; the text of a tone that is off is neither.
+bool sameChannel(const ChannelRow &a, const ChannelRow &b)
+{
+    for (int k : {0, 1})
+        if (a.optionIndex[k] != 0 && a.optionText[k] != b.optionText[k])
+            return false;
+    return a.freq == b.freq && a.name == b.name && a.optionIndex == b.optionIndex &&
+           std::equal(a.cells.begin() + 1, a.cells.end(), b.cells.begin() + 1);
+}
 
 struct Editor {
     MessageLog log;
@@ -114,7 +127,7 @@ private slots:
         QTest::addColumn<int>("kind");
         const char *kinds[] = {"new channel", "receive frequency", "transmit frequency", "tone list", "option list",
                                "name", "channel cleared by an empty receive text", "insert row", "delete row",
-                               "move row up", "move row down", "import through the entry point"};
+                               "move row up", "move row down", "import through the entry point", "paste"};
         for (int k = 0; k < int(std::size(kinds)); ++k)
             QTest::newRow(kinds[k]) << k;
     }
@@ -140,6 +153,11 @@ private slots:
                 e.f->applyEdits(QStringLiteral("import"), {{5, t.row(5), rowMovedTo(t, t.row(65), 5)},
                                                            {66, t.row(66), t.row(66).cleared()}});
                 e.goTo(1, col::Rx);
+            },
+            [&] {
+                QApplication::clipboard()->setText(copiedRowsText(e.tables(), {1, 65}));
+                e.goTo(30, col::Rx);
+                e.key(Qt::Key_V, Qt::ControlModifier);
             },
         };
         const Snapshot before = e.snapshot();
@@ -195,6 +213,63 @@ private slots:
         fillSampleRadio(sample);
         for (int n = 1; n <= 128; ++n)
             QCOMPARE(e.tables().row(n), sample.channels.row(n));
+    }
+
+    void copyAndPasteRows()
+    {
+        Editor e;
+        // Rows 1..4 chosen with Shift and the arrows, copied with Ctrl+C.
+        e.goTo(1, col::Rx);
+        for (int k = 0; k < 3; ++k)
+            e.key(Qt::Key_Down, Qt::ShiftModifier);
+        e.key(Qt::Key_C, Qt::ControlModifier);
+        const QStringList lines = QApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 5);
+        QCOMPARE(lines[0], channelCsvColumns().join(QLatin1Char('\t')));
+        QVERIFY(lines[3].startsWith(QStringLiteral("3\tSIMPLX\t146.520000\t")));
+
+        // Into empty rows: no question, the same channels under their new numbers.
+        e.goTo(20, col::Name);
+        e.key(Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(e.log.prompts().isEmpty());
+        for (int k = 0; k < 4; ++k)
+            QVERIFY(sameChannel(e.tables().row(20 + k), e.tables().row(1 + k)));
+
+        // Over channels in use the user is asked first; No leaves them.
+        const Snapshot before = e.snapshot();
+        e.goTo(9, col::Rx);
+        e.log.answers = {mbResult::No};
+        e.key(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(e.log.requests.size(), 1);
+        QCOMPARE(e.log.requests[0].flags & 0x0F, 4); // Yes/No
+        QVERIFY(e.log.prompts()[0].contains(QStringLiteral("A10")));
+        QVERIFY(e.snapshot() == before);
+        e.log.answers = {mbResult::Yes};
+        e.key(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(e.names(9, 12), QStringLiteral("CALL2M RPT1 SIMPLX MAR16"));
+
+        // Past the group's end nothing is pasted.
+        e.log.clear();
+        const Snapshot full = e.snapshot();
+        e.goTo(62, col::Rx);
+        e.key(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(e.log.prompts().size(), 1);
+        QVERIFY(e.log.prompts()[0].contains(QStringLiteral("3")));
+        QVERIFY(e.snapshot() == full);
+
+        // Lines from a spreadsheet without the header: each row whole or not at all.
+        e.log.clear();
+        QApplication::clipboard()->setText(QStringLiteral("7\tONE\t147.000000\n8\tBAD\t999.000000\n9\tTWO\t148.000000\n"));
+        e.goTo(40, col::Rx);
+        e.key(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(e.names(40, 42), QStringLiteral("ONE - TWO"));
+        QCOMPARE(e.log.prompts().size(), 1);
+        QVERIFY(e.log.prompts()[0].contains(QStringLiteral("第 2 行")));
+        e.log.clear();
+        QApplication::clipboard()->setText(QStringLiteral("no channels here"));
+        e.key(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(e.log.prompts().size(), 1);
+        QCOMPARE(e.names(40, 42), QStringLiteral("ONE - TWO"));
     }
 
     void theCellEditorsKeepTheirOwnKeys()
