@@ -10,6 +10,35 @@ namespace {
 // step holds at most two rows per channel of one group).
 constexpr int kUndoLimit = 200;
 
+// The optional features' values a band change writes (its VFO defaults), as they were,
+// so that an undone band change leaves the user's own VFO settings.
+struct FormValue {
+    QString name;
+    ControlKind kind;
+    int index;
+    QString text;
+};
+using FormValues = QList<FormValue>;
+
+FormValues formValues(const FormStore &store, Language lang)
+{
+    FormValues values;
+    for (const ControlDescription &c : store.description().controls)
+        if (c.kind == ControlKind::List || c.kind == ControlKind::EditableList || c.kind == ControlKind::Text)
+            values << FormValue{c.name, c.kind, store.index(c.name), store.text(c.name, lang)};
+    return values;
+}
+
+void restore(FormStore &store, const FormValues &values, Language lang)
+{
+    for (const FormValue &v : values) {
+        if (v.kind == ControlKind::Text || (v.kind == ControlKind::EditableList && v.index < 0))
+            store.setText(v.name, v.text, lang);
+        else
+            store.setIndex(v.name, v.index);
+    }
+}
+
 class Replay {
 public:
     explicit Replay(bool &flag) : m_flag(flag), m_was(flag) { m_flag = true; }
@@ -73,8 +102,9 @@ public:
         int selection;
         qint16 accepted; // BandIndex
     };
-    BandChangeCommand(ChannelUndo &owner, QList<ChannelEdit> cleared, Band before, Band after)
-        : ChannelEditsCommand(owner, QStringLiteral("band"), std::move(cleared), true), m_before(before), m_after(after)
+    BandChangeCommand(ChannelUndo &owner, QList<ChannelEdit> cleared, Band before, Band after, FormValues options)
+        : ChannelEditsCommand(owner, QStringLiteral("band"), std::move(cleared), true), m_before(before),
+          m_after(after), m_options(std::move(options))
     {
     }
 
@@ -91,6 +121,8 @@ public:
     {
         put(false);
         select(m_before);
+        const Replay replay(m_owner.m_replaying);
+        restore(m_owner.m_model.options, m_options, m_owner.m_model.language);
     }
 
 private:
@@ -105,6 +137,7 @@ private:
     }
 
     Band m_before, m_after;
+    FormValues m_options; // before the change, those it changed
 };
 
 ChannelUndo::ChannelUndo(RadioModel &model, QObject *parent)
@@ -153,7 +186,13 @@ void ChannelUndo::changeBandSelection(int index, const RadioModel::BandConfirm &
     std::array<ChannelRow, map::kChannelCount> rows;
     for (int n = 1; n <= map::kChannelCount; ++n)
         rows[n - 1] = m_model.channels.row(n);
+    const FormValues options = formValues(m_model.options, m_model.language);
     m_model.changeBandSelection(index, confirm);
+    const FormValues optionsAfter = formValues(m_model.options, m_model.language);
+    FormValues written;
+    for (qsizetype k = 0; k < options.size(); ++k)
+        if (options[k].index != optionsAfter[k].index || options[k].text != optionsAfter[k].text)
+            written << options[k];
     QList<ChannelEdit> cleared;
     for (int n = 1; n <= map::kChannelCount; ++n) {
         const ChannelEdit e{n, rows[n - 1], m_model.channels.row(n)};
@@ -162,7 +201,7 @@ void ChannelUndo::changeBandSelection(int index, const RadioModel::BandConfirm &
     }
     if (!cleared.isEmpty())
         m_stack->push(new BandChangeCommand(*this, cleared, before,
-                                            {m_model.bandSelection, m_model.band.BandIndex}));
+                                            {m_model.bandSelection, m_model.band.BandIndex}, written));
 }
 
 } // namespace kt913

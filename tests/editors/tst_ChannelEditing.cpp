@@ -298,6 +298,8 @@ private slots:
     void bandChangeUndoneWithoutTheQuestion()
     {
         Editor e;
+        FormStore &options = e.w->model().options;
+        options.setText(QStringLiteral("Text20"), QStringLiteral("146.500"), Language::Chinese); // the user's VFO A
         const Snapshot before = e.snapshot();
         auto *bands = findControl<QComboBox *>(e.w, QStringLiteral("Combo1"));
         e.log.answers = {mbResult::Ok};
@@ -313,6 +315,7 @@ private slots:
         QCOMPARE(e.w->model().bandSelection, 0);
         QCOMPARE(e.w->model().band.BandIndex, qint16(0));
         QCOMPARE(e.w->model().band.BandHigh2, 470);
+        QCOMPARE(options.text(QStringLiteral("Text20"), Language::Chinese), QStringLiteral("146.500"));
         e.redo();
         QVERIFY(e.snapshot() == cleared);
         QCOMPARE(bands->currentIndex(), 1);
