@@ -7,6 +7,7 @@
 #include "editors/Form1.h"
 #include "image/ChannelGridModel.h"
 #include "image/ChannelCsv.h"
+#include "image/ChannelCsvImport.h"
 #include "image/ChannelRowOps.h"
 #include "image/ChannelRowPaste.h"
 #include "shell/FileCommands.h"
@@ -149,9 +150,10 @@ private slots:
             [&] { e.goTo(3, col::Rx); e.key(Qt::Key_Up, Qt::AltModifier); },
             [&] { e.goTo(4, col::Rx); e.key(Qt::Key_Down, Qt::AltModifier); },
             [&] {
-                const ChannelTables &t = e.tables();
-                e.f->applyEdits(QStringLiteral("import"), {{5, t.row(5), rowMovedTo(t, t.row(65), 5)},
-                                                           {66, t.row(66), t.row(66).cleared()}});
+                const ChannelCsvImport plan = planChannelCsvImport(
+                    QStringLiteral("Location,Name,Frequency\n5,IMPORT,147.000000\n66,PMR2,446.01875\n"), e.w->model());
+                QCOMPARE(plan.edits.size(), 2);
+                e.f->applyEdits(QStringLiteral("import"), plan.edits);
                 e.goTo(1, col::Rx);
             },
             [&] {
@@ -417,6 +419,13 @@ private slots:
             p.end();
             shot.save(dir + QStringLiteral("/form1-rows-menu-%1.png").arg(suffix));
             menu->close();
+
+            auto *edit = e.w->findChild<QMenu *>(QStringLiteral("MNEdit"));
+            edit->popup(e.w->mapToGlobal(QPoint(60, 20)));
+            QTRY_VERIFY(edit->isVisible());
+            QTest::qWait(50);
+            edit->grab().save(dir + QStringLiteral("/mdiform1-edit-menu-%1.png").arg(suffix));
+            edit->close();
         }
     }
 };
