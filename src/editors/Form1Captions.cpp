@@ -22,6 +22,7 @@ CaptionTable makeForm1Captions()
     const ChannelEditorDescription &d = channelEditorDescription();
     CaptionTable t{"Form1", {}, nullptr};
     t.rows.push_back({"", CaptionProperty::Caption, -1, d.captionZh, d.captionEn});
+    appendRowCommandCaptions(t.rows); // undo, clipboard and row commands
     for (int i = 0; i < 2; ++i)
         t.rows.push_back({"TabStrip1", CaptionProperty::Tab, i, d.tabsZh[i], d.tabsEn[i]});
     for (const char *grid : {"Grid1", "Grid2"})
@@ -35,7 +36,6 @@ CaptionTable makeForm1Captions()
         for (int i = 0; i < l.itemsZh.size(); ++i)
             t.rows.push_back({lists[c - 5], CaptionProperty::Item, i, keep(l.itemsZh[i]), keep(l.itemsEn[i])});
     }
-    appendRowCommandCaptions(t.rows);
     return t;
 }
 
