@@ -13,8 +13,8 @@ if ! command -v clang++ >/dev/null; then
 fi
 CC=clang CXX=clang++ cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKT913_FUZZ=ON \
   -DKT913_BUILD_GUI=OFF -DKT913_BUILD_TESTS=OFF -DKT913_BUILD_BENCH=OFF >/dev/null
-cmake --build "$BUILD" -j "$(nproc)" --target datfile_fuzzer engine_fuzzer
-for target in datfile engine; do
+cmake --build "$BUILD" -j "$(nproc)" --target datfile_fuzzer engine_fuzzer csv_fuzzer
+for target in datfile engine csv; do
   scratch="$(mktemp -d)"
   mkdir -p "$scratch/corpus"
   echo "fuzz: ${target}_fuzzer for ${SECONDS_PER_TARGET} s"

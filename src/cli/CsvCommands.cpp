@@ -80,11 +80,11 @@ int ImportCsvCommand::run(const QStringList &args, Context &ctx)
     }
     if (const int rc = saveDataFile(out, model, ctx))
         return rc;
-    ctx.out << tr(ctx.lang, "读入 %1 行，改变了 %2 个频道", "%1 rows taken, %2 channels changed")
+    ctx.out << tr(ctx.lang, "读入 %1 行，改变了 %2 个频道", "rows taken: %1, channels changed: %2")
                    .arg(plan.rowsTaken)
                    .arg(plan.edits.size());
     if (!plan.refused.isEmpty())
-        ctx.out << tr(ctx.lang, "；%1 行未读入", "; %1 rows not taken").arg(plan.refused.size());
+        ctx.out << tr(ctx.lang, "，%1 行未读入", ", rows not taken: %1").arg(plan.refused.size());
     ctx.out << Qt::endl;
     ctx.err.flush();
     return plan.refused.isEmpty() ? ExitOk : ExitUsage;

@@ -181,6 +181,16 @@ qint64 frequencyOf(const Fields &f, Column c, Language lang)
     return *v;
 }
 
+// A name as the name box takes it, up to the 8 characters the name record holds.
+QString boxName(const QString &text)
+{
+    QString name;
+    for (QChar c : text)
+        if (const QChar k = nameKey(c); !k.isNull() && name.size() < map::kNameLength)
+            name += k;
+    return name;
+}
+
 // The channel a record makes from `base`.
 ChannelRow readRow(const Fields &f, const ChannelRow &base, const ChannelCsvContext &ctx)
 {
@@ -262,14 +272,10 @@ ChannelRow readRow(const Fields &f, const ChannelRow &base, const ChannelCsvCont
         put(col::Power, powerIndex(f[Power], lang));
 
     if (f.has(Name)) {
-        // The name box's rules, up to the 8 characters the name record holds.
-        QString name;
-        for (QChar c : f[Name])
-            if (const QChar k = nameKey(c); !k.isNull() && name.size() < 8)
-                name += k;
-        QString current = row.name;
-        current.remove(QChar(0));
-        if (name != current)
+        // A name read from a radio may hold what the name box refuses (a space, lower
+        // case, zero bytes); given back as it was exported, it stays as it is.
+        const QString name = boxName(f[Name]);
+        if (name != boxName(row.name))
             row = commitName(row, name);
     }
     return row;

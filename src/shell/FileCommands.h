@@ -1,5 +1,6 @@
 #pragma once
-// The file commands New, Open and Save of the main window.
+// The file commands New, Open and Save of the main window, and the exchange of channel
+// lists as CSV files.
 #include <QObject>
 #include <functional>
 #include <QString>
@@ -8,6 +9,7 @@ class QWidget;
 
 namespace kt913 {
 
+struct ChannelEdit;
 class FileDialogs;
 class RadioModel;
 
@@ -27,6 +29,17 @@ public:
     // Save: the editors encoded into the output image, stored in the chosen file.
     bool save();
     bool saveFile(const QString &path);
+
+    // Export CSV: the channels in use as a CSV channel list, written whole or not at all.
+    bool exportCsv();
+    bool exportCsvFile(const QString &path);
+    // Import CSV: a CSV channel list into the channels; rows that cannot be taken are
+    // listed in one message, the others are taken. True when the list was read.
+    bool importCsv();
+    bool importCsvFile(const QString &path);
+    // The one way a set of channel edits (an import) reaches the channel tables, as one
+    // change for the views.
+    void applyChannelEdits(const QList<ChannelEdit> &edits);
 
     // Where the next dialog starts: the folder last used, else the user's documents.
     QString startFolder() const;

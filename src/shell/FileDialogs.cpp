@@ -1,5 +1,6 @@
 #include "shell/FileDialogs.h"
 #include <QFileDialog>
+#include <QRegularExpression>
 
 namespace kt913 {
 
@@ -31,7 +32,23 @@ QStringList datNameFilters(bool english)
     return qtNameFilters(QString::fromUtf8(english ? kDatFilterEnglish : kDatFilter));
 }
 
+QStringList csvNameFilters(bool english)
+{
+    return qtNameFilters(QString::fromUtf8(english ? kCsvFilterEnglish : kCsvFilter));
+}
+
 namespace {
+
+// The extension of a filter's first pattern ("DAT Files (*.dat)" -> "dat").
+QString suffixOf(const QString &filter)
+{
+    const qsizetype star = filter.indexOf(QStringLiteral("*."));
+    if (star < 0)
+        return QString();
+    const qsizetype end = filter.indexOf(QRegularExpression(QStringLiteral("[ )]")), star);
+    const QString suffix = filter.mid(star + 2, end < 0 ? -1 : end - star - 2);
+    return suffix == QLatin1String("*") ? QString() : suffix;
+}
 
 QString runDialog(QWidget *owner, const QString &folder, const QStringList &filters, bool save)
 {
@@ -44,8 +61,8 @@ QString runDialog(QWidget *owner, const QString &folder, const QStringList &filt
     dialog.setNameFilters(filters);
     // A name typed without an extension still gets one, so that Open's filter finds
     // the file again (and the overwrite question asks about the file really written).
-    if (save)
-        dialog.setDefaultSuffix(QStringLiteral("dat"));
+    if (save && !filters.isEmpty())
+        dialog.setDefaultSuffix(suffixOf(filters.first()));
     if (!filters.isEmpty())
         dialog.selectNameFilter(filters.first());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -14,10 +14,15 @@ constexpr const char *kDatFilter = "DAT文件(*.dat)|*.dat|AllFiles(*.*)|*.*|";
 // The same filter for an English interface, so that the dialog speaks one language.
 constexpr const char *kDatFilterEnglish = "DAT Files(*.dat)|*.dat|All Files(*.*)|*.*|";
 
+// The filter of the CSV channel-list dialogs, in both languages.
+constexpr const char *kCsvFilter = "CSV文件(*.csv)|*.csv|AllFiles(*.*)|*.*|";
+constexpr const char *kCsvFilterEnglish = "CSV Files(*.csv)|*.csv|All Files(*.*)|*.*|";
+
 // Turns a common-dialog filter into Qt's name filters ("DAT文件 (*.dat)", "AllFiles (*)").
 QStringList qtNameFilters(const QString &commonDialogFilter);
 // The data-file filters in the interface language.
 QStringList datNameFilters(bool english);
+QStringList csvNameFilters(bool english);
 
 class FileDialogs {
 public:

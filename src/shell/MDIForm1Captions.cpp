@@ -29,6 +29,8 @@ const CaptionTable &mdiForm1Captions()
             {"MNNew", CaptionProperty::Caption, -1, "新建(&N)", "New(&N)"},
             {"MNOpen", CaptionProperty::Caption, -1, "打开(&O)", "Open(&O)"},
             {"MNSave", CaptionProperty::Caption, -1, "保存(&S)", "Save(&S)"},
+            {"MNImportCsv", CaptionProperty::Caption, -1, "导入CSV(&I)...", "Import CSV(&I)..."},
+            {"MNExportCsv", CaptionProperty::Caption, -1, "导出CSV(&E)...", "Export CSV(&E)..."},
             {"MNPrint", CaptionProperty::Caption, -1, "打印(&P)", "Print(&P)"},
             {"MNQuit", CaptionProperty::Caption, -1, "退出(&Q)", "Quit(&Q)"},
             {"MNEdit", CaptionProperty::Caption, -1, "编辑(&E)", "Edit(&E)"},

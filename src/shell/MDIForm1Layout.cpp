@@ -51,6 +51,9 @@ void MDIForm1::createMenus()
     addAction(file, "MNNew", QKeySequence(Qt::CTRL | Qt::Key_N));
     addAction(file, "MNOpen", QKeySequence(Qt::CTRL | Qt::Key_O));
     addAction(file, "MNSave", QKeySequence(Qt::CTRL | Qt::Key_S));
+    file->addSeparator()->setObjectName(QStringLiteral("MNLineCsv"));
+    addAction(file, "MNImportCsv");
+    addAction(file, "MNExportCsv");
     addAction(file, "MNPrint");
     QAction *line = file->addSeparator();
     line->setObjectName(QStringLiteral("MNLine1"));
@@ -173,6 +176,8 @@ void MDIForm1::connectCommands()
         on(name, [this] { m_fileCommands->open(); });
     for (const char *name : {"MNSave", "TSave"})
         on(name, [this] { m_fileCommands->save(); });
+    on("MNImportCsv", [this] { m_fileCommands->importCsv(); });
+    on("MNExportCsv", [this] { m_fileCommands->exportCsv(); });
     for (const char *name : {"MNRead", "TRead"})
         on(name, [this] { m_transferCommands->startRead(); });
     for (const char *name : {"MNWrite", "TWrite"})

@@ -54,7 +54,7 @@ private slots:
         QVERIFY(readAll(csv).startsWith("Location,Name,Frequency,Duplex,Offset,Tone,"));
         const auto r = cli({"import-csv", csv, "--base", kSample, "-o", out});
         QCOMPARE(r.code, 0);
-        QCOMPARE(r.out.trimmed(), QStringLiteral("8 rows taken, 0 channels changed"));
+        QCOMPARE(r.out.trimmed(), QStringLiteral("rows taken: 8, channels changed: 0"));
         QCOMPARE(readAll(out), readAll(kSample));
     }
 
@@ -65,7 +65,7 @@ private slots:
         const auto r = cli({"import-csv", csv, "--base", kSample, "-o", out});
         QCOMPARE(r.code, 2);
         QCOMPARE(r.err.trimmed(), csv + ": line 3: frequency 999.000000 is outside the band's limits");
-        QCOMPARE(r.out.trimmed(), QStringLiteral("2 rows taken, 2 channels changed; 1 rows not taken"));
+        QCOMPARE(r.out.trimmed(), QStringLiteral("rows taken: 2, channels changed: 2, rows not taken: 1"));
         const auto dump = cli({"dump", out});
         QVERIFY(dump.out.contains("146.50000") && dump.out.contains("146.60000") && !dump.out.contains("999"));
         QVERIFY(cli({"--lang", "zh", "import-csv", csv, "--base", kSample, "-o", out}).err.contains(QStringLiteral("第 3 行")));

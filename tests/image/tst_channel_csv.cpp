@@ -79,8 +79,13 @@ private slots:
         variedModel(source);
         const QString text = channelCsvText(source.channels, separator);
 
-        // Into the same channels: nothing changes.
+        // Into the same channels: nothing changes, not even a name the name box would
+        // not take.
         QVERIFY(planChannelCsvImport(text, source).edits.isEmpty());
+        RadioModel odd;
+        odd.language = source.language;
+        test::putChannel(odd, {1, "145.01100", "145.01100", nullptr, nullptr, 1, 1, 1, 1, 1, "my call"});
+        QVERIFY(planChannelCsvImport(channelCsvText(odd.channels, separator), odd).edits.isEmpty());
 
         // Into an empty list: the channels come back whole, as the saved image shows.
         RadioModel target;

@@ -1,0 +1,106 @@
+// Export CSV and Import CSV of the file commands.
+#include "image/ChannelCsvImport.h"
+#include "image/CsvText.h"
+#include "image/RadioModel.h"
+#include "shell/FileCommands.h"
+#include "shell/FileDialogs.h"
+#include "widgets/MessageBox.h"
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace kt913 {
+namespace {
+
+QString say(Language lang, const char *zh, const char *en) { return QString::fromUtf8(pick(lang, zh, en)); }
+
+// A message box is no place for hundreds of lines: the first ones and a count of the rest.
+constexpr int kRefusalsShown = 20;
+
+QString importReport(const ChannelCsvImport &plan, Language lang)
+{
+    QString text = say(lang, "已读入 %1 行，%2 个频道有改变。", "Rows taken: %1. Channels changed: %2.")
+                       .arg(plan.rowsTaken)
+                       .arg(plan.edits.size());
+    if (plan.refused.isEmpty())
+        return text;
+    text += QLatin1Char('\n') + say(lang, "以下 %1 行未读入：", "Rows that could not be taken: %1").arg(plan.refused.size());
+    const QStringList lines = refusalLines(plan.refused, lang);
+    for (int i = 0; i < lines.size() && i < kRefusalsShown; ++i)
+        text += QLatin1Char('\n') + lines[i];
+    if (lines.size() > kRefusalsShown)
+        text += QLatin1Char('\n') + say(lang, "……另有 %1 行", "... and %1 more").arg(lines.size() - kRefusalsShown);
+    return text;
+}
+
+} // namespace
+
+bool FileCommands::exportCsv()
+{
+    const bool english = m_model.language == Language::English;
+    QString path = m_dialogs.saveFileName(m_owner, startFolder(), csvNameFilters(english));
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty() && !path.endsWith(QLatin1Char('.')))
+        path += QStringLiteral(".csv");
+    remember(path);
+    return exportCsvFile(path);
+}
+
+bool FileCommands::exportCsvFile(const QString &path)
+{
+    if (m_commitPendingEdit)
+        m_commitPendingEdit();
+    QSaveFile file(path);
+    const QByteArray bytes = channelCsvText(m_model.channels, QLatin1Char(',')).toUtf8();
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    MsgBox(m_owner, m_model.language, MessageId::FileSaveFailed, QDir::toNativeSeparators(path) + QLatin1Char('\n') + file.errorString());
+    return false;
+}
+
+bool FileCommands::importCsv()
+{
+    const bool english = m_model.language == Language::English;
+    const QString path = m_dialogs.openFileName(m_owner, startFolder(), csvNameFilters(english));
+    if (path.isEmpty())
+        return false;
+    remember(path);
+    return importCsvFile(path);
+}
+
+bool FileCommands::importCsvFile(const QString &path)
+{
+    const Language lang = m_model.language;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        MsgBox(m_owner, lang, MessageId::FileOpenFailed, QDir::toNativeSeparators(path) + QLatin1Char('\n') + file.errorString());
+        return false;
+    }
+    // What is being typed in a cell is part of the channels the list goes into.
+    if (m_commitPendingEdit)
+        m_commitPendingEdit();
+    // One byte beyond the limit is enough to know a file is too large.
+    const ChannelCsvImport plan = planChannelCsvImport(file.read(csv::kMaxTextBytes + 1), m_model);
+    if (!plan.ok()) {
+        MsgBox(m_owner, lang,
+               say(lang, "无法导入 %1：\n%2\n频道没有改变。", "%1 cannot be imported:\n%2\nThe channels are unchanged.")
+                   .arg(QDir::toNativeSeparators(path), plan.problem),
+               mb::Critical, QString());
+        return false;
+    }
+    applyChannelEdits(plan.edits);
+    emit channelEditorWanted();
+    MsgBox(m_owner, lang, importReport(plan, lang), plan.refused.isEmpty() ? mb::Ok : mb::Exclamation, QString());
+    return true;
+}
+
+void FileCommands::applyChannelEdits(const QList<ChannelEdit> &edits)
+{
+    const ChannelTables::Batch batch(m_model.channels);
+    for (const ChannelEdit &e : edits)
+        m_model.channels.apply(e);
+}
+
+} // namespace kt913
