@@ -95,6 +95,8 @@ MDIForm1::MDIForm1(Options options, QWidget *parent)
                                      action(QStringLiteral("TRead")), action(QStringLiteral("TWrite"))});
     m_transferCommands->setPendingEditCommit([this] { m_form1->commitPendingEdit(); });
     m_fileCommands->setPendingEditCommit([this] { m_form1->commitPendingEdit(); });
+    m_fileCommands->setEditApplier(
+        [this](const QList<ChannelEdit> &edits) { m_form1->applyEdits(QStringLiteral("import"), edits); });
 
     connectCommands();
     // The lock buttons show while their service mode is on, whoever switched it.

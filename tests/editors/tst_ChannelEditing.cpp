@@ -128,7 +128,7 @@ private slots:
         QTest::addColumn<int>("kind");
         const char *kinds[] = {"new channel", "receive frequency", "transmit frequency", "tone list", "option list",
                                "name", "channel cleared by an empty receive text", "insert row", "delete row",
-                               "move row up", "move row down", "import through the entry point", "paste"};
+                               "move row up", "move row down", "import through the entry point", "paste", "import from the File menu"};
         for (int k = 0; k < int(std::size(kinds)); ++k)
             QTest::newRow(kinds[k]) << k;
     }
@@ -160,6 +160,16 @@ private slots:
                 QApplication::clipboard()->setText(copiedRowsText(e.tables(), {1, 65}));
                 e.goTo(30, col::Rx);
                 e.key(Qt::Key_V, Qt::ControlModifier);
+            },
+            [&] {
+                const QString path = e.shell.dir.filePath(QStringLiteral("list.csv"));
+                QFile file(path);
+                QVERIFY(file.open(QIODevice::WriteOnly));
+                file.write("Location,Name,Frequency\n2,CHANGED,147.000000\n70,NEW,439.000000\n");
+                file.close();
+                QVERIFY(e.w->fileCommands().importCsvFile(path));
+                e.log.clear(); // the import's report
+                e.goTo(1, col::Rx);
             },
         };
         const Snapshot before = e.snapshot();
