@@ -73,19 +73,25 @@ public:
 protected:
     void put(bool forward)
     {
-        const Replay replay(m_owner.m_replaying);
-        ChannelTables &t = m_owner.m_model.channels;
-        const ChannelTables::Batch batch(t);
-        if (forward)
-            for (const ChannelEdit &e : m_edits)
-                t.apply(e);
-        else
-            for (auto e = m_edits.crbegin(); e != m_edits.crend(); ++e)
-                t.revert(*e);
-        // The rows carry the texts of the language they were edited in; after a switch
-        // they are re-texted as the switch re-texted everything else.
-        if (m_owner.m_model.language != m_language)
-            t.RefreshChannelTexts(m_owner.m_model.language);
+        {
+            const Replay replay(m_owner.m_replaying);
+            ChannelTables &t = m_owner.m_model.channels;
+            const ChannelTables::Batch batch(t);
+            if (forward)
+                for (const ChannelEdit &e : m_edits)
+                    t.apply(e);
+            else
+                for (auto e = m_edits.crbegin(); e != m_edits.crend(); ++e)
+                    t.revert(*e);
+            // The rows carry the texts of the language they were edited in; after a
+            // switch they are re-texted as the switch re-texted everything else.
+            if (m_owner.m_model.language != m_language)
+                t.RefreshChannelTexts(m_owner.m_model.language);
+        }
+        int first = map::kChannelCount;
+        for (const ChannelEdit &e : m_edits)
+            first = qMin(first, e.channel);
+        emit m_owner.replayed(first);
     }
 
     ChannelUndo &m_owner;

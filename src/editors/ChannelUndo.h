@@ -39,6 +39,11 @@ public:
     // come from the history, not from the user.
     bool replaying() const { return m_replaying; }
 
+signals:
+    // A step was undone or redone; `channel` is the first channel it changed, where the
+    // editor shows the user what came back.
+    void replayed(int channel);
+
 private:
     friend class ChannelEditsCommand;
     friend class BandChangeCommand;

@@ -21,6 +21,7 @@
 #include "shell/SettingStore.h"
 #include "widgets/Twips.h"
 #include "shell/WheelBlocker.h"
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -87,8 +88,12 @@ MDIForm1::MDIForm1(Options options, QWidget *parent)
     // The channel list's undo and redo are in the Edit menu as well as on the grids.
     if (auto *edit = menuBar()->findChild<QMenu *>(QStringLiteral("MNEdit"))) {
         edit->addSeparator()->setObjectName(QStringLiteral("MNLine2"));
-        edit->addAction(m_form1->rowCommands().action("MNUndo"));
-        edit->addAction(m_form1->rowCommands().action("MNRedo"));
+        for (const char *name : {"MNUndo", "MNRedo"}) {
+            QAction *a = m_form1->rowCommands().action(name);
+            edit->addAction(a);
+            // What is undone is shown, wherever the command came from.
+            connect(a, &QAction::triggered, this, [this] { showChild(m_form1); });
+        }
     }
 
     m_transferCommands->setCommands({action(QStringLiteral("MNRead")), action(QStringLiteral("MNWrite")),

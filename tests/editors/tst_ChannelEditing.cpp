@@ -19,6 +19,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPainter>
 #include <QTabBar>
@@ -340,6 +342,29 @@ private slots:
         bands->setCurrentIndex(2);
         QCOMPARE(e.f->undo().stack().index(), 0);
         QVERIFY(e.snapshot() == before);
+    }
+
+    void undoShowsWhatCameBack()
+    {
+        Editor e;
+        auto *tabs = findControl<QTabBar *>(e.f, QStringLiteral("TabStrip1"));
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        e.press(5, col::Rx);
+        e.type(QStringLiteral("439"));
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+        e.goTo(30, col::Name);
+        e.undo();
+        QVERIFY(!e.tables().isUsed(69));
+        QCOMPARE(e.grid(), e.f->grid(2));
+        QCOMPARE(e.grid()->currentRow(), 5);
+        QCOMPARE(QApplication::focusWidget(), e.f->grid(2));
+
+        // From the Edit menu with another window in front, the channel editor comes forward.
+        e.w->action(QStringLiteral("MNOption"))->trigger();
+        QVERIFY(e.w->mdiArea()->activeSubWindow()->widget() != e.f);
+        e.command("MNRedo")->trigger();
+        QVERIFY(e.tables().isUsed(69));
+        QCOMPARE(e.w->mdiArea()->activeSubWindow()->widget(), e.f);
     }
 
     void historyEndsWhereTheDataIsReplaced()
