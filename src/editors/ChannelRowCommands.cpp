@@ -45,7 +45,7 @@ ChannelRowCommands::ChannelRowCommands(Form1 &form, RadioModel &model, ChannelUn
     });
     m_menu->addSeparator();
 
-    // Rows for copying are chosen as a range of cells (Shift with the arrows or a click).
+    // Rows for copying are chosen as a range of cells (Shift with the arrow keys).
     for (int group : {1, 2})
         m_form.grid(group)->setSelectionMode(QAbstractItemView::ContiguousSelection);
     connect(addAction("MNCopyRows", QKeySequence::Copy), &QAction::triggered, this, [this] { m_clipboard->copy(); });
@@ -66,11 +66,7 @@ ChannelRowCommands::ChannelRowCommands(Form1 &form, RadioModel &model, ChannelUn
     menuKey->setObjectName(QStringLiteral("MNChannelRowsKey"));
     menuKey->setShortcuts({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
     menuKey->setShortcutContext(Qt::WidgetShortcut);
-    connect(menuKey, &QAction::triggered, this, [this] {
-        ChannelGrid *g = m_form.currentGrid();
-        const QRect cell = g->cellRect(qMax(1, g->currentRow()), qMax(int(col::Rx), g->currentColumn()), g);
-        showMenu(g, g->mapToGlobal(cell.center()));
-    });
+    connect(menuKey, &QAction::triggered, this, &ChannelRowCommands::showMenuAtCurrentCell);
     for (int group : {1, 2}) {
         ChannelGrid *g = m_form.grid(group);
         g->addAction(menuKey);
@@ -125,10 +121,16 @@ bool ChannelRowCommands::eventFilter(QObject *watched, QEvent *event)
             g->setCurrentCell(at.row() + 1, qMax(int(col::Rx), at.column()));
         showMenu(g, menuEvent->globalPos());
     } else {
-        const QRect cell = g->cellRect(qMax(1, g->currentRow()), qMax(int(col::Rx), g->currentColumn()), g);
-        showMenu(g, g->mapToGlobal(cell.center()));
+        showMenuAtCurrentCell();
     }
     return true;
+}
+
+void ChannelRowCommands::showMenuAtCurrentCell()
+{
+    ChannelGrid *g = m_form.currentGrid();
+    const QRect cell = g->cellRect(qMax(1, g->currentRow()), qMax(int(col::Rx), g->currentColumn()), g);
+    showMenu(g, g->mapToGlobal(cell.center()));
 }
 
 void ChannelRowCommands::showMenu(ChannelGrid *grid, const QPoint &globalPos)
@@ -185,10 +187,10 @@ void ChannelRowCommands::moveRow(int step)
     if (n == 0 || n + step < groupFirstChannel(n) || n + step > groupLastChannel(n))
         return;
     ChannelGrid *g = m_form.currentGrid();
-    const int column = g->currentColumn();
+    const int row = g->currentRow(), column = g->currentColumn();
     applyRowEdits("move", n, step);
     // The cursor goes with the row, so that the next press moves it on.
-    g->setCurrentCell(g->currentRow() + step, column);
+    g->setCurrentCell(row + step, column);
 }
 
 void appendRowCommandCaptions(std::vector<CaptionRow> &rows)

@@ -1,9 +1,9 @@
 #pragma once
-// The channel editor's commands beyond the single cell: undo and redo, and inserting,
-// deleting and moving whole rows within a group. They sit on the grids as actions with
-// keys (active only while a grid has the focus, so that they never reach an open cell
-// editor) and in the grids' context menu, and every change is one step of the undo
-// history.
+// The channel editor's commands beyond the single cell: undo and redo, copy and paste of
+// whole rows, and inserting, deleting and moving rows within a group. They sit on the
+// grids as actions with keys (the row keys act only while a grid has the focus, so that
+// they never reach an open cell editor) and in the grids' context menu, and every change
+// is one step of the undo history.
 #include "widgets/CaptionTable.h"
 #include <QObject>
 #include <memory>
@@ -46,6 +46,7 @@ protected:
 private:
     QAction *addAction(const char *name, const QKeySequence &key);
     void showMenu(ChannelGrid *grid, const QPoint &globalPos);
+    void showMenuAtCurrentCell();
     void applyRowEdits(const char *what, int channel, int step);
 
     Form1 &m_form;

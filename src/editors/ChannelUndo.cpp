@@ -1,6 +1,7 @@
 #include "editors/ChannelUndo.h"
 #include <QUndoCommand>
 #include <QUndoStack>
+#include <utility>
 
 namespace kt913 {
 
@@ -56,22 +57,23 @@ class ChannelEditsCommand : public QUndoCommand {
 public:
     ChannelEditsCommand(ChannelUndo &owner, const QString &text, QList<ChannelEdit> edits, bool applied)
         : QUndoCommand(text), m_owner(owner), m_edits(std::move(edits)), m_language(owner.m_model.language),
-          m_skipRedo(applied)
+          m_applied(applied)
     {
     }
 
     void redo() override
     {
-        if (m_skipRedo) {
-            m_skipRedo = false;
+        // The first redo is the push: the edits are new, or already in the tables.
+        const bool replay = !std::exchange(m_firstRedo, false);
+        if (!replay && m_applied)
             return;
-        }
-        put(true);
+        put(true, replay);
     }
-    void undo() override { put(false); }
+    void undo() override { put(false, true); }
 
 protected:
-    void put(bool forward)
+    // `show`: the step is replayed from the history, and the editor shows where.
+    void put(bool forward, bool show)
     {
         {
             const Replay replay(m_owner.m_replaying);
@@ -88,6 +90,8 @@ protected:
             if (m_owner.m_model.language != m_language)
                 t.RefreshChannelTexts(m_owner.m_model.language);
         }
+        if (!show)
+            return;
         int first = map::kChannelCount;
         for (const ChannelEdit &e : m_edits)
             first = qMin(first, e.channel);
@@ -97,7 +101,8 @@ protected:
     ChannelUndo &m_owner;
     QList<ChannelEdit> m_edits;
     Language m_language;
-    bool m_skipRedo;
+    bool m_applied;
+    bool m_firstRedo = true;
 };
 
 // A band change that cleared the channel list. The band goes back quietly (as decoding
@@ -116,16 +121,14 @@ public:
 
     void redo() override
     {
-        if (m_skipRedo) {
-            m_skipRedo = false;
-            return;
+        if (!std::exchange(m_firstRedo, false)) {
+            select(m_after);
+            put(true, true);
         }
-        select(m_after);
-        put(true);
     }
     void undo() override
     {
-        put(false);
+        put(false, true);
         select(m_before);
         const Replay replay(m_owner.m_replaying);
         restore(m_owner.m_model.options, m_options, m_owner.m_model.language);

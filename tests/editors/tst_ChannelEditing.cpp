@@ -202,6 +202,9 @@ private slots:
         e.key(Qt::Key_Down, Qt::AltModifier);
         QCOMPARE(e.names(1, 4), QStringLiteral("RPT1 SIMPLX CALL2M MAR16"));
         QCOMPARE(e.grid()->currentRow(), 3);
+        e.key(Qt::Key_Up, Qt::AltModifier);
+        QCOMPARE(e.grid()->currentRow(), 2);
+        e.key(Qt::Key_Down, Qt::AltModifier);
         e.goTo(64, col::Rx);
         e.key(Qt::Key_Down, Qt::AltModifier);
         QCOMPARE(e.names(64, 65), QStringLiteral("- RPT70"));
