@@ -8,7 +8,7 @@ namespace kt913 {
 namespace {
 
 // The steps kept: more than any editing session needs, few enough to stay small (a
-// step holds at most two rows per channel of one group).
+// step holds at most two rows per channel).
 constexpr int kUndoLimit = 200;
 
 // The optional features' values a band change writes (its VFO defaults), as they were,
