@@ -1,5 +1,7 @@
 #include "editors/Form1.h"
 #include "editors/ChannelGrid.h"
+#include "editors/ChannelRowCommands.h"
+#include "editors/ChannelUndo.h"
 #include "image/ChannelEditRules.h"
 #include "image/ChannelGridModel.h"
 #include "image/FormDescriptions.h"
@@ -82,6 +84,29 @@ Form1::Form1(RadioModel &model, QWidget *parent) : QWidget(parent), m_model(mode
     }
     connect(TabStrip1, &QTabBar::currentChanged, this, &Form1::TabStrip1_Click);
     setFocusProxy(Grid1);
+
+    // Every commit of a cell editor is a step of the undo history.
+    m_undo = new ChannelUndo(m_model, this);
+    connect(this, &Form1::channelEdited, m_undo,
+            [this](const ChannelEdit &edit) { m_undo->recordApplied(QStringLiteral("cell"), {edit}); });
+    m_rowCommands = new ChannelRowCommands(*this, m_model, *m_undo);
+    // After an undo or redo the cursor stands on what came back, in its group, so that
+    // the user (and a screen reader) sees what changed.
+    connect(m_undo, &ChannelUndo::replayed, this, [this](int n) {
+        const bool focused = currentGrid()->hasFocus();
+        const int group = n > map::kGroupSize ? 2 : 1;
+        TabStrip1->setCurrentIndex(group - 1);
+        ChannelGrid *g = grid(group);
+        g->setCurrentCell(g->gridModel()->rowOf(n) + 1, qMax(int(col::Rx), g->currentColumn()));
+        if (focused)
+            g->setFocus(Qt::OtherFocusReason);
+    });
+}
+
+void Form1::applyEdits(const QString &text, const QList<ChannelEdit> &edits)
+{
+    commitPendingEdit();
+    m_undo->applyEdits(text, edits);
 }
 
 Form1::~Form1() = default;

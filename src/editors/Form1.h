@@ -13,6 +13,8 @@ namespace kt913 {
 
 class ChannelGrid;
 class ChannelGridModel;
+class ChannelRowCommands;
+class ChannelUndo;
 class FilteredLineEdit;
 class RadioModel;
 class SubClassGrid;
@@ -36,6 +38,13 @@ public:
     ChannelGrid *currentGrid() const;
     // The cell editor open now, or null.
     QWidget *openEditor() const;
+
+    // The undo history of the channel list and the row commands on the grids.
+    ChannelUndo &undo() const { return *m_undo; }
+    ChannelRowCommands &rowCommands() const { return *m_rowCommands; }
+    // Applies `edits` to the channel list as one step the user can undo (an import, a
+    // paste); `text` names the step.
+    void applyEdits(const QString &text, const QList<ChannelEdit> &edits);
 
 signals:
     // Every change the user made to a channel, as it can be undone and replayed.
@@ -71,6 +80,8 @@ private:
     QComboBox *Combo1 = nullptr;       // tone list, columns 3 and 4
     std::array<QComboBox *, 12> Combo5{}; // option lists Combo5(5)..Combo5(11), by column
     std::unique_ptr<SubClassGrid> obj;    // wheel hook of the grid shown, after the first switch
+    ChannelUndo *m_undo = nullptr;
+    ChannelRowCommands *m_rowCommands = nullptr;
 
     int EditRow = 1;
     int EditCol = 1;

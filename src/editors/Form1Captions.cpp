@@ -1,5 +1,6 @@
 // The channel editor's texts in both languages, taken from the window's description and
 // its option lists rather than typed a second time.
+#include "editors/ChannelRowCommands.h"
 #include "editors/EditorCaptions.h"
 #include "image/FormDescriptions.h"
 #include "image/ToneList.h"
@@ -22,6 +23,7 @@ CaptionTable makeForm1Captions()
     const ChannelEditorDescription &d = channelEditorDescription();
     CaptionTable t{"Form1", {}, nullptr};
     t.rows.push_back({"", CaptionProperty::Caption, -1, d.captionZh, d.captionEn});
+    appendRowCommandCaptions(t.rows); // undo, clipboard and row commands
     for (int i = 0; i < 2; ++i)
         t.rows.push_back({"TabStrip1", CaptionProperty::Tab, i, d.tabsZh[i], d.tabsEn[i]});
     for (const char *grid : {"Grid1", "Grid2"})

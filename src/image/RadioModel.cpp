@@ -66,6 +66,7 @@ void RadioModel::newData()
     channels.ClearGrid();
     dtmf.startForm();
     options.startForm();
+    emit dataReplaced();
 }
 
 bool RadioModel::setDebugValue(int slider, int value)
@@ -122,6 +123,7 @@ void RadioModel::announceDecoded()
 {
     emit fmChanged();
     emit debugValuesChanged();
+    emit dataReplaced();
 }
 
 } // namespace kt913

@@ -93,6 +93,9 @@ signals:
     void debugValueChanged(int slider, int value);
     void forceWriteUnlockedChanged(bool on);
     void debugUnlockedChanged(bool on);
+    // The whole radio's data was replaced (decoded from a read or a file, or New): what
+    // was edited before belongs to other data and can no longer be undone.
+    void dataReplaced();
 
 public:
     // Tells the views that decoding replaced FM and alignment values (the channel tables

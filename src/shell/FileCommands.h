@@ -38,7 +38,7 @@ public:
     bool importCsv();
     bool importCsvFile(const QString &path);
     // The one way a set of channel edits (an import) reaches the channel tables, as one
-    // change for the views.
+    // change for the views (through the edit applier when there is one).
     void applyChannelEdits(const QList<ChannelEdit> &edits);
 
     // Where the next dialog starts: the folder last used, else the user's documents.
@@ -46,6 +46,9 @@ public:
 
     // Run before Save encodes: an edit still open in a channel cell goes into the file.
     void setPendingEditCommit(std::function<void()> commit) { m_commitPendingEdit = std::move(commit); }
+    // Where an import's edits go instead of straight into the tables: the channel
+    // editor's undo history, so that an import can be undone.
+    void setEditApplier(std::function<void(const QList<ChannelEdit> &)> apply) { m_applyEdits = std::move(apply); }
 
 signals:
     // The channel editor is to be shown (after New and after a successful Open).
@@ -59,6 +62,7 @@ private:
     FileDialogs &m_dialogs;
     QString m_lastFolder;
     std::function<void()> m_commitPendingEdit;
+    std::function<void(const QList<ChannelEdit> &)> m_applyEdits;
 };
 
 } // namespace kt913

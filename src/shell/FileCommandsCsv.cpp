@@ -98,6 +98,10 @@ bool FileCommands::importCsvFile(const QString &path)
 
 void FileCommands::applyChannelEdits(const QList<ChannelEdit> &edits)
 {
+    if (m_applyEdits) {
+        m_applyEdits(edits);
+        return;
+    }
     const ChannelTables::Batch batch(m_model.channels);
     for (const ChannelEdit &e : edits)
         m_model.channels.apply(e);

@@ -6,6 +6,8 @@
 #include "editors/Form3.h"
 #include "editors/Form4.h"
 #include "editors/Form5.h"
+#include "editors/ChannelRowCommands.h"
+#include "editors/ChannelUndo.h"
 #include "image/ReadBackups.h"
 #include "link/Transfer.h"
 #include "link/ui/FrmWriting.h"
@@ -20,11 +22,14 @@
 #include "shell/SettingStore.h"
 #include "widgets/Twips.h"
 #include "shell/WheelBlocker.h"
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QTranslator>
 
@@ -82,11 +87,23 @@ MDIForm1::MDIForm1(Options options, QWidget *parent)
         frame->hide();
     }
     m_about = new FrmAbout(this);
+    // The channel list's undo and redo are in the Edit menu as well as on the grids.
+    if (auto *edit = menuBar()->findChild<QMenu *>(QStringLiteral("MNEdit"))) {
+        edit->addSeparator()->setObjectName(QStringLiteral("MNLine2"));
+        for (const char *name : {"MNUndo", "MNRedo"}) {
+            QAction *a = m_form1->rowCommands().action(name);
+            edit->addAction(a);
+            // What is undone is shown, wherever the command came from.
+            connect(a, &QAction::triggered, this, [this] { showChild(m_form1); });
+        }
+    }
 
     m_transferCommands->setCommands({action(QStringLiteral("MNRead")), action(QStringLiteral("MNWrite")),
                                      action(QStringLiteral("TRead")), action(QStringLiteral("TWrite"))});
     m_transferCommands->setPendingEditCommit([this] { m_form1->commitPendingEdit(); });
     m_fileCommands->setPendingEditCommit([this] { m_form1->commitPendingEdit(); });
+    m_fileCommands->setEditApplier(
+        [this](const QList<ChannelEdit> &edits) { m_form1->applyEdits(QStringLiteral("import"), edits); });
 
     connectCommands();
     // The lock buttons show while their service mode is on, whoever switched it.
@@ -209,7 +226,8 @@ void MDIForm1::Combo1_Change(int index)
 {
     if (index < 0)
         return;
-    m_model.changeBandSelection(index, [this] {
+    // Through the channel editor's history: a change that clears the channels can be undone.
+    m_form1->undo().changeBandSelection(index, [this] {
         return MsgBox(this, m_model.language, MessageId::BandChangeConfirm) == mbResult::Ok;
     });
 }
