@@ -18,8 +18,10 @@ struct TransferRequest {
 Transfer::Ending runTransfer(Transfer &transfer, const TransferRequest &request, Context &ctx);
 
 // Prints the message of an ending: successes to standard output, failures to standard
-// error.
-void printEnding(Transfer::Ending ending, Context &ctx);
+// error; a verified write says so after its success message.
+void printEnding(const Transfer &transfer, Transfer::Ending ending, Context &ctx);
+// The text of an ending on its own (empty for a cancelled band question).
+QString endingText(const Transfer &transfer, Transfer::Ending ending, Language lang);
 
 // ExitOk for the two successes, ExitRadio for every other ending.
 int exitCodeFor(Transfer::Ending ending);

@@ -51,7 +51,7 @@ int ReadCommand::run(const QStringList &args, Context &ctx)
     } else if (const int rc = saveDataFile(out, model, ctx)) {
         return rc;
     }
-    printEnding(ending, ctx);
+    printEnding(transfer, ending, ctx);
     return ExitOk;
 }
 

@@ -8,7 +8,7 @@ namespace kt913::cli {
 
 int WriteCommand::run(const QStringList &args, Context &ctx)
 {
-    Arguments a(args, {{"--port", true}, {"--band", true}, {"--force", false}, {"--debug", false}}, 1);
+    Arguments a(args, {{"--port", true}, {"--band", true}, {"--force", false}, {"--debug", false}, {"--verify", false}}, 1);
     a.require("--port", "PORT");
     a.requirePositional(0, "FILE.dat");
     const int band = a.number("--band", 0, kBandCount - 1, -1);
@@ -30,9 +30,10 @@ int WriteCommand::run(const QStringList &args, Context &ctx)
     model.setDebugUnlocked(debug);
 
     Transfer transfer(model);
+    transfer.setVerifyWrites(a.has("--verify"));
     const Transfer::Ending ending = runTransfer(transfer, {Transfer::Kind::Write, port, force}, ctx);
     if (Transfer::succeeded(ending))
-        printEnding(ending, ctx);
+        printEnding(transfer, ending, ctx);
     return exitCodeFor(ending);
 }
 

@@ -84,6 +84,7 @@ bool Transfer::start(Kind kind)
     }
     m_kind = kind;
     m_running = true;
+    m_verify = VerifyResult{};
     m_lastProgress = 0;
     if (kind == Kind::Read) {
         m_engine.startRead();
@@ -107,11 +108,26 @@ void Transfer::answerBandQuestion(bool writeAnyway)
 
 void Transfer::onEngineOutcome(ProtocolEngine::Outcome outcome)
 {
+    if (m_readingBack) {
+        onReadBackOutcome(outcome);
+        return;
+    }
     switch (outcome) {
     case ProtocolEngine::Outcome::ReadFinished:
         deliver(Ending::ReadFinished);
         break;
     case ProtocolEngine::Outcome::WriteFinished:
+        if (m_verifyWrites) {
+            // Taken now, inside the last step: exactly what went out.
+            m_sent = m_model.outputImage;
+            m_debugWritten = m_model.DebugUnlocked;
+            m_readingBack = true;
+            m_readBackAttempt = 0;
+            // The radio still has to answer the End; a handshake sent before that
+            // answer is in would take it for its own acknowledge.
+            QTimer::singleShot(kReadBackDelayMs, this, &Transfer::startReadBack);
+            break;
+        }
         deliver(Ending::WriteFinished);
         break;
     case ProtocolEngine::Outcome::BandMismatchRefused:
@@ -124,6 +140,39 @@ void Transfer::onEngineOutcome(ProtocolEngine::Outcome outcome)
         QMetaObject::invokeMethod(this, [this] { emit bandQuestion(); }, Qt::QueuedConnection);
         break;
     }
+}
+
+void Transfer::startReadBack()
+{
+    ++m_readBackAttempt;
+    m_readBack.fill(0xFF);
+    m_lastProgress = 0;
+    reopenLostPort();
+    if (!m_port->PortOpen() || !m_engine.startReadInto(m_readBack)) {
+        onReadBackOutcome(ProtocolEngine::Outcome::CommunicationTimeout);
+        return;
+    }
+    if (m_readBackAttempt == 1)
+        QMetaObject::invokeMethod(this, [this] { emit verifyStarted(); }, Qt::QueuedConnection);
+}
+
+void Transfer::onReadBackOutcome(ProtocolEngine::Outcome outcome)
+{
+    if (outcome == ProtocolEngine::Outcome::ReadFinished) {
+        m_readingBack = false;
+        m_verify = compareWritten(m_sent, m_readBack, m_debugWritten);
+        deliver(m_verify.ok() ? Ending::WriteFinished : Ending::VerifyFailed);
+        return;
+    }
+    // Only a time-out ends a read; the End it sent needs its answer before another try.
+    if (m_readBackAttempt < kReadBackAttempts) {
+        QTimer::singleShot(kReadBackDelayMs, this, &Transfer::startReadBack);
+        return;
+    }
+    m_readingBack = false;
+    m_verify = VerifyResult{};
+    m_verify.readBack = false;
+    deliver(Ending::VerifyFailed);
 }
 
 void Transfer::deliver(Ending ending)
@@ -167,6 +216,7 @@ std::optional<MessageId> Transfer::messageFor(Ending ending)
     case Ending::PortInvalid:
         return MessageId::PortInvalid;
     case Ending::BandMismatchCancelled:
+    case Ending::VerifyFailed: // verifyFailedMessage(lastVerify())
         break;
     }
     return std::nullopt;

@@ -126,6 +126,7 @@ bool parseRadioOptions(const QStringList &arguments, RadioOptions &options, QStr
         {QStringLiteral("baud"), QStringLiteral("Take the line's own time: 10 bits a byte at 9600 baud, both directions.")},
         {QStringLiteral("quiet-after"), QStringLiteral("After N frames neither answer nor act on anything."), QStringLiteral("N")},
         {QStringLiteral("exit-with-parent"), QStringLiteral("Stop when the process that started the radio ends (Linux).")},
+        {QStringLiteral("keep-wrong"), QStringLiteral("Fault: store the byte written at ADDR inverted, as a failing memory cell."), QStringLiteral("ADDR")},
         {QStringLiteral("hangup-after"), QStringLiteral("Answer N frames, then close the line and exit when more arrives."), QStringLiteral("N")},
         // Line faults. FRAME counts the frames received, 1 being the handshake; the fault
         // hits the reply to that frame.
@@ -176,6 +177,7 @@ bool parseRadioOptions(const QStringList &arguments, RadioOptions &options, QStr
         || !numberOption(parser, QStringLiteral("quiet-after"), 0, 1 << 30,
                          options.behaviour.quietAfterFrames, error)
         || !numberOption(parser, QStringLiteral("hangup-after"), 1, 1 << 30, options.hangupAfter, error)
+        || !numberOption(parser, QStringLiteral("keep-wrong"), 0, 0xBFF, options.behaviour.keepWrongAddress, error)
         || !faultOptions(parser, options.faults, error))
         return false;
     options.identity.band = std::uint8_t(band);

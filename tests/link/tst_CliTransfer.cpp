@@ -44,6 +44,7 @@ private slots:
     void initTestCase() { qputenv("XDG_DATA_HOME", dir.filePath("data").toLocal8Bit()); }
     void readStoresWhatTheProgramWouldSave();
     void writeAndItsBand();
+    void verifiedWrite();
     void failuresExitWithOne();
     void badUsageExitsWithTwo();
 };
@@ -107,6 +108,34 @@ void TestCliTransfer::writeAndItsBand()
     QTRY_VERIFY_WITH_TIMEOUT(readDatFile(path("stored.dat"), stored).ok(), 5000);
     QCOMPARE(int(stored[map::kBandVariant]), 2);
     QCOMPARE(int(stored[map::kDebugBlockA]), int(file[map::kDebugBlockA]));
+}
+
+void TestCliTransfer::verifiedWrite()
+{
+    const Image file = encodedImage(0);
+    QVERIFY(writeDatFile(path("file.dat"), file).ok());
+    {
+        RadioProcess radio({"--exit-with-parent"});
+        QVERIFY(radio.start());
+        const Run good = cli({"write", "--port", radio.devicePath(), path("file.dat"), "--verify"});
+        QCOMPARE(good.code, 0);
+        QCOMPARE(good.out, QStringLiteral("Writing succeeds frequently!\nVerified: the radio reads back exactly what was written.\n"));
+    }
+    // A cell that does not keep what it was given; one in the alignment blocks is only
+    // compared when they were written.
+    RadioProcess failing({"--exit-with-parent", "--keep-wrong", "0x5A3"});
+    QVERIFY(failing.start());
+    const Run bad = cli({"write", "--port", failing.devicePath(), path("file.dat"), "--verify"});
+    QCOMPARE(bad.code, 1);
+    QCOMPARE(bad.out, QString());
+    QCOMPARE(bad.err.trimmed(), QStringLiteral("Write verification failed: 1 byte(s) differ from what was written, the first at address 0x5A3."));
+
+    RadioProcess alignment({"--exit-with-parent", "--keep-wrong", "0x7E1"});
+    QVERIFY(alignment.start());
+    QCOMPARE(cli({"write", "--port", alignment.devicePath(), path("file.dat"), "--verify"}).code, 0);
+    const Run debug = cli({"write", "--port", alignment.devicePath(), path("file.dat"), "--verify", "--debug"});
+    QCOMPARE(debug.code, 1);
+    QVERIFY(debug.err.contains(QStringLiteral("the first at address 0x7E1.")));
 }
 
 void TestCliTransfer::failuresExitWithOne()

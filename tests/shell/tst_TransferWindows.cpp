@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -68,6 +69,7 @@ private slots:
 
     void readThroughCtrlR();
     void writeThroughTheToolbar();
+    void verifiedWriteChosenInTheMenu();
     void readByTheToolbarButton();
     void timeoutGivesTheCommandsBackAtOnce();
     void bandMismatchIsRefusedWhileTheProgressWindowIsUp();
@@ -197,6 +199,52 @@ void TestTransferWindows::writeThroughTheToolbar()
         QCOMPARE(int(inRadio[a]), int(w.model().outputImage[a]));
     for (int a = 0x800; a < kImageSize; ++a)
         QCOMPARE(int(inRadio[a]), int(w.model().outputImage[a]));
+}
+
+// The verify item of the Programming menu, chosen with the keyboard, is kept in the
+// settings; a write then reads the radio back without touching the user's data and
+// names the byte the radio did not keep.
+void TestTransferWindows::verifiedWriteChosenInTheMenu()
+{
+    MessageLog log;
+    ShellUnderTest s;
+    RadioProcess radio({QStringLiteral("--keep-wrong"), QStringLiteral("0x010")});
+    QList<Moment> moments;
+    startOn(s, log, radio, moments);
+    MDIForm1 &w = *s.window;
+    fillSampleRadio(w.model());
+    const Image memoryBefore = w.model().memoryImage;
+    QAction *verify = w.action(QStringLiteral("MNVerify"));
+    QVERIFY(!verify->isChecked());
+
+    const QString shots = qEnvironmentVariable("KT913_SCREENSHOT_DIR");
+    for (Language lang : {Language::English, Language::Chinese}) {
+        w.setLanguage(lang);
+        QTest::keyClick(&w, Qt::Key_G, Qt::AltModifier);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QCOMPARE(menu->objectName(), QStringLiteral("MNProgram"));
+        QCOMPARE(verify->text(), lang == Language::English ? QStringLiteral("Verify after Writing(&V)") : QStringLiteral("写频后校验(&V)"));
+        if (!shots.isEmpty())
+            menu->grab().save(shots + QStringLiteral("/programming-menu-%1.png").arg(lang == Language::English ? "en" : "zh"));
+        QTest::keyClick(menu, Qt::Key_V);
+    }
+    QVERIFY(!verify->isChecked()); // chosen twice: off again
+    QTest::keyClick(&w, Qt::Key_G, Qt::AltModifier);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_V);
+    QVERIFY(verify->isChecked());
+    QVERIFY(w.transfer().verifyWrites());
+    QVERIFY(readVerifyWrites(*s.settings));
+
+    QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
+    QTest::keyClick(&w, Qt::Key_W, Qt::ControlModifier);
+    QVERIFY(ended.wait(30000));
+    QCOMPARE(ended.first().first().value<Transfer::Ending>(), Transfer::Ending::VerifyFailed);
+    QCOMPARE(log.prompts(), QStringList{QStringLiteral("写频校验失败：1 个字节与写入的不符，第一个在地址 0x010。")});
+    QCOMPARE(log.requests[0].flags, 48);
+    QVERIFY(!moments[0].progressShown);
+    QVERIFY(commandsEnabled(w));
+    QVERIFY(w.model().memoryImage == memoryBefore); // the read-back went elsewhere
 }
 
 void TestTransferWindows::readByTheToolbarButton()
