@@ -65,6 +65,18 @@ void printEnding(const Transfer &transfer, Transfer::Ending ending, Context &ctx
     stream.flush();
 }
 
+std::unique_ptr<SerialTrace> openTrace(const QString &path, Context &ctx)
+{
+    if (path.isEmpty())
+        return nullptr;
+    auto trace = std::make_unique<SerialTrace>(path, QStringLiteral("kt913-cli"));
+    QObject::connect(trace.get(), &SerialTrace::failed, [&ctx, path](const QString &reason) {
+        ctx.err << SerialTrace::failureText(path, reason, ctx.lang) << Qt::endl;
+    });
+    trace->open();
+    return trace;
+}
+
 int exitCodeFor(Transfer::Ending ending)
 {
     return Transfer::succeeded(ending) ? ExitOk : ExitRadio;

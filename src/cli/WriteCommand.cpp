@@ -8,7 +8,7 @@ namespace kt913::cli {
 
 int WriteCommand::run(const QStringList &args, Context &ctx)
 {
-    Arguments a(args, {{"--port", true}, {"--band", true}, {"--force", false}, {"--debug", false}, {"--verify", false}}, 1);
+    Arguments a(args, {{"--port", true}, {"--band", true}, {"--force", false}, {"--debug", false}, {"--verify", false}, {"--trace", true}}, 1);
     a.require("--port", "PORT");
     a.requirePositional(0, "FILE.dat");
     const int band = a.number("--band", 0, kBandCount - 1, -1);
@@ -29,7 +29,9 @@ int WriteCommand::run(const QStringList &args, Context &ctx)
     model.setForceWriteUnlocked(force);
     model.setDebugUnlocked(debug);
 
+    const std::unique_ptr<SerialTrace> trace = openTrace(a.value("--trace"), ctx);
     Transfer transfer(model);
+    transfer.setTrace(trace.get());
     transfer.setVerifyWrites(a.has("--verify"));
     const Transfer::Ending ending = runTransfer(transfer, {Transfer::Kind::Write, port, force}, ctx);
     if (Transfer::succeeded(ending))

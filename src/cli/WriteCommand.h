@@ -13,7 +13,7 @@ public:
     QString name() const override { return QStringLiteral("write"); }
     QString synopsis() const override
     {
-        return QStringLiteral("write --port PORT FILE.dat [--band N] [--force] [--debug] [--verify]");
+        return QStringLiteral("write --port PORT FILE.dat [--band N] [--force] [--debug] [--verify] [--trace FILE]");
     }
     QString summary() const override { return QStringLiteral("write a data file to the radio"); }
     QString options() const override
@@ -22,7 +22,8 @@ public:
                               "  --band N       the band list's choice 0..3 instead of the file's\n"
                               "  --force        write even to a radio of another band\n"
                               "  --debug        also write the alignment values\n"
-                              "  --verify       read the radio back and compare every byte written\n");
+                              "  --verify       read the radio back and compare every byte written\n"
+                              "  --trace FILE   log every frame sent and received (see README)\n");
     }
     int run(const QStringList &args, Context &ctx) override;
 };

@@ -3,6 +3,8 @@
 #include "image/ImageCodec.h"
 #include "image/RadioModel.h"
 #include "link/SerialComm.h"
+#include "link/SerialTrace.h"
+#include <QMetaEnum>
 
 namespace kt913 {
 
@@ -31,6 +33,14 @@ Transfer::Transfer(RadioModel &model, std::unique_ptr<MSComm> port, QObject *par
         QMetaObject::invokeMethod(this, [this, step] { emit progressChanged(step); }, Qt::QueuedConnection);
     });
     connect(&m_engine, &ProtocolEngine::outcome, this, &Transfer::onEngineOutcome);
+    connect(&m_engine, &ProtocolEngine::frameSent, this, [this](const QByteArray &frame) {
+        if (m_trace)
+            m_trace->record(m_port->CommPort(), SerialTrace::Direction::Sent, frame);
+    });
+    connect(&m_engine, &ProtocolEngine::bytesReceived, this, [this](const QByteArray &bytes) {
+        if (m_trace)
+            m_trace->record(m_port->CommPort(), SerialTrace::Direction::Received, bytes);
+    });
     // A cable pulled or an adapter replugged: the same port is tried again before the
     // next transfer, so that the user need not choose it anew.
     connect(m_port.get(), &MSComm::portFailed, this, [this](const QString &reason) {
@@ -85,6 +95,8 @@ bool Transfer::start(Kind kind)
     m_kind = kind;
     m_running = true;
     m_verify = VerifyResult{};
+    if (m_trace)
+        m_trace->remark(QStringLiteral("%1 %2 started").arg(m_port->CommPort(), kind == Kind::Read ? "read" : "write"));
     m_lastProgress = 0;
     if (kind == Kind::Read) {
         m_engine.startRead();
@@ -152,6 +164,8 @@ void Transfer::startReadBack()
         onReadBackOutcome(ProtocolEngine::Outcome::CommunicationTimeout);
         return;
     }
+    if (m_trace)
+        m_trace->remark(QStringLiteral("%1 read-back %2 started").arg(m_port->CommPort()).arg(m_readBackAttempt));
     if (m_readBackAttempt == 1)
         QMetaObject::invokeMethod(this, [this] { emit verifyStarted(); }, Qt::QueuedConnection);
 }
@@ -177,6 +191,9 @@ void Transfer::onReadBackOutcome(ProtocolEngine::Outcome outcome)
 
 void Transfer::deliver(Ending ending)
 {
+    if (m_trace)
+        m_trace->remark(QStringLiteral("%1 ended: %2")
+                            .arg(m_port->CommPort(), QLatin1String(QMetaEnum::fromType<Ending>().valueToKey(int(ending)))));
     QMetaObject::invokeMethod(
         this,
         [this, ending] {

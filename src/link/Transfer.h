@@ -24,6 +24,7 @@
 namespace kt913 {
 
 class RadioModel;
+class SerialTrace;
 
 class Transfer : public QObject {
     Q_OBJECT
@@ -95,6 +96,10 @@ public:
     static constexpr int kReadBackDelayMs = 1000;
     static constexpr int kReadBackAttempts = 3;
 
+    // Records every frame of this port into `trace` (not owned; null: none). The trace
+    // must outlive the transfer or be taken away first.
+    void setTrace(SerialTrace *trace) { m_trace = trace; }
+
     // A transfer runs from a successful start until its finished() is delivered.
     bool isRunning() const { return m_running; }
 
@@ -131,6 +136,7 @@ private:
     QTimer m_timerW;
     Image m_received{};
     QString m_backupFolder;
+    SerialTrace *m_trace = nullptr;
     bool m_reopenWanted = false;
     bool m_running = false;
     int m_lastProgress = 0;

@@ -118,6 +118,7 @@ bool parseRadioOptions(const QStringList &arguments, RadioOptions &options, QStr
         {QStringLiteral("save"), QStringLiteral("Store the memory in this .dat file after each completed write."), QStringLiteral("FILE")},
         {QStringLiteral("link"), QStringLiteral("Make a symbolic link to the device here (removed on exit)."), QStringLiteral("PATH")},
         {QStringLiteral("log"), QStringLiteral("Log every received frame, one line each."), QStringLiteral("FILE")},
+        {QStringLiteral("trace"), QStringLiteral("Serial trace: every frame received and sent, with the time in milliseconds."), QStringLiteral("FILE")},
         {QStringLiteral("band"), QStringLiteral("Band code byte of the identification (default 0)."), QStringLiteral("N")},
         {QStringLiteral("model"), QStringLiteral("Model identifier to report (default HXP417)."), QStringLiteral("TEXT")},
         {QStringLiteral("id-extra"), QStringLiteral("Byte after the band code (default 0)."), QStringLiteral("N")},
@@ -158,6 +159,7 @@ bool parseRadioOptions(const QStringList &arguments, RadioOptions &options, QStr
     options.savePath = parser.value(QStringLiteral("save"));
     options.linkPath = parser.value(QStringLiteral("link"));
     options.logPath = parser.value(QStringLiteral("log"));
+    options.tracePath = parser.value(QStringLiteral("trace"));
     options.paced = parser.isSet(QStringLiteral("baud"));
     options.behaviour.silent = parser.isSet(QStringLiteral("silent"));
     options.exitWithParent = parser.isSet(QStringLiteral("exit-with-parent"));

@@ -1,12 +1,16 @@
 #include "shell/StartUp.h"
 #include "shell/FileCommands.h"
 #include "shell/MDIForm1.h"
+#include "link/SerialTrace.h"
+#include "link/Transfer.h"
+#include "widgets/MessageBox.h"
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 
 namespace kt913 {
 
@@ -37,11 +41,17 @@ StartUpRequest parseCommandLine(const QStringList &arguments)
         QStringLiteral("port"), QStringLiteral("Serial port to use: a device path such as /dev/ttyUSB0 or a pseudo-terminal."),
         QStringLiteral("PORT"));
     parser.addOption(portOption);
+    const QCommandLineOption traceOption(
+        QStringLiteral("trace"), QStringLiteral("Log every frame sent and received on the serial port to this file."),
+        QStringLiteral("FILE"));
+    parser.addOption(traceOption);
     parser.addPositionalArgument(QStringLiteral("FILE.dat"), QStringLiteral("Data file to open at start-up."));
 
     StartUpRequest request;
     if (!parser.parse(arguments)) {
-        request = {QString(), QString(), true, 2, parser.errorText() + QLatin1Char('\n') + parser.helpText()};
+        request.exitNow = true;
+        request.exitCode = 2;
+        request.message = parser.errorText() + QLatin1Char('\n') + parser.helpText();
         return request;
     }
     if (parser.isSet(help)) {
@@ -63,6 +73,7 @@ StartUpRequest parseCommandLine(const QStringList &arguments)
     }
     request.port = parser.value(portOption);
     request.file = files.value(0);
+    request.tracePath = parser.value(traceOption);
     return request;
 }
 
@@ -83,7 +94,22 @@ int runApplication(int argc, char **argv)
 
     MDIForm1::Options options;
     options.startPort = request.port;
+    std::unique_ptr<SerialTrace> trace; // outlives the window's transfer
     MDIForm1 window(std::move(options));
+    if (!request.tracePath.isEmpty()) {
+        trace = std::make_unique<SerialTrace>(request.tracePath, QStringLiteral("kt913"));
+        const QString path = request.tracePath;
+        // Told once, after the event that found it, over whatever window is up.
+        QObject::connect(
+            trace.get(), &SerialTrace::failed, &window,
+            [&window, path](const QString &reason) {
+                const Language lang = window.model().language;
+                MsgBox(&window, lang, SerialTrace::failureText(path, reason, lang), mb::Exclamation, QString());
+            },
+            Qt::QueuedConnection);
+        trace->open();
+        window.transfer().setTrace(trace.get());
+    }
     window.load();
     window.show();
 

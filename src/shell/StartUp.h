@@ -5,10 +5,11 @@
 
 namespace kt913 {
 
-// What the command line `kt913 [--port PORT] [FILE.dat]` asks for.
+// What the command line `kt913 [--port PORT] [--trace FILE] [FILE.dat]` asks for.
 struct StartUpRequest {
     QString port;   // select and open this port at load instead of the first of the list
     QString file;   // open this data file once the window is up
+    QString tracePath; // log every frame on the serial line here
     bool exitNow = false; // help, version or a usage error: `message` says which
     int exitCode = 0;
     QString message;

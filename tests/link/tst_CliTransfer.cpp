@@ -9,6 +9,7 @@
 #include "image/ImageCodec.h"
 #include "image/MemoryMap.h"
 #include "image/RadioModel.h"
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -45,6 +46,7 @@ private slots:
     void readStoresWhatTheProgramWouldSave();
     void writeAndItsBand();
     void verifiedWrite();
+    void tracesOnBothSides();
     void failuresExitWithOne();
     void badUsageExitsWithTwo();
 };
@@ -136,6 +138,50 @@ void TestCliTransfer::verifiedWrite()
     const Run debug = cli({"write", "--port", alignment.devicePath(), path("file.dat"), "--verify", "--debug"});
     QCOMPARE(debug.code, 1);
     QVERIFY(debug.err.contains(QStringLiteral("the first at address 0x7E1.")));
+}
+
+// Both traces hold every frame, one line each, in the same format: the program's sent
+// frames are the radio's received ones, in order.
+void TestCliTransfer::tracesOnBothSides()
+{
+    QVERIFY(writeDatFile(path("file.dat"), encodedImage(0)).ok());
+    RadioProcess radio({"--exit-with-parent", "--trace", path("radio.trace")});
+    QVERIFY(radio.start());
+    const Run run = cli({"write", "--port", radio.devicePath(), path("file.dat"), "--trace", path("cli.trace")});
+    QCOMPARE(run.code, 0);
+    QCOMPARE(run.err, QString());
+
+    const QRegularExpression format(QStringLiteral(R"(^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3} (\S+) (TX|RX) ((?:[0-9A-F]{2} )*[0-9A-F]{2})$)"));
+    auto frames = [&](const QString &file, const QString &direction) {
+        QStringList bytes;
+        for (const QString &line : readLines(file)) {
+            if (line.startsWith(QLatin1Char('#')))
+                continue;
+            const QRegularExpressionMatch m = format.match(line);
+            if (!m.hasMatch() || m.captured(1) != radio.devicePath())
+                qWarning() << "not a trace line:" << line;
+            else if (m.captured(2) == direction)
+                bytes << m.captured(3);
+        }
+        return bytes;
+    };
+    const QStringList sent = frames(path("cli.trace"), "TX");
+    QCOMPARE(sent.size(), 197); // handshake, 02, 06, 191 blocks and two lone 06, End
+    QCOMPARE(sent.first(), QStringLiteral("50 52 4F 47 52 41 4D"));
+    QVERIFY(sent[3].startsWith(QStringLiteral("57 00 00 10 ")));
+    QCOMPARE(sent.last(), QStringLiteral("45"));
+    QTRY_COMPARE_WITH_TIMEOUT(frames(path("radio.trace"), "RX"), sent, 5000);
+    // What the radio answered, as the program took it in (the End's answer may come after
+    // the program has gone).
+    const QString answered = frames(path("radio.trace"), "TX").join(' ');
+    const QString taken = frames(path("cli.trace"), "RX").join(' ');
+    QVERIFY(answered.startsWith(taken));
+    QVERIFY(answered.size() - taken.size() <= 3);
+
+    // A trace that cannot be written is told once; the transfer is not harmed.
+    const Run untraced = cli({"write", "--port", radio.devicePath(), path("file.dat"), "--trace", path("no-such-folder/t")});
+    QCOMPARE(untraced.code, 0);
+    QCOMPARE(untraced.err.count(QStringLiteral("cannot be written")), 1);
 }
 
 void TestCliTransfer::failuresExitWithOne()
