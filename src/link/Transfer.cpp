@@ -33,13 +33,12 @@ Transfer::Transfer(RadioModel &model, std::unique_ptr<MSComm> port, QObject *par
         QMetaObject::invokeMethod(this, [this, step] { emit progressChanged(step); }, Qt::QueuedConnection);
     });
     connect(&m_engine, &ProtocolEngine::outcome, this, &Transfer::onEngineOutcome);
-    connect(&m_engine, &ProtocolEngine::frameSent, this, [this](const QByteArray &frame) {
-        if (m_trace)
-            m_trace->record(m_port->CommPort(), SerialTrace::Direction::Sent, frame);
-    });
+    connect(&m_engine, &ProtocolEngine::frameSent, this, &Transfer::traceSent);
     connect(&m_engine, &ProtocolEngine::bytesReceived, this, [this](const QByteArray &bytes) {
         if (m_trace)
             m_trace->record(m_port->CommPort(), SerialTrace::Direction::Received, bytes);
+        if (m_probing && bytes.contains(frames::kAcknowledge))
+            m_probeAnswered = true;
     });
     // A cable pulled or an adapter replugged: the same port is tried again before the
     // next transfer, so that the user need not choose it anew.
@@ -83,9 +82,53 @@ bool Transfer::startWrite()
     return start(Kind::Write);
 }
 
+void Transfer::traceSent(const QByteArray &frame)
+{
+    if (m_trace)
+        m_trace->record(m_port->CommPort(), SerialTrace::Direction::Sent, frame);
+}
+
+bool Transfer::probe()
+{
+    if (m_running || m_probing || m_engine.isRunning())
+        return false;
+    m_probing = true;
+    m_probeAnswered = false;
+    if (!m_port->PortOpen() && !m_port->CommPort().isEmpty() && m_port->openPort().ok() && m_reopenWanted) {
+        m_reopenWanted = false;
+        emit portReopened();
+    }
+    if (!m_port->PortOpen()) {
+        QTimer::singleShot(0, this, &Transfer::endProbe);
+        return true;
+    }
+    // The idle engine takes in whatever arrives (it only grows the reception text, which
+    // the next transfer's first step reads as the acknowledge it is); the answer is seen
+    // on its way through.
+    const QByteArray handshake = frames::handshake();
+    traceSent(handshake);
+    m_port->Output(handshake);
+    QTimer::singleShot(kProbeMs, this, &Transfer::endProbe);
+    return true;
+}
+
+void Transfer::endProbe()
+{
+    const bool answered = m_probeAnswered && m_port->PortOpen();
+    if (answered) {
+        const QByteArray end(1, frames::kEnd);
+        traceSent(end);
+        m_port->Output(end);
+    }
+    QTimer::singleShot(answered ? kSettleMs : 0, this, [this, answered] {
+        m_probing = false;
+        emit presence(answered);
+    });
+}
+
 bool Transfer::start(Kind kind)
 {
-    if (m_running || m_engine.isRunning())
+    if (m_running || m_probing || m_engine.isRunning())
         return false;
     reopenLostPort();
     if (!m_port->PortOpen()) {

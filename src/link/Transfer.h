@@ -100,6 +100,16 @@ public:
     // must outlive the transfer or be taken away first.
     void setTrace(SerialTrace *trace) { m_trace = trace; }
 
+    // Asks, outside any transfer, whether a radio answers on the port: the handshake goes
+    // out, and a radio that acknowledges within kProbeMs is let out of programming mode
+    // again with an End; presence(answered) follows once that End has been answered, so
+    // a write may start at once. A port that is not open (lost, or not there before) is
+    // opened first. False (and
+    // nothing follows) while a transfer or another probe runs.
+    bool probe();
+    static constexpr int kProbeMs = 800;
+    static constexpr int kSettleMs = 400;
+
     // A transfer runs from a successful start until its finished() is delivered.
     bool isRunning() const { return m_running; }
 
@@ -115,6 +125,7 @@ signals:
     void progressChanged(int step);
     void bandQuestion();
     void finished(kt913::Transfer::Ending ending);
+    void presence(bool answered);
     // Before finished(ReadFinished): the read was kept at `path`, or could not be.
     void backupKept(const QString &path);
     // The open port failed and was closed; it was opened again.
@@ -128,6 +139,8 @@ private:
     void keepBackup();
     bool start(Kind kind);
     void startReadBack();
+    void endProbe();
+    void traceSent(const QByteArray &frame);
     void onReadBackOutcome(ProtocolEngine::Outcome outcome);
 
     RadioModel &m_model;
@@ -141,6 +154,8 @@ private:
     bool m_running = false;
     int m_lastProgress = 0;
     Kind m_kind = Kind::Read;
+    bool m_probing = false;
+    bool m_probeAnswered = false;
     bool m_verifyWrites = false;
     bool m_readingBack = false;
     int m_readBackAttempt = 0;
