@@ -236,15 +236,36 @@ void TestTransferWindows::verifiedWriteChosenInTheMenu()
     QVERIFY(w.transfer().verifyWrites());
     QVERIFY(readVerifyWrites(*s.settings));
 
+    // The progress window while the radio is read back.
+    QString label;
+    connect(&w.transfer(), &Transfer::verifyStarted, this, [&] {
+        FrmWriting *progress = w.transferCommands().progressWindow();
+        QVERIFY(progress);
+        label = progress->Label1->text();
+        if (!shots.isEmpty())
+            progress->grab().save(shots + QStringLiteral("/frmwriting-verify-%1.png").arg(w.model().language == Language::English ? "en" : "zh"));
+    });
     QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
     QTest::keyClick(&w, Qt::Key_W, Qt::ControlModifier);
     QVERIFY(ended.wait(30000));
     QCOMPARE(ended.first().first().value<Transfer::Ending>(), Transfer::Ending::VerifyFailed);
+    QCOMPARE(label, QStringLiteral("正在校验，请稍候。"));
     QCOMPARE(log.prompts(), QStringList{QStringLiteral("写频校验失败：1 个字节与写入的不符，第一个在地址 0x010。")});
     QCOMPARE(log.requests[0].flags, 48);
     QVERIFY(!moments[0].progressShown);
     QVERIFY(commandsEnabled(w));
     QVERIFY(w.model().memoryImage == memoryBefore); // the read-back went elsewhere
+
+    // Once more in English.
+    w.setLanguage(Language::English);
+    w.activateWindow(); // no window manager here hands the focus back
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_W, Qt::ControlModifier);
+    QVERIFY(w.transferCommands().progressWindow());
+    QVERIFY(ended.wait(30000));
+    QCOMPARE(label, QStringLiteral("Verifying, please wait a moment."));
+    QCOMPARE(log.prompts().last(),
+             QStringLiteral("Write verification failed: 1 byte(s) differ from what was written, the first at address 0x010."));
 }
 
 void TestTransferWindows::readByTheToolbarButton()
