@@ -218,7 +218,10 @@ void Transfer::onReadBackOutcome(ProtocolEngine::Outcome outcome)
     if (outcome == ProtocolEngine::Outcome::ReadFinished) {
         m_readingBack = false;
         m_verify = compareWritten(m_sent, m_readBack, m_debugWritten);
-        deliver(m_verify.ok() ? Ending::WriteFinished : Ending::VerifyFailed);
+        // The read's last End is still to be answered. A failure gives the commands back
+        // at once, and a write started before that answer is in would take it for the
+        // answer to its own handshake.
+        QTimer::singleShot(kSettleMs, this, [this] { deliver(m_verify.ok() ? Ending::WriteFinished : Ending::VerifyFailed); });
         return;
     }
     // Only a time-out ends a read; the End it sent needs its answer before another try.
