@@ -178,10 +178,16 @@ void TestCliTransfer::tracesOnBothSides()
     QVERIFY(answered.startsWith(taken));
     QVERIFY(answered.size() - taken.size() <= 3);
 
-    // A trace that cannot be written is told once; the transfer is not harmed.
-    const Run untraced = cli({"write", "--port", radio.devicePath(), path("file.dat"), "--trace", path("no-such-folder/t")});
+    // A trace that cannot be written is told once, on either side; the transfer is not
+    // harmed.
+    RadioProcess untracedRadio({"--exit-with-parent", "--trace", path("no-such-folder/r")});
+    QVERIFY(untracedRadio.start());
+    const Run untraced = cli({"write", "--port", untracedRadio.devicePath(), path("file.dat"), "--trace", path("no-such-folder/t")});
     QCOMPARE(untraced.code, 0);
     QCOMPARE(untraced.err.count(QStringLiteral("cannot be written")), 1);
+    QByteArray complaints;
+    QTRY_VERIFY_WITH_TIMEOUT((complaints += untracedRadio.process().readAllStandardError()).contains("the trace"), 5000);
+    QCOMPARE(complaints.count("the trace"), 1);
 }
 
 void TestCliTransfer::failuresExitWithOne()
