@@ -15,7 +15,7 @@ namespace kt913::cli {
 
 namespace {
 
-constexpr int kProbeIntervalMs = 1000;
+constexpr int kProbeIntervalMs = 1000; // a handshake every second while waiting
 
 enum class Phase {
     Writing,
@@ -97,8 +97,7 @@ int MultiWriter::run(SerialTrace *trace)
         QObject::connect(&t, &Transfer::portLost, &m_loop, [&p] { p.portLost = true; });
         QObject::connect(&t, &Transfer::presence, &m_loop, [this, &p](bool answered) { onPresence(p, answered); });
         p.probeTimer.setInterval(kProbeIntervalMs);
-        p.probeTimer.setSingleShot(true);
-        QObject::connect(&p.probeTimer, &QTimer::timeout, &m_loop, [&t] { t.probe(); });
+        QObject::connect(&p.probeTimer, &QTimer::timeout, &m_loop, [&t] { t.probe(); }); // refused while one runs
 
         const PortOpenResult opened = t.openPort(p.port);
         if (m_options.repeat) {
@@ -107,6 +106,7 @@ int MultiWriter::run(SerialTrace *trace)
             p.phase = Phase::AwaitRadio;
             setStatus(p, text("等待对讲机", "waiting for a radio"));
             t.probe();
+            p.probeTimer.start();
         } else {
             if (!opened.ok()) // then refused by the transfer as an invalid port
                 m_ctx.err << message(MessageId::PortUnavailable, m_ctx.lang, p.port).text << '\n'
@@ -128,6 +128,7 @@ void MultiWriter::beginWrite(PortRun &p)
     p.step = 0;
     p.verifying = false;
     p.portLost = false;
+    p.probeTimer.stop();
     setStatus(p, text("正在写入", "writing"));
     p.transfer->startWrite(); // on a port that is not open, finished(PortInvalid) follows
 }
@@ -161,6 +162,7 @@ void MultiWriter::onFinished(PortRun &p, Transfer::Ending ending)
 void MultiWriter::onPresence(PortRun &p, bool answered)
 {
     if (m_stopping) {
+        p.probeTimer.stop();
         p.phase = Phase::Done;
         setStatus(p, countText(p));
         finishIfAllDone();
@@ -172,11 +174,8 @@ void MultiWriter::onPresence(PortRun &p, bool answered)
         p.phase = Phase::AwaitRadio;
         setStatus(p, countText(p) + QStringLiteral(" · ") + text("等待下一台对讲机", "waiting for the next radio"));
     }
-    if (p.phase == Phase::AwaitRadio && answered) {
+    if (p.phase == Phase::AwaitRadio && answered)
         beginWrite(p);
-        return;
-    }
-    p.probeTimer.start();
 }
 
 void MultiWriter::stop()
@@ -188,7 +187,7 @@ void MultiWriter::stop()
         PortRun &p = *owned;
         // A radio half written is worse than none: a running write goes to its end. A
         // probe under way ends through onPresence.
-        if (p.phase == Phase::Writing || p.phase == Phase::Done || !p.probeTimer.isActive())
+        if (p.phase == Phase::Writing || p.phase == Phase::Done || p.transfer->isProbing())
             continue;
         p.probeTimer.stop();
         p.phase = Phase::Done;

@@ -107,6 +107,7 @@ public:
     // opened first. False (and
     // nothing follows) while a transfer or another probe runs.
     bool probe();
+    bool isProbing() const { return m_probing; }
     static constexpr int kProbeMs = 800;
     static constexpr int kSettleMs = 400;
 
