@@ -135,6 +135,9 @@ void MultiWriter::beginWrite(PortRun &p)
 
 void MultiWriter::onFinished(PortRun &p, Transfer::Ending ending)
 {
+    // The radio just handled stays on the cable until the user takes it off; it must not
+    // be written again.
+    p.phase = m_options.repeat && !m_stopping ? Phase::AwaitRemoval : Phase::Done;
     if (Transfer::succeeded(ending)) {
         ++p.written;
         QString done = message(MessageId::WriteSucceeded, m_ctx.lang).text;
@@ -148,15 +151,10 @@ void MultiWriter::onFinished(PortRun &p, Transfer::Ending ending)
             p.lastFailure = message(MessageId::BandMismatchRefused, m_ctx.lang).text;
         setStatus(p, text("失败：", "failed: ") + p.lastFailure);
     }
-    if (!m_options.repeat || m_stopping) {
-        p.phase = Phase::Done;
+    if (p.phase == Phase::Done)
         finishIfAllDone();
-        return;
-    }
-    // The radio just handled stays on the cable until the user takes it off; it must not
-    // be written again.
-    p.phase = Phase::AwaitRemoval;
-    p.probeTimer.start();
+    else
+        p.probeTimer.start();
 }
 
 void MultiWriter::onPresence(PortRun &p, bool answered)
