@@ -2,6 +2,7 @@
 #include "image/ReadBackups.h"
 #include "image/ImageCodec.h"
 #include "image/RadioModel.h"
+#include "link/PortNames.h"
 #include "link/SerialComm.h"
 #include "link/SerialTrace.h"
 #include <QMetaEnum>
@@ -36,7 +37,7 @@ Transfer::Transfer(RadioModel &model, std::unique_ptr<MSComm> port, QObject *par
     connect(&m_engine, &ProtocolEngine::frameSent, this, &Transfer::traceSent);
     connect(&m_engine, &ProtocolEngine::bytesReceived, this, [this](const QByteArray &bytes) {
         if (m_trace)
-            m_trace->record(m_port->CommPort(), SerialTrace::Direction::Received, bytes);
+            m_trace->record(tracedPortName(), SerialTrace::Direction::Received, bytes);
         if (m_probing && bytes.contains(frames::kAcknowledge))
             m_probeAnswered = true;
     });
@@ -82,10 +83,16 @@ bool Transfer::startWrite()
     return start(Kind::Write);
 }
 
+// The system's name ("COM3" rather than the port list's "3").
+QString Transfer::tracedPortName() const
+{
+    return systemPortName(m_port->CommPort());
+}
+
 void Transfer::traceSent(const QByteArray &frame)
 {
     if (m_trace)
-        m_trace->record(m_port->CommPort(), SerialTrace::Direction::Sent, frame);
+        m_trace->record(tracedPortName(), SerialTrace::Direction::Sent, frame);
 }
 
 bool Transfer::probe()
@@ -139,7 +146,7 @@ bool Transfer::start(Kind kind)
     m_running = true;
     m_verify = VerifyResult{};
     if (m_trace)
-        m_trace->remark(QStringLiteral("%1 %2 started").arg(m_port->CommPort(), kind == Kind::Read ? "read" : "write"));
+        m_trace->remark(QStringLiteral("%1 %2 started").arg(tracedPortName(), kind == Kind::Read ? "read" : "write"));
     m_lastProgress = 0;
     if (kind == Kind::Read) {
         m_engine.startRead();
@@ -208,7 +215,7 @@ void Transfer::startReadBack()
         return;
     }
     if (m_trace)
-        m_trace->remark(QStringLiteral("%1 read-back %2 started").arg(m_port->CommPort()).arg(m_readBackAttempt));
+        m_trace->remark(QStringLiteral("%1 read-back %2 started").arg(tracedPortName()).arg(m_readBackAttempt));
     if (m_readBackAttempt == 1)
         QMetaObject::invokeMethod(this, [this] { emit verifyStarted(); }, Qt::QueuedConnection);
 }
@@ -239,7 +246,7 @@ void Transfer::deliver(Ending ending)
 {
     if (m_trace)
         m_trace->remark(QStringLiteral("%1 ended: %2")
-                            .arg(m_port->CommPort(), QLatin1String(QMetaEnum::fromType<Ending>().valueToKey(int(ending)))));
+                            .arg(tracedPortName(), QLatin1String(QMetaEnum::fromType<Ending>().valueToKey(int(ending)))));
     QMetaObject::invokeMethod(
         this,
         [this, ending] {

@@ -142,6 +142,7 @@ private:
     void startReadBack();
     void endProbe();
     void traceSent(const QByteArray &frame);
+    QString tracedPortName() const;
     void onReadBackOutcome(ProtocolEngine::Outcome outcome);
 
     RadioModel &m_model;
