@@ -77,6 +77,22 @@ StartUpRequest parseCommandLine(const QStringList &arguments)
     return request;
 }
 
+std::unique_ptr<SerialTrace> attachSerialTrace(MDIForm1 &window, const QString &path)
+{
+    auto trace = std::make_unique<SerialTrace>(path, QStringLiteral("kt913"));
+    // Told once, after the event that found it, over whatever window is up.
+    QObject::connect(
+        trace.get(), &SerialTrace::failed, &window,
+        [&window, path](const QString &reason) {
+            const Language lang = window.model().language;
+            MsgBox(&window, lang, SerialTrace::failureText(path, reason, lang), mb::Exclamation, QString());
+        },
+        Qt::QueuedConnection);
+    trace->open();
+    window.transfer().setTrace(trace.get());
+    return trace;
+}
+
 int runApplication(int argc, char **argv)
 {
     QElapsedTimer sinceStart;
@@ -96,20 +112,8 @@ int runApplication(int argc, char **argv)
     options.startPort = request.port;
     std::unique_ptr<SerialTrace> trace; // outlives the window's transfer
     MDIForm1 window(std::move(options));
-    if (!request.tracePath.isEmpty()) {
-        trace = std::make_unique<SerialTrace>(request.tracePath, QStringLiteral("kt913"));
-        const QString path = request.tracePath;
-        // Told once, after the event that found it, over whatever window is up.
-        QObject::connect(
-            trace.get(), &SerialTrace::failed, &window,
-            [&window, path](const QString &reason) {
-                const Language lang = window.model().language;
-                MsgBox(&window, lang, SerialTrace::failureText(path, reason, lang), mb::Exclamation, QString());
-            },
-            Qt::QueuedConnection);
-        trace->open();
-        window.transfer().setTrace(trace.get());
-    }
+    if (!request.tracePath.isEmpty())
+        trace = attachSerialTrace(window, request.tracePath);
     window.load();
     window.show();
 

@@ -2,8 +2,12 @@
 // The program's entry: command line, language, main window.
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 namespace kt913 {
+
+class MDIForm1;
+class SerialTrace;
 
 // What the command line `kt913 [--port PORT] [--trace FILE] [FILE.dat]` asks for.
 struct StartUpRequest {
@@ -17,6 +21,10 @@ struct StartUpRequest {
 
 // Reads the arguments (program name first).
 StartUpRequest parseCommandLine(const QStringList &arguments);
+
+// Records the window's serial line into `path` until the trace is destroyed (before the
+// window); a file that cannot be written is told once in a message box.
+std::unique_ptr<SerialTrace> attachSerialTrace(MDIForm1 &window, const QString &path);
 
 // Runs the application. Returns the exit code.
 int runApplication(int argc, char **argv);

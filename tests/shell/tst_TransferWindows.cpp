@@ -7,9 +7,11 @@
 #include "image/MemoryMap.h"
 #include "image/ReadBackups.h"
 #include "link/RadioProcess.h"
+#include "link/SerialTrace.h"
 #include "link/Transfer.h"
 #include "link/ui/FrmWriting.h"
 #include "link/ui/TransferCommands.h"
+#include "shell/StartUp.h"
 #include "support/SampleRadio.h"
 #include <QAction>
 #include <QElapsedTimer>
@@ -70,6 +72,7 @@ private slots:
     void readThroughCtrlR();
     void writeThroughTheToolbar();
     void verifiedWriteChosenInTheMenu();
+    void serialTraceOfTheWindow();
     void readByTheToolbarButton();
     void timeoutGivesTheCommandsBackAtOnce();
     void bandMismatchIsRefusedWhileTheProgressWindowIsUp();
@@ -266,6 +269,35 @@ void TestTransferWindows::verifiedWriteChosenInTheMenu()
     QCOMPARE(label, QStringLiteral("Verifying, please wait a moment."));
     QCOMPARE(log.prompts().last(),
              QStringLiteral("Write verification failed: 1 byte(s) differ from what was written, the first at address 0x010."));
+}
+
+// The start-up's --trace: a file that cannot be written is told once, and a read is
+// recorded frame by frame.
+void TestTransferWindows::serialTraceOfTheWindow()
+{
+    QTemporaryDir dir;
+    MessageLog log;
+    ShellUnderTest s;
+    RadioProcess radio({});
+    QList<Moment> moments;
+    startOn(s, log, radio, moments);
+    MDIForm1 &w = *s.window;
+    {
+        const std::unique_ptr<SerialTrace> nowhere = attachSerialTrace(w, dir.filePath(QStringLiteral("no-folder/t")));
+        QTRY_COMPARE(log.requests.size(), 1);
+        QVERIFY(log.requests[0].prompt.startsWith(QStringLiteral("无法写入串口记录")));
+        w.transfer().setTrace(nullptr);
+    }
+    const std::unique_ptr<SerialTrace> trace = attachSerialTrace(w, dir.filePath(QStringLiteral("t.txt")));
+    QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
+    QTest::keyClick(&w, Qt::Key_R, Qt::ControlModifier);
+    QVERIFY(ended.wait(20000));
+    QCOMPARE(log.prompts().last(), QStringLiteral("读频成功！"));
+    QCOMPARE(log.requests.size(), 2);
+    const QStringList lines = readLines(dir.filePath(QStringLiteral("t.txt")));
+    QVERIFY(lines.size() > 2 * 193);
+    QVERIFY(lines.filter(QStringLiteral(" TX 50 52 4F 47 52 41 4D")).size() == 1);
+    QVERIFY(lines.filter(QStringLiteral(" TX 52 0C 00 10")).size() == 1); // the last block asked for
 }
 
 void TestTransferWindows::readByTheToolbarButton()
