@@ -30,7 +30,6 @@ struct PortRun {
     std::unique_ptr<Transfer> transfer;
     Phase phase = Phase::Writing;
     int step = 0;
-    bool verifying = false;
     bool portLost = false; // the port failed since this radio's write began
     int written = 0, failed = 0;
     QString lastFailure;
@@ -89,7 +88,6 @@ int MultiWriter::run(SerialTrace *trace)
                 drawLines();
         });
         QObject::connect(&t, &Transfer::verifyStarted, &m_loop, [this, &p] {
-            p.verifying = true;
             setStatus(p, text("正在校验", "verifying"));
         });
         QObject::connect(&t, &Transfer::bandQuestion, &m_loop, [this, &t] { t.answerBandQuestion(m_options.force); });
@@ -126,7 +124,6 @@ void MultiWriter::beginWrite(PortRun &p)
 {
     p.phase = Phase::Writing;
     p.step = 0;
-    p.verifying = false;
     p.portLost = false;
     p.probeTimer.stop();
     setStatus(p, text("正在写入", "writing"));
