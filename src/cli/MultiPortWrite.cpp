@@ -16,6 +16,9 @@ namespace kt913::cli {
 namespace {
 
 constexpr int kProbeIntervalMs = 1000; // a handshake every second while waiting
+// A radio that restarts after programming may miss a handshake or two: it counts as taken
+// off only after this many unanswered ones in a row (or at once when the port fails).
+constexpr int kAbsentProbes = 3;
 
 enum class Phase {
     Writing,
@@ -31,6 +34,7 @@ struct PortRun {
     Phase phase = Phase::Writing;
     int step = 0;
     bool portLost = false; // the port failed since this radio's write began
+    int unanswered = 0;    // handshakes in a row without an answer
     int written = 0, failed = 0;
     QString lastFailure;
     QString status; // the port's progress line after its name
@@ -125,6 +129,7 @@ void MultiWriter::beginWrite(PortRun &p)
     p.phase = Phase::Writing;
     p.step = 0;
     p.portLost = false;
+    p.unanswered = 0;
     p.probeTimer.stop();
     setStatus(p, text("正在写入", "writing"));
     p.transfer->startWrite(); // on a port that is not open, finished(PortInvalid) follows
@@ -165,7 +170,8 @@ void MultiWriter::onPresence(PortRun &p, bool answered)
     }
     // A port that failed since the write (a cable or adapter pulled) had its radio taken
     // off, whoever answers now.
-    if (p.phase == Phase::AwaitRemoval && (!answered || p.portLost)) {
+    p.unanswered = answered ? 0 : p.unanswered + 1;
+    if (p.phase == Phase::AwaitRemoval && (p.unanswered >= kAbsentProbes || p.portLost)) {
         p.phase = Phase::AwaitRadio;
         setStatus(p, countText(p) + QStringLiteral(" · ") + text("等待下一台对讲机", "waiting for the next radio"));
     }

@@ -47,6 +47,7 @@ private slots:
     }
     void severalPortsInOneWrite();
     void repeatWritesTheNextRadioUntilInterrupted();
+    void repeatLeavesARadioThatStaysOnTheCable();
 };
 
 void TestCliManyRadios::severalPortsInOneWrite()
@@ -98,6 +99,27 @@ void TestCliManyRadios::repeatWritesTheNextRadioUntilInterrupted()
     QCOMPARE(cli.exitCode(), 0);
     QCOMPARE(QString::fromUtf8(cli.readAllStandardOutput()),
              link + QStringLiteral(": 2 radio(s) written\n2 radio(s) written, 0 failed.\n"));
+#endif
+}
+
+// A radio left on the cable keeps answering: it is not written a second time.
+void TestCliManyRadios::repeatLeavesARadioThatStaysOnTheCable()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("sends SIGINT");
+#else
+    RadioProcess radio({"--exit-with-parent", "--save", path("stays.dat")});
+    QVERIFY(radio.start());
+    QProcess cli;
+    cli.start(QStringLiteral(KT913_BINARY_DIR "/src/cli/kt913-cli"), {"write", "--repeat", "--port", radio.devicePath(), path("file.dat")});
+    QTRY_VERIFY_WITH_TIMEOUT(holdsTheWrite(path("stays.dat"), file), 20000);
+    QTest::qWait(4500); // more handshakes than it takes to count a radio as taken off
+    ::kill(pid_t(cli.processId()), SIGINT);
+    QVERIFY(cli.waitForFinished(10000));
+    QCOMPARE(cli.exitCode(), 0);
+    QCOMPARE(cli.readAllStandardError().count(": writing\n"), 1);
+    QCOMPARE(QString::fromUtf8(cli.readAllStandardOutput()),
+             radio.devicePath() + QStringLiteral(": 1 radio(s) written\n1 radio(s) written, 0 failed.\n"));
 #endif
 }
 
