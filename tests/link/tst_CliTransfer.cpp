@@ -138,6 +138,14 @@ void TestCliTransfer::verifiedWrite()
     const Run debug = cli({"write", "--port", alignment.devicePath(), path("file.dat"), "--verify", "--debug"});
     QCOMPARE(debug.code, 1);
     QVERIFY(debug.err.contains(QStringLiteral("the first at address 0x7E1.")));
+
+    // A radio that takes the write and then answers nothing more is not reported as
+    // verified (the read-back is tried three times).
+    RadioProcess mute({"--exit-with-parent", "--quiet-after", "197"});
+    QVERIFY(mute.start());
+    const Run unread = cli({"write", "--port", mute.devicePath(), path("file.dat"), "--verify"});
+    QCOMPARE(unread.code, 1);
+    QVERIFY(unread.err.startsWith(QStringLiteral("The radio could not be read back after writing")));
 }
 
 // Both traces hold every frame, one line each, in the same format: the program's sent
