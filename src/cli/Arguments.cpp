@@ -41,6 +41,15 @@ QString Arguments::value(const char *option) const
     return i < 0 ? QString() : m_values[i];
 }
 
+QStringList Arguments::values(const char *option) const
+{
+    QStringList all;
+    for (qsizetype i = 0; i < m_names.size(); ++i)
+        if (m_names[i] == QLatin1String(option))
+            all << m_values[i];
+    return all;
+}
+
 void Arguments::require(const char *option, const char *what)
 {
     if (!has(option) || value(option).isEmpty())

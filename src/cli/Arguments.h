@@ -21,7 +21,8 @@ public:
     const QString &problem() const { return m_problem; }
 
     bool has(const char *option) const;
-    QString value(const char *option) const;
+    QString value(const char *option) const; // the last one given
+    QStringList values(const char *option) const; // every one, in order
     QString positional(int i) const { return m_positional.value(i); }
 
     // Checks that chain: each records the first problem only.

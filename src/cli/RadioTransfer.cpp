@@ -22,6 +22,7 @@ Transfer::Ending runTransfer(Transfer &transfer, const TransferRequest &request,
         if (ctx.errIsTerminal)
             bar.show(step);
     });
+    QObject::connect(&transfer, &Transfer::verifyStarted, &loop, [&] { bar.finish(); });
     QObject::connect(&transfer, &Transfer::bandQuestion, &loop, [&] {
         bar.finish();
         const Message question = message(MessageId::BandMismatchConfirm, ctx.lang);
@@ -40,17 +41,40 @@ Transfer::Ending runTransfer(Transfer &transfer, const TransferRequest &request,
     loop.exec();
     bar.finish();
     if (!Transfer::succeeded(ending))
-        printEnding(ending, ctx);
+        printEnding(transfer, ending, ctx);
     return ending;
 }
 
-void printEnding(Transfer::Ending ending, Context &ctx)
+QString endingText(const Transfer &transfer, Transfer::Ending ending, Language lang)
 {
+    if (ending == Transfer::Ending::VerifyFailed)
+        return verifyFailedMessage(transfer.lastVerify(), lang).text;
     const std::optional<MessageId> id = Transfer::messageFor(ending);
-    if (!id)
+    return id ? message(*id, lang).text : QString();
+}
+
+void printEnding(const Transfer &transfer, Transfer::Ending ending, Context &ctx)
+{
+    const QString text = endingText(transfer, ending, ctx.lang);
+    if (text.isEmpty())
         return;
     QTextStream &stream = Transfer::succeeded(ending) ? ctx.out : ctx.err;
-    stream << message(*id, ctx.lang).text << Qt::endl;
+    stream << text << '\n';
+    if (ending == Transfer::Ending::WriteFinished && transfer.verifyWrites())
+        stream << verifiedText(ctx.lang) << '\n';
+    stream.flush();
+}
+
+std::unique_ptr<SerialTrace> openTrace(const QString &path, Context &ctx)
+{
+    if (path.isEmpty())
+        return nullptr;
+    auto trace = std::make_unique<SerialTrace>(path, QStringLiteral("kt913-cli"));
+    QObject::connect(trace.get(), &SerialTrace::failed, [&ctx, path](const QString &reason) {
+        ctx.err << SerialTrace::failureText(path, reason, ctx.lang) << Qt::endl;
+    });
+    trace->open();
+    return trace;
 }
 
 int exitCodeFor(Transfer::Ending ending)

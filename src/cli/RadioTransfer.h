@@ -3,7 +3,9 @@
 // the program's port message, a progress bar when standard error is a terminal, and
 // every failed ending printed with the program's own message.
 #include "Command.h"
+#include "link/SerialTrace.h"
 #include "link/Transfer.h"
+#include <memory>
 
 namespace kt913::cli {
 
@@ -18,8 +20,14 @@ struct TransferRequest {
 Transfer::Ending runTransfer(Transfer &transfer, const TransferRequest &request, Context &ctx);
 
 // Prints the message of an ending: successes to standard output, failures to standard
-// error.
-void printEnding(Transfer::Ending ending, Context &ctx);
+// error; a verified write says so after its success message.
+void printEnding(const Transfer &transfer, Transfer::Ending ending, Context &ctx);
+// The text of an ending on its own (empty for a cancelled band question).
+QString endingText(const Transfer &transfer, Transfer::Ending ending, Language lang);
+
+// The trace of --trace FILE (null when `path` is empty). A file that cannot be written is
+// told once on standard error; the transfers go on without it.
+std::unique_ptr<SerialTrace> openTrace(const QString &path, Context &ctx);
 
 // ExitOk for the two successes, ExitRadio for every other ending.
 int exitCodeFor(Transfer::Ending ending);

@@ -11,7 +11,7 @@ namespace kt913::cli {
 
 int ReadCommand::run(const QStringList &args, Context &ctx)
 {
-    Arguments a(args, {{"--port", true}, {"-o", true}, {"--raw", false}}, 0);
+    Arguments a(args, {{"--port", true}, {"-o", true}, {"--raw", false}, {"--trace", true}}, 0);
     a.require("--port", "PORT");
     a.require("-o", "FILE.dat");
     if (!a.ok())
@@ -32,7 +32,9 @@ int ReadCommand::run(const QStringList &args, Context &ctx)
 
     RadioModel model;
     model.language = ctx.lang;
+    const std::unique_ptr<SerialTrace> trace = openTrace(a.value("--trace"), ctx);
     Transfer transfer(model);
+    transfer.setTrace(trace.get());
     transfer.setBackupFolder(defaultBackupFolder());
     QObject::connect(&transfer, &Transfer::backupFailed, [&ctx](const QString &reason) {
         ctx.err << backupFailedText(ctx.lang, reason) << Qt::endl;
@@ -51,7 +53,7 @@ int ReadCommand::run(const QStringList &args, Context &ctx)
     } else if (const int rc = saveDataFile(out, model, ctx)) {
         return rc;
     }
-    printEnding(ending, ctx);
+    printEnding(transfer, ending, ctx);
     return ExitOk;
 }
 

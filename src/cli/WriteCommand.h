@@ -1,29 +1,52 @@
 #pragma once
 #include "Command.h"
 
+namespace kt913 {
+class RadioModel;
+}
+
 namespace kt913::cli {
 
 // Opens a data file and writes it to the radio as the application does: encoded from
 // the decoded state, compared with the radio's band by the file's band selection unless
 // --band chooses another (as choosing it in the band list and keeping the channels).
 // --force is the force-write mode with OK for its band question; --debug writes the two
-// alignment blocks.
+// alignment blocks; --verify reads the radio back and compares what was sent. Several
+// --port options write the same file to several radios at once; --repeat goes on to the
+// next radio on each port until Ctrl-C.
 class WriteCommand : public Command {
 public:
     QString name() const override { return QStringLiteral("write"); }
     QString synopsis() const override
     {
-        return QStringLiteral("write --port PORT FILE.dat [--band N] [--force] [--debug]");
+        return QStringLiteral("write --port PORT [--port PORT ...] FILE.dat [--band N] [--force] [--debug] [--verify] "
+                              "[--repeat] [--trace FILE]");
     }
     QString summary() const override { return QStringLiteral("write a data file to the radio"); }
     QString options() const override
     {
-        return QStringLiteral("  --port PORT    the serial port (a device path, or COM1..COM16)\n"
+        return QStringLiteral("  --port PORT    the serial port (a device path, or COM1..COM16); give it once\n"
+                              "                 for each radio to write at the same time\n"
                               "  --band N       the band list's choice 0..3 instead of the file's\n"
                               "  --force        write even to a radio of another band\n"
-                              "  --debug        also write the alignment values\n");
+                              "  --debug        also write the alignment values\n"
+                              "  --verify       read the radio back and compare every byte written\n"
+                              "  --repeat       after each radio wait for the next one on the same port,\n"
+                              "                 until Ctrl-C; the radios written are counted\n"
+                              "  --trace FILE   log every frame sent and received (see README)\n");
     }
     int run(const QStringList &args, Context &ctx) override;
 };
+
+struct WriteOptions {
+    QStringList ports;
+    QString file;
+    int band = -1; // -1: the file's own
+    bool force = false, debug = false, verify = false, repeat = false;
+};
+
+// The model a write sends: the file opened and decoded, then the band and the service
+// modes the options ask for. ExitUsage (told) when the file cannot be used.
+int prepareWriteModel(RadioModel &model, const WriteOptions &options, Context &ctx);
 
 } // namespace kt913::cli

@@ -17,13 +17,21 @@ constexpr int kDebugStepB = 127, kDebugStepA = 128;
 } // namespace
 
 ProtocolEngine::ProtocolEngine(RadioModel &model, MSComm &port, QObject *parent)
-    : QObject(parent), m_model(model), m_port(port)
+    : QObject(parent), m_model(model), m_port(port), m_readTarget(&model.memoryImage)
 {
     connect(&m_port, &MSComm::OnComm, this, &ProtocolEngine::onComm);
 }
 
 bool ProtocolEngine::startRead()
 {
+    return startReadInto(m_model.memoryImage);
+}
+
+bool ProtocolEngine::startReadInto(Image &target)
+{
+    if (isRunning() || m_state.BandQuestionPending)
+        return false;
+    m_readTarget = &target;
     return start(m_state.ReadStep, m_state.ReadActive);
 }
 
@@ -41,6 +49,7 @@ bool ProtocolEngine::start(qint16 &step, bool &active)
     setTimerW(true);
     m_state.TimeoutTicks = 0;
     m_state.SendBuffer = handshake();
+    emit frameSent(m_state.SendBuffer);
     m_port.Output(m_state.SendBuffer);
     return true;
 }
@@ -49,7 +58,10 @@ void ProtocolEngine::onComm(int commEvent)
 {
     if (commEvent != MSComm::comEvReceive)
         return;
-    appendHex(m_state.RxHex, m_port.Input());
+    const QByteArray input = m_port.Input();
+    if (!input.isEmpty())
+        emit bytesReceived(input);
+    appendHex(m_state.RxHex, input);
     // While the user is asked about the band the radio waits; whatever arrives only
     // grows the reception text and must not ask again.
     if (m_state.WriteActive && !m_state.BandQuestionPending) {
@@ -85,7 +97,7 @@ void ProtocolEngine::readStepTable()
             for (int i = 0; i < kBlockSize; ++i) {
                 const int address = base + i;
                 if (address < kImageSize)
-                    m_model.memoryImage[std::size_t(address)] = dataByte(s.RxHex, i);
+                    (*m_readTarget)[std::size_t(address)] = dataByte(s.RxHex, i);
             }
             send(kAckFrame);
             m_port.setRThreshold(1);
@@ -178,6 +190,7 @@ void ProtocolEngine::tick()
     m_port.setRThreshold(1);
     m_state.SendBuffer = kEndFrame;
     m_state.TimeoutTicks = 0;
+    emit frameSent(m_state.SendBuffer);
     m_port.Output(m_state.SendBuffer);
     finish(Outcome::CommunicationTimeout);
 }
@@ -187,6 +200,7 @@ void ProtocolEngine::send(const QByteArray &frame)
     m_state.SendBuffer = frame;
     m_state.TimeoutTicks = 0;
     m_state.RxHex.clear();
+    emit frameSent(frame);
     m_port.Output(frame);
 }
 
@@ -195,6 +209,7 @@ void ProtocolEngine::sendFrame(const QByteArray &frame)
     m_state.SendBuffer = frame;
     m_state.TimeoutTicks = 0;
     m_state.RxHex.clear();
+    emit frameSent(frame);
     for (const char byte : frame)
         m_port.Output(QByteArray(1, byte));
 }

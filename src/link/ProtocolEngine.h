@@ -52,6 +52,10 @@ public:
     // caller's concern: on a closed port nothing goes out and the transfer times out.
     bool startRead();
     bool startWrite();
+    // A read that stores into `target` instead of the memory image (the read-back of a
+    // verified write, which must leave the user's data alone). `target` must outlive the
+    // read.
+    bool startReadInto(Image &target);
 
     // The port's receive event. Takes Input and, while a transfer runs, does at most one
     // step. Events other than MSComm::comEvReceive are ignored.
@@ -68,6 +72,10 @@ public:
 signals:
     // The step about to run (1..196), before each receive-event step of a transfer.
     void progress(int step);
+    // Every frame as it goes out, and every piece of input as a receive event takes it:
+    // what a serial trace records.
+    void frameSent(const QByteArray &frame);
+    void bytesReceived(const QByteArray &bytes);
     // TimerW must run (true) or stop (false). A start always restarts the interval.
     void timerWChanged(bool enabled);
     void outcome(kt913::ProtocolEngine::Outcome outcome);
@@ -85,6 +93,7 @@ private:
     RadioModel &m_model;
     MSComm &m_port;
     TransferState m_state;
+    Image *m_readTarget = nullptr;
 };
 
 } // namespace kt913

@@ -2,7 +2,10 @@
 #include "image/ReadBackups.h"
 #include "image/ImageCodec.h"
 #include "image/RadioModel.h"
+#include "link/PortNames.h"
 #include "link/SerialComm.h"
+#include "link/SerialTrace.h"
+#include <QMetaEnum>
 
 namespace kt913 {
 
@@ -31,6 +34,13 @@ Transfer::Transfer(RadioModel &model, std::unique_ptr<MSComm> port, QObject *par
         QMetaObject::invokeMethod(this, [this, step] { emit progressChanged(step); }, Qt::QueuedConnection);
     });
     connect(&m_engine, &ProtocolEngine::outcome, this, &Transfer::onEngineOutcome);
+    connect(&m_engine, &ProtocolEngine::frameSent, this, &Transfer::traceSent);
+    connect(&m_engine, &ProtocolEngine::bytesReceived, this, [this](const QByteArray &bytes) {
+        if (m_trace)
+            m_trace->record(tracedPortName(), SerialTrace::Direction::Received, bytes);
+        if (m_probing && bytes.contains(frames::kAcknowledge))
+            m_probeAnswered = true;
+    });
     // A cable pulled or an adapter replugged: the same port is tried again before the
     // next transfer, so that the user need not choose it anew.
     connect(m_port.get(), &MSComm::portFailed, this, [this](const QString &reason) {
@@ -73,9 +83,59 @@ bool Transfer::startWrite()
     return start(Kind::Write);
 }
 
+// The system's name ("COM3" rather than the port list's "3").
+QString Transfer::tracedPortName() const
+{
+    return systemPortName(m_port->CommPort());
+}
+
+void Transfer::traceSent(const QByteArray &frame)
+{
+    if (m_trace)
+        m_trace->record(tracedPortName(), SerialTrace::Direction::Sent, frame);
+}
+
+bool Transfer::probe()
+{
+    if (m_running || m_probing || m_engine.isRunning())
+        return false;
+    m_probing = true;
+    m_probeAnswered = false;
+    if (!m_port->PortOpen() && !m_port->CommPort().isEmpty() && m_port->openPort().ok() && m_reopenWanted) {
+        m_reopenWanted = false;
+        emit portReopened();
+    }
+    if (!m_port->PortOpen()) {
+        QTimer::singleShot(0, this, &Transfer::endProbe);
+        return true;
+    }
+    // The idle engine takes in whatever arrives (it only grows the reception text, which
+    // the next transfer's first step reads as the acknowledge it is); the answer is seen
+    // on its way through.
+    const QByteArray handshake = frames::handshake();
+    traceSent(handshake);
+    m_port->Output(handshake);
+    QTimer::singleShot(kProbeMs, this, &Transfer::endProbe);
+    return true;
+}
+
+void Transfer::endProbe()
+{
+    const bool answered = m_probeAnswered && m_port->PortOpen();
+    if (answered) {
+        const QByteArray end(1, frames::kEnd);
+        traceSent(end);
+        m_port->Output(end);
+    }
+    QTimer::singleShot(answered ? kSettleMs : 0, this, [this, answered] {
+        m_probing = false;
+        emit presence(answered);
+    });
+}
+
 bool Transfer::start(Kind kind)
 {
-    if (m_running || m_engine.isRunning())
+    if (m_running || m_probing || m_engine.isRunning())
         return false;
     reopenLostPort();
     if (!m_port->PortOpen()) {
@@ -84,6 +144,9 @@ bool Transfer::start(Kind kind)
     }
     m_kind = kind;
     m_running = true;
+    m_verify = VerifyResult{};
+    if (m_trace)
+        m_trace->remark(QStringLiteral("%1 %2 started").arg(tracedPortName(), kind == Kind::Read ? "read" : "write"));
     m_lastProgress = 0;
     if (kind == Kind::Read) {
         m_engine.startRead();
@@ -107,11 +170,26 @@ void Transfer::answerBandQuestion(bool writeAnyway)
 
 void Transfer::onEngineOutcome(ProtocolEngine::Outcome outcome)
 {
+    if (m_readingBack) {
+        onReadBackOutcome(outcome);
+        return;
+    }
     switch (outcome) {
     case ProtocolEngine::Outcome::ReadFinished:
         deliver(Ending::ReadFinished);
         break;
     case ProtocolEngine::Outcome::WriteFinished:
+        if (m_verifyWrites) {
+            // Taken now, inside the last step: exactly what went out.
+            m_sent = m_model.outputImage;
+            m_debugWritten = m_model.DebugUnlocked;
+            m_readingBack = true;
+            m_readBackAttempt = 0;
+            // The radio still has to answer the End; a handshake sent before that
+            // answer is in would take it for its own acknowledge.
+            QTimer::singleShot(kReadBackDelayMs, this, &Transfer::startReadBack);
+            break;
+        }
         deliver(Ending::WriteFinished);
         break;
     case ProtocolEngine::Outcome::BandMismatchRefused:
@@ -126,8 +204,49 @@ void Transfer::onEngineOutcome(ProtocolEngine::Outcome outcome)
     }
 }
 
+void Transfer::startReadBack()
+{
+    ++m_readBackAttempt;
+    m_readBack.fill(0xFF);
+    m_lastProgress = 0;
+    reopenLostPort();
+    if (!m_port->PortOpen() || !m_engine.startReadInto(m_readBack)) {
+        onReadBackOutcome(ProtocolEngine::Outcome::CommunicationTimeout);
+        return;
+    }
+    if (m_trace)
+        m_trace->remark(QStringLiteral("%1 read-back %2 started").arg(tracedPortName()).arg(m_readBackAttempt));
+    if (m_readBackAttempt == 1)
+        QMetaObject::invokeMethod(this, [this] { emit verifyStarted(); }, Qt::QueuedConnection);
+}
+
+void Transfer::onReadBackOutcome(ProtocolEngine::Outcome outcome)
+{
+    if (outcome == ProtocolEngine::Outcome::ReadFinished) {
+        m_readingBack = false;
+        m_verify = compareWritten(m_sent, m_readBack, m_debugWritten);
+        // The read's last End is still to be answered. A failure gives the commands back
+        // at once, and a write started before that answer is in would take it for the
+        // answer to its own handshake.
+        QTimer::singleShot(kSettleMs, this, [this] { deliver(m_verify.ok() ? Ending::WriteFinished : Ending::VerifyFailed); });
+        return;
+    }
+    // Only a time-out ends a read; the End it sent needs its answer before another try.
+    if (m_readBackAttempt < kReadBackAttempts) {
+        QTimer::singleShot(kReadBackDelayMs, this, &Transfer::startReadBack);
+        return;
+    }
+    m_readingBack = false;
+    m_verify = VerifyResult{};
+    m_verify.readBack = false;
+    deliver(Ending::VerifyFailed);
+}
+
 void Transfer::deliver(Ending ending)
 {
+    if (m_trace)
+        m_trace->remark(QStringLiteral("%1 ended: %2")
+                            .arg(tracedPortName(), QLatin1String(QMetaEnum::fromType<Ending>().valueToKey(int(ending)))));
     QMetaObject::invokeMethod(
         this,
         [this, ending] {
@@ -167,6 +286,7 @@ std::optional<MessageId> Transfer::messageFor(Ending ending)
     case Ending::PortInvalid:
         return MessageId::PortInvalid;
     case Ending::BandMismatchCancelled:
+    case Ending::VerifyFailed: // verifyFailedMessage(lastVerify())
         break;
     }
     return std::nullopt;

@@ -15,6 +15,7 @@
 #include "image/Messages.h"
 #include "link/MSComm.h"
 #include "link/ProtocolEngine.h"
+#include "link/WriteVerify.h"
 #include <QObject>
 #include <QTimer>
 #include <memory>
@@ -23,6 +24,7 @@
 namespace kt913 {
 
 class RadioModel;
+class SerialTrace;
 
 class Transfer : public QObject {
     Q_OBJECT
@@ -37,6 +39,7 @@ public:
         BandMismatchCancelled, // the user declined to force the write; no message
         CommunicationTimeout,  // no or wrong answer from the radio (also a failed port)
         PortInvalid,           // no port open: nothing was sent
+        VerifyFailed,          // written, but the read-back differs or failed: lastVerify()
     };
     Q_ENUM(Ending)
 
@@ -82,6 +85,32 @@ public:
     void setBackupFolder(const QString &folder) { m_backupFolder = folder; }
     QString backupFolder() const { return m_backupFolder; }
 
+    // With verification on, a finished write is followed by a read of the radio into an
+    // image of its own (the model is left alone), compared with what the write sent:
+    // finished(WriteFinished) when every byte matches, else finished(VerifyFailed).
+    void setVerifyWrites(bool on) { m_verifyWrites = on; }
+    bool verifyWrites() const { return m_verifyWrites; }
+    const VerifyResult &lastVerify() const { return m_verify; }
+    // Time the radio gets after the write's End before it is read back, and how many
+    // reads are tried (a radio may restart after programming and miss the first).
+    static constexpr int kReadBackDelayMs = 1000;
+    static constexpr int kReadBackAttempts = 3;
+
+    // Records every frame of this port into `trace` (not owned; null: none). The trace
+    // must outlive the transfer or be taken away first.
+    void setTrace(SerialTrace *trace) { m_trace = trace; }
+
+    // Asks, outside any transfer, whether a radio answers on the port: the handshake goes
+    // out, and a radio that acknowledges within kProbeMs is let out of programming mode
+    // again with an End; presence(answered) follows once that End has been answered, so
+    // a write may start at once. A port that is not open (lost, or not there before) is
+    // opened first. False (and
+    // nothing follows) while a transfer or another probe runs.
+    bool probe();
+    bool isProbing() const { return m_probing; }
+    static constexpr int kProbeMs = 800;
+    static constexpr int kSettleMs = 400;
+
     // A transfer runs from a successful start until its finished() is delivered.
     bool isRunning() const { return m_running; }
 
@@ -92,9 +121,12 @@ public:
 
 signals:
     void started(kt913::Transfer::Kind kind);
+    // The write went through and the radio is being read back (progress starts afresh).
+    void verifyStarted();
     void progressChanged(int step);
     void bandQuestion();
     void finished(kt913::Transfer::Ending ending);
+    void presence(bool answered);
     // Before finished(ReadFinished): the read was kept at `path`, or could not be.
     void backupKept(const QString &path);
     // The open port failed and was closed; it was opened again.
@@ -107,6 +139,11 @@ private:
     void deliver(Ending ending);
     void keepBackup();
     bool start(Kind kind);
+    void startReadBack();
+    void endProbe();
+    void traceSent(const QByteArray &frame);
+    QString tracedPortName() const;
+    void onReadBackOutcome(ProtocolEngine::Outcome outcome);
 
     RadioModel &m_model;
     std::unique_ptr<MSComm> m_port;
@@ -114,10 +151,20 @@ private:
     QTimer m_timerW;
     Image m_received{};
     QString m_backupFolder;
+    SerialTrace *m_trace = nullptr;
     bool m_reopenWanted = false;
     bool m_running = false;
     int m_lastProgress = 0;
     Kind m_kind = Kind::Read;
+    bool m_probing = false;
+    bool m_probeAnswered = false;
+    bool m_verifyWrites = false;
+    bool m_readingBack = false;
+    int m_readBackAttempt = 0;
+    bool m_debugWritten = false; // the alignment blocks went out with the write
+    Image m_sent{};              // the output image as the write sent it
+    Image m_readBack{};
+    VerifyResult m_verify;
 };
 
 } // namespace kt913

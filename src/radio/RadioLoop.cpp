@@ -115,20 +115,39 @@ void RadioLoop::deliverDue(std::int64_t now)
         m_received.pop_front();
         m_lastDelivery = arrived.due;
         // An echoing cable returns the byte as it passes, ahead of any answer to it.
-        if (m_faults.echoes(m_session.framesReceived()))
+        if (m_faults.echoes(m_session.framesReceived())) {
             m_toSend.push_back({arrived.byte, m_outgoing.schedule(arrived.due)});
+            if (m_trace)
+                m_trace->sent(QByteArray(1, char(arrived.byte)));
+        }
         const QByteArray answer = m_session.receive(arrived.byte);
+        m_frameSoFar.append(char(arrived.byte));
+        if (!m_session.inFrame())
+            traceFrame();
         if (answer.isEmpty())
             continue;
         std::int64_t at = arrived.due;
+        QByteArray onTheLine;
         for (const LineFaults::Piece &piece : m_faults.shape(m_session.framesReceived(), answer)) {
             at += piece.pauseNs;
+            onTheLine += piece.bytes;
             for (char byte : piece.bytes)
                 m_toSend.push_back({std::uint8_t(byte), m_outgoing.schedule(at)});
         }
+        if (m_trace)
+            m_trace->sent(onTheLine);
     }
-    if (m_session.inFrame() && m_received.empty() && now - m_lastDelivery >= kFrameGapNs)
+    if (m_session.inFrame() && m_received.empty() && now - m_lastDelivery >= kFrameGapNs) {
         m_session.abandonFrame();
+        traceFrame();
+    }
+}
+
+void RadioLoop::traceFrame()
+{
+    if (m_trace)
+        m_trace->received(m_frameSoFar);
+    m_frameSoFar.clear();
 }
 
 bool RadioLoop::sendDue(std::int64_t now)

@@ -6,6 +6,7 @@
 #include "radio/LineFaults.h"
 #include "radio/LinePacer.h"
 #include "radio/RadioSession.h"
+#include "radio/RadioTrace.h"
 
 #include <csignal>
 #include <cstdint>
@@ -34,6 +35,9 @@ public:
 
     QString errorText() const { return m_error; }
 
+    // Records each received frame and each answer put on the line (null: none).
+    void setTrace(RadioTrace *trace) { m_trace = trace; }
+
     static std::int64_t monotonicNow();
 
 private:
@@ -45,6 +49,7 @@ private:
     bool takeIncoming(std::int64_t now);
     void deliverDue(std::int64_t now);
     bool sendDue(std::int64_t now);
+    void traceFrame();
     bool lastAnswerByteNext() const;
     std::int64_t nextDeadline() const;
 
@@ -60,6 +65,8 @@ private:
     std::deque<TimedByte> m_received;
     std::deque<TimedByte> m_toSend;
     QString m_error;
+    RadioTrace *m_trace = nullptr;
+    QByteArray m_frameSoFar; // received bytes of the frame being traced
 };
 
 } // namespace kt913::radio

@@ -118,6 +118,7 @@ bool parseRadioOptions(const QStringList &arguments, RadioOptions &options, QStr
         {QStringLiteral("save"), QStringLiteral("Store the memory in this .dat file after each completed write."), QStringLiteral("FILE")},
         {QStringLiteral("link"), QStringLiteral("Make a symbolic link to the device here (removed on exit)."), QStringLiteral("PATH")},
         {QStringLiteral("log"), QStringLiteral("Log every received frame, one line each."), QStringLiteral("FILE")},
+        {QStringLiteral("trace"), QStringLiteral("Serial trace: every frame received and sent, with the time in milliseconds."), QStringLiteral("FILE")},
         {QStringLiteral("band"), QStringLiteral("Band code byte of the identification (default 0)."), QStringLiteral("N")},
         {QStringLiteral("model"), QStringLiteral("Model identifier to report (default HXP417)."), QStringLiteral("TEXT")},
         {QStringLiteral("id-extra"), QStringLiteral("Byte after the band code (default 0)."), QStringLiteral("N")},
@@ -126,6 +127,7 @@ bool parseRadioOptions(const QStringList &arguments, RadioOptions &options, QStr
         {QStringLiteral("baud"), QStringLiteral("Take the line's own time: 10 bits a byte at 9600 baud, both directions.")},
         {QStringLiteral("quiet-after"), QStringLiteral("After N frames neither answer nor act on anything."), QStringLiteral("N")},
         {QStringLiteral("exit-with-parent"), QStringLiteral("Stop when the process that started the radio ends (Linux).")},
+        {QStringLiteral("keep-wrong"), QStringLiteral("Fault: store the byte written at ADDR inverted, as a failing memory cell."), QStringLiteral("ADDR")},
         {QStringLiteral("hangup-after"), QStringLiteral("Answer N frames, then close the line and exit when more arrives."), QStringLiteral("N")},
         // Line faults. FRAME counts the frames received, 1 being the handshake; the fault
         // hits the reply to that frame.
@@ -157,6 +159,7 @@ bool parseRadioOptions(const QStringList &arguments, RadioOptions &options, QStr
     options.savePath = parser.value(QStringLiteral("save"));
     options.linkPath = parser.value(QStringLiteral("link"));
     options.logPath = parser.value(QStringLiteral("log"));
+    options.tracePath = parser.value(QStringLiteral("trace"));
     options.paced = parser.isSet(QStringLiteral("baud"));
     options.behaviour.silent = parser.isSet(QStringLiteral("silent"));
     options.exitWithParent = parser.isSet(QStringLiteral("exit-with-parent"));
@@ -176,6 +179,7 @@ bool parseRadioOptions(const QStringList &arguments, RadioOptions &options, QStr
         || !numberOption(parser, QStringLiteral("quiet-after"), 0, 1 << 30,
                          options.behaviour.quietAfterFrames, error)
         || !numberOption(parser, QStringLiteral("hangup-after"), 1, 1 << 30, options.hangupAfter, error)
+        || !numberOption(parser, QStringLiteral("keep-wrong"), 0, 0xBFF, options.behaviour.keepWrongAddress, error)
         || !faultOptions(parser, options.faults, error))
         return false;
     options.identity.band = std::uint8_t(band);

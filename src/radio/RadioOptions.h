@@ -12,6 +12,7 @@ struct RadioOptions {
     QString savePath;  // memory stored here after each completed write
     QString logPath;   // one line per received frame
     QString linkPath;  // symbolic link to the device
+    QString tracePath; // every frame received and answer sent, with the time
     Identity identity;
     Behaviour behaviour;
     bool paced = false;    // bytes take their 9600-baud time in both directions

@@ -211,7 +211,11 @@ void RadioSession::serveRead(const QByteArray &frame, QByteArray &reply)
 
 void RadioSession::storeWrite(const QByteArray &frame, QByteArray &reply)
 {
-    m_memory.writeBlock(frameAddress(frame), frame.mid(kHeaderLength));
+    const QByteArray data = frame.mid(kHeaderLength);
+    m_memory.writeBlock(frameAddress(frame), data);
+    const int wrong = m_behaviour.keepWrongAddress - frameAddress(frame);
+    if (wrong >= 0 && wrong < data.size() && m_behaviour.keepWrongAddress < kImageSize)
+        m_memory.image()[std::size_t(m_behaviour.keepWrongAddress)] = std::uint8_t(~std::uint8_t(data[wrong]));
     ++m_writesThisSession;
     reply.append(kAcknowledge);
 }

@@ -23,6 +23,7 @@ struct Identity {
 struct Behaviour {
     bool silent = false;       // receives and logs, never answers
     int quietAfterFrames = -1; // after this many frames the radio goes deaf and mute
+    int keepWrongAddress = -1; // a written byte here is stored inverted (a failing cell)
 };
 
 class RadioSession {

@@ -6,10 +6,12 @@
 #include "radio/RadioLoop.h"
 #include "radio/RadioOptions.h"
 #include "radio/RadioSession.h"
+#include "radio/RadioTrace.h"
 
 #include <QFile>
 #include <csignal>
 #include <cstdio>
+#include <memory>
 #ifdef __linux__
 #include <sys/prctl.h>
 #include <unistd.h>
@@ -136,6 +138,14 @@ int main(int argc, char *argv[])
 #endif
     }
     RadioLoop loop(line.masterFd(), session, byteNs, options.hangupAfter, options.faults);
+    std::unique_ptr<RadioTrace> trace;
+    if (!options.tracePath.isEmpty()) {
+        trace = std::make_unique<RadioTrace>(options.tracePath,
+                                             options.linkPath.isEmpty() ? line.devicePath() : options.linkPath);
+        trace->complain = complain;
+        trace->open();
+        loop.setTrace(trace.get());
+    }
     const RadioLoop::Ending ending = loop.run(waitMask, g_stop);
     line.close();
     if (log)

@@ -42,6 +42,7 @@ const CaptionTable &mdiForm1Captions()
             {"MNProgram", CaptionProperty::Caption, -1, "编程(&G)", "Programming(&G)"},
             {"MNRead", CaptionProperty::Caption, -1, "读频(&R)", "Read Data from the Transceive(&R)"},
             {"MNWrite", CaptionProperty::Caption, -1, "写频(&W)", "Write Data in the Transceive(&W)"},
+            {"MNVerify", CaptionProperty::Caption, -1, "写频后校验(&V)", "Verify after Writing(&V)"},
             {"MNCommPort", CaptionProperty::Caption, -1, "通信端口(&C)", "Communication Port(&C)"},
             {"MNLanguage", CaptionProperty::Caption, -1, "语言选择(&L)", "Language Select(&L)"},
             {"MNChinese", CaptionProperty::Caption, -1, "中文(&C)", "Chinese(&C)"},

@@ -6,12 +6,14 @@
 #include "editors/Form4.h"
 #include "editors/Form5.h"
 #include "image/BandTable.h"
+#include "link/Transfer.h"
 #include "link/ui/TransferCommands.h"
 #include "print/FrmPrint.h"
 #include "shell/FileCommands.h"
 #include "shell/FrmAbout.h"
 #include "shell/FrmKeys.h"
 #include "shell/MDIForm1.h"
+#include "shell/SettingStore.h"
 #include "shell/ToolbarIcons.h"
 #include "widgets/Twips.h"
 #include <QAction>
@@ -72,6 +74,7 @@ void MDIForm1::createMenus()
     QMenu *program = menu("MNProgram");
     addAction(program, "MNRead", QKeySequence(Qt::CTRL | Qt::Key_R));
     addAction(program, "MNWrite", QKeySequence(Qt::CTRL | Qt::Key_W));
+    addAction(program, "MNVerify")->setCheckable(true);
     addAction(program, "MNCommPort");
 
     QMenu *language = menu("MNLanguage");
@@ -185,6 +188,14 @@ void MDIForm1::connectCommands()
         on(name, [this] { m_transferCommands->startRead(); });
     for (const char *name : {"MNWrite", "TWrite"})
         on(name, [this] { m_transferCommands->startWrite(); });
+    // Reading the radio back after each write is a choice kept between runs.
+    QAction *verify = action(QStringLiteral("MNVerify"));
+    verify->setChecked(readVerifyWrites(*m_settings));
+    m_transfer->setVerifyWrites(verify->isChecked());
+    connect(verify, &QAction::toggled, this, [this](bool on) {
+        m_transfer->setVerifyWrites(on);
+        storeVerifyWrites(*m_settings, on);
+    });
     on("TAnMa", [this] { lockButtonClicked(QStringLiteral("TAnMa")); });
     on("TDebug", [this] { lockButtonClicked(QStringLiteral("TDebug")); });
 

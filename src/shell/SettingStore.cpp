@@ -142,4 +142,14 @@ void storeLanguage(SettingStore &store, Language lang)
                        QString::number(int(lang)));
 }
 
+bool readVerifyWrites(SettingStore &store)
+{
+    return store.readSetting(QString::fromLatin1(kLanguageKey), QString::fromLatin1(kVerifyWritesValue)) == QLatin1String("1");
+}
+
+void storeVerifyWrites(SettingStore &store, bool on)
+{
+    store.writeSetting(QString::fromLatin1(kLanguageKey), QString::fromLatin1(kVerifyWritesValue), on ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
 } // namespace kt913

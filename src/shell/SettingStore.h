@@ -55,4 +55,9 @@ Language languageFromSetting(const QString &text);
 Language readLanguage(SettingStore &store);
 void storeLanguage(SettingStore &store, Language lang);
 
+// Whether a write is read back and compared, kept next to the language (off when unset).
+constexpr const char *kVerifyWritesValue = "VerifyWrites";
+bool readVerifyWrites(SettingStore &store);
+void storeVerifyWrites(SettingStore &store, bool on);
+
 } // namespace kt913

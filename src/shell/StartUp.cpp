@@ -2,12 +2,16 @@
 #include "widgets/AppIcon.h"
 #include "shell/FileCommands.h"
 #include "shell/MDIForm1.h"
+#include "link/SerialTrace.h"
+#include "link/Transfer.h"
+#include "widgets/MessageBox.h"
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 
 namespace kt913 {
 
@@ -38,11 +42,17 @@ StartUpRequest parseCommandLine(const QStringList &arguments)
         QStringLiteral("port"), QStringLiteral("Serial port to use: a device path such as /dev/ttyUSB0 or a pseudo-terminal."),
         QStringLiteral("PORT"));
     parser.addOption(portOption);
+    const QCommandLineOption traceOption(
+        QStringLiteral("trace"), QStringLiteral("Log every frame sent and received on the serial port to this file."),
+        QStringLiteral("FILE"));
+    parser.addOption(traceOption);
     parser.addPositionalArgument(QStringLiteral("FILE.dat"), QStringLiteral("Data file to open at start-up."));
 
     StartUpRequest request;
     if (!parser.parse(arguments)) {
-        request = {QString(), QString(), true, 2, parser.errorText() + QLatin1Char('\n') + parser.helpText()};
+        request.exitNow = true;
+        request.exitCode = 2;
+        request.message = parser.errorText() + QLatin1Char('\n') + parser.helpText();
         return request;
     }
     if (parser.isSet(help)) {
@@ -64,7 +74,24 @@ StartUpRequest parseCommandLine(const QStringList &arguments)
     }
     request.port = parser.value(portOption);
     request.file = files.value(0);
+    request.tracePath = parser.value(traceOption);
     return request;
+}
+
+std::unique_ptr<SerialTrace> attachSerialTrace(MDIForm1 &window, const QString &path)
+{
+    auto trace = std::make_unique<SerialTrace>(path, QStringLiteral("kt913"));
+    // Told once, after the event that found it, over whatever window is up.
+    QObject::connect(
+        trace.get(), &SerialTrace::failed, &window,
+        [&window, path](const QString &reason) {
+            const Language lang = window.model().language;
+            MsgBox(&window, lang, SerialTrace::failureText(path, reason, lang), mb::Exclamation, QString());
+        },
+        Qt::QueuedConnection);
+    trace->open();
+    window.transfer().setTrace(trace.get());
+    return trace;
 }
 
 int runApplication(int argc, char **argv)
@@ -85,7 +112,10 @@ int runApplication(int argc, char **argv)
 
     MDIForm1::Options options;
     options.startPort = request.port;
+    std::unique_ptr<SerialTrace> trace; // outlives the window's transfer
     MDIForm1 window(std::move(options));
+    if (!request.tracePath.isEmpty())
+        trace = attachSerialTrace(window, request.tracePath);
     window.load();
     window.show();
 

@@ -2,13 +2,18 @@
 // The program's entry: command line, language, main window.
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 namespace kt913 {
 
-// What the command line `kt913 [--port PORT] [FILE.dat]` asks for.
+class MDIForm1;
+class SerialTrace;
+
+// What the command line `kt913 [--port PORT] [--trace FILE] [FILE.dat]` asks for.
 struct StartUpRequest {
     QString port;   // select and open this port at load instead of the first of the list
     QString file;   // open this data file once the window is up
+    QString tracePath; // log every frame on the serial line here
     bool exitNow = false; // help, version or a usage error: `message` says which
     int exitCode = 0;
     QString message;
@@ -16,6 +21,10 @@ struct StartUpRequest {
 
 // Reads the arguments (program name first).
 StartUpRequest parseCommandLine(const QStringList &arguments);
+
+// Records the window's serial line into `path` until the trace is destroyed (before the
+// window); a file that cannot be written is told once in a message box.
+std::unique_ptr<SerialTrace> attachSerialTrace(MDIForm1 &window, const QString &path);
 
 // Runs the application. Returns the exit code.
 int runApplication(int argc, char **argv);

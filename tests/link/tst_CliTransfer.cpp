@@ -9,6 +9,7 @@
 #include "image/ImageCodec.h"
 #include "image/MemoryMap.h"
 #include "image/RadioModel.h"
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -44,6 +45,8 @@ private slots:
     void initTestCase() { qputenv("XDG_DATA_HOME", dir.filePath("data").toLocal8Bit()); }
     void readStoresWhatTheProgramWouldSave();
     void writeAndItsBand();
+    void verifiedWrite();
+    void tracesOnBothSides();
     void failuresExitWithOne();
     void badUsageExitsWithTwo();
 };
@@ -107,6 +110,92 @@ void TestCliTransfer::writeAndItsBand()
     QTRY_VERIFY_WITH_TIMEOUT(readDatFile(path("stored.dat"), stored).ok(), 5000);
     QCOMPARE(int(stored[map::kBandVariant]), 2);
     QCOMPARE(int(stored[map::kDebugBlockA]), int(file[map::kDebugBlockA]));
+}
+
+void TestCliTransfer::verifiedWrite()
+{
+    const Image file = encodedImage(0);
+    QVERIFY(writeDatFile(path("file.dat"), file).ok());
+    {
+        RadioProcess radio({"--exit-with-parent"});
+        QVERIFY(radio.start());
+        const Run good = cli({"write", "--port", radio.devicePath(), path("file.dat"), "--verify"});
+        QCOMPARE(good.code, 0);
+        QCOMPARE(good.out, QStringLiteral("Writing succeeds frequently!\nVerified: the radio reads back exactly what was written.\n"));
+    }
+    // A cell that does not keep what it was given; one in the alignment blocks is only
+    // compared when they were written.
+    RadioProcess failing({"--exit-with-parent", "--keep-wrong", "0x5A3"});
+    QVERIFY(failing.start());
+    const Run bad = cli({"write", "--port", failing.devicePath(), path("file.dat"), "--verify"});
+    QCOMPARE(bad.code, 1);
+    QCOMPARE(bad.out, QString());
+    QCOMPARE(bad.err.trimmed(), QStringLiteral("Write verification failed: 1 byte(s) differ from what was written, the first at address 0x5A3."));
+
+    RadioProcess alignment({"--exit-with-parent", "--keep-wrong", "0x7E1"});
+    QVERIFY(alignment.start());
+    QCOMPARE(cli({"write", "--port", alignment.devicePath(), path("file.dat"), "--verify"}).code, 0);
+    const Run debug = cli({"write", "--port", alignment.devicePath(), path("file.dat"), "--verify", "--debug"});
+    QCOMPARE(debug.code, 1);
+    QVERIFY(debug.err.contains(QStringLiteral("the first at address 0x7E1.")));
+
+    // A radio that takes the write and then answers nothing more is not reported as
+    // verified (the read-back is tried three times).
+    RadioProcess mute({"--exit-with-parent", "--quiet-after", "197"});
+    QVERIFY(mute.start());
+    const Run unread = cli({"write", "--port", mute.devicePath(), path("file.dat"), "--verify"});
+    QCOMPARE(unread.code, 1);
+    QVERIFY(unread.err.startsWith(QStringLiteral("The radio could not be read back after writing")));
+}
+
+// Both traces hold every frame, one line each, in the same format: the program's sent
+// frames are the radio's received ones, in order.
+void TestCliTransfer::tracesOnBothSides()
+{
+    QVERIFY(writeDatFile(path("file.dat"), encodedImage(0)).ok());
+    RadioProcess radio({"--exit-with-parent", "--trace", path("radio.trace")});
+    QVERIFY(radio.start());
+    const Run run = cli({"write", "--port", radio.devicePath(), path("file.dat"), "--trace", path("cli.trace")});
+    QCOMPARE(run.code, 0);
+    QCOMPARE(run.err, QString());
+
+    const QRegularExpression format(QStringLiteral(R"(^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3} (\S+) (TX|RX) ((?:[0-9A-F]{2} )*[0-9A-F]{2})$)"));
+    auto frames = [&](const QString &file, const QString &direction) {
+        QStringList bytes;
+        for (const QString &line : readLines(file)) {
+            if (line.startsWith(QLatin1Char('#')))
+                continue;
+            const QRegularExpressionMatch m = format.match(line);
+            if (!m.hasMatch() || m.captured(1) != radio.devicePath())
+                qWarning() << "not a trace line:" << line;
+            else if (m.captured(2) == direction)
+                bytes << m.captured(3);
+        }
+        return bytes;
+    };
+    const QStringList sent = frames(path("cli.trace"), "TX");
+    QCOMPARE(sent.size(), 197); // handshake, 02, 06, 191 blocks and two lone 06, End
+    QCOMPARE(sent.first(), QStringLiteral("50 52 4F 47 52 41 4D"));
+    QVERIFY(sent[3].startsWith(QStringLiteral("57 00 00 10 ")));
+    QCOMPARE(sent.last(), QStringLiteral("45"));
+    QTRY_COMPARE_WITH_TIMEOUT(frames(path("radio.trace"), "RX"), sent, 5000);
+    // What the radio answered, as the program took it in (the End's answer may come after
+    // the program has gone).
+    const QString answered = frames(path("radio.trace"), "TX").join(' ');
+    const QString taken = frames(path("cli.trace"), "RX").join(' ');
+    QVERIFY(answered.startsWith(taken));
+    QVERIFY(answered.size() - taken.size() <= 3);
+
+    // A trace that cannot be written is told once, on either side; the transfer is not
+    // harmed.
+    RadioProcess untracedRadio({"--exit-with-parent", "--trace", path("no-such-folder/r")});
+    QVERIFY(untracedRadio.start());
+    const Run untraced = cli({"write", "--port", untracedRadio.devicePath(), path("file.dat"), "--trace", path("no-such-folder/t")});
+    QCOMPARE(untraced.code, 0);
+    QCOMPARE(untraced.err.count(QStringLiteral("cannot be written")), 1);
+    QByteArray complaints;
+    QTRY_VERIFY_WITH_TIMEOUT((complaints += untracedRadio.process().readAllStandardError()).contains("the trace"), 5000);
+    QCOMPARE(complaints.count("the trace"), 1);
 }
 
 void TestCliTransfer::failuresExitWithOne()

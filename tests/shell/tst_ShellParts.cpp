@@ -342,6 +342,8 @@ void TestShellParts::commandLine_data()
     QTest::newRow("unknown option") << QStringList{"kt913", "--baud", "9600"} << "" << "" << 2;
     QTest::newRow("port without a value") << QStringList{"kt913", "--port"} << "" << "" << 2;
     QTest::newRow("help") << QStringList{"kt913", "--help"} << "" << "" << 0;
+    QTest::newRow("trace") << QStringList{"kt913", "--trace", "/tmp/kt913.trace", "a.dat"} << "" << "a.dat" << -1;
+    QTest::newRow("trace without a value") << QStringList{"kt913", "--trace"} << "" << "" << 2;
 }
 
 void TestShellParts::commandLine()
@@ -360,6 +362,8 @@ void TestShellParts::commandLine()
     }
     QCOMPARE(r.port, port);
     QCOMPARE(r.file, file);
+    const qsizetype trace = arguments.indexOf(QStringLiteral("--trace"));
+    QCOMPARE(r.tracePath, trace < 0 ? QString() : arguments.value(trace + 1));
 }
 
 void TestShellParts::lockButtonNeedsTwoClicksWithinASecond()

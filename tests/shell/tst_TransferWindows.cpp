@@ -7,13 +7,16 @@
 #include "image/MemoryMap.h"
 #include "image/ReadBackups.h"
 #include "link/RadioProcess.h"
+#include "link/SerialTrace.h"
 #include "link/Transfer.h"
 #include "link/ui/FrmWriting.h"
 #include "link/ui/TransferCommands.h"
+#include "shell/StartUp.h"
 #include "support/SampleRadio.h"
 #include <QAction>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -68,6 +71,8 @@ private slots:
 
     void readThroughCtrlR();
     void writeThroughTheToolbar();
+    void verifiedWriteChosenInTheMenu();
+    void serialTraceOfTheWindow();
     void readByTheToolbarButton();
     void timeoutGivesTheCommandsBackAtOnce();
     void bandMismatchIsRefusedWhileTheProgressWindowIsUp();
@@ -197,6 +202,102 @@ void TestTransferWindows::writeThroughTheToolbar()
         QCOMPARE(int(inRadio[a]), int(w.model().outputImage[a]));
     for (int a = 0x800; a < kImageSize; ++a)
         QCOMPARE(int(inRadio[a]), int(w.model().outputImage[a]));
+}
+
+// The verify item of the Programming menu, chosen with the keyboard, is kept in the
+// settings; a write then reads the radio back without touching the user's data and
+// names the byte the radio did not keep.
+void TestTransferWindows::verifiedWriteChosenInTheMenu()
+{
+    MessageLog log;
+    ShellUnderTest s;
+    RadioProcess radio({QStringLiteral("--keep-wrong"), QStringLiteral("0x010")});
+    QList<Moment> moments;
+    startOn(s, log, radio, moments);
+    MDIForm1 &w = *s.window;
+    fillSampleRadio(w.model());
+    const Image memoryBefore = w.model().memoryImage;
+    QAction *verify = w.action(QStringLiteral("MNVerify"));
+    QVERIFY(!verify->isChecked());
+
+    const QString shots = qEnvironmentVariable("KT913_SCREENSHOT_DIR");
+    for (Language lang : {Language::English, Language::Chinese}) {
+        w.setLanguage(lang);
+        QTest::keyClick(&w, Qt::Key_G, Qt::AltModifier);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QCOMPARE(menu->objectName(), QStringLiteral("MNProgram"));
+        QCOMPARE(verify->text(), lang == Language::English ? QStringLiteral("Verify after Writing(&V)") : QStringLiteral("写频后校验(&V)"));
+        if (!shots.isEmpty())
+            menu->grab().save(shots + QStringLiteral("/programming-menu-%1.png").arg(lang == Language::English ? "en" : "zh"));
+        QTest::keyClick(menu, Qt::Key_V);
+    }
+    QVERIFY(!verify->isChecked()); // chosen twice: off again
+    QTest::keyClick(&w, Qt::Key_G, Qt::AltModifier);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_V);
+    QVERIFY(verify->isChecked());
+    QVERIFY(w.transfer().verifyWrites());
+    QVERIFY(readVerifyWrites(*s.settings));
+
+    // The progress window while the radio is read back.
+    QString label;
+    connect(&w.transfer(), &Transfer::verifyStarted, this, [&] {
+        FrmWriting *progress = w.transferCommands().progressWindow();
+        QVERIFY(progress);
+        label = progress->Label1->text();
+        if (!shots.isEmpty())
+            progress->grab().save(shots + QStringLiteral("/frmwriting-verify-%1.png").arg(w.model().language == Language::English ? "en" : "zh"));
+    });
+    QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
+    QTest::keyClick(&w, Qt::Key_W, Qt::ControlModifier);
+    QVERIFY(ended.wait(30000));
+    QCOMPARE(ended.first().first().value<Transfer::Ending>(), Transfer::Ending::VerifyFailed);
+    QCOMPARE(label, QStringLiteral("正在校验，请稍候。"));
+    QCOMPARE(log.prompts(), QStringList{QStringLiteral("写频校验失败：1 个字节与写入的不符，第一个在地址 0x010。")});
+    QCOMPARE(log.requests[0].flags, 48);
+    QVERIFY(!moments[0].progressShown);
+    QVERIFY(commandsEnabled(w));
+    QVERIFY(w.model().memoryImage == memoryBefore); // the read-back went elsewhere
+
+    // Once more in English.
+    w.setLanguage(Language::English);
+    w.activateWindow(); // no window manager here hands the focus back
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_W, Qt::ControlModifier);
+    QVERIFY(w.transferCommands().progressWindow());
+    QVERIFY(ended.wait(30000));
+    QCOMPARE(label, QStringLiteral("Verifying, please wait a moment."));
+    QCOMPARE(log.prompts().last(),
+             QStringLiteral("Write verification failed: 1 byte(s) differ from what was written, the first at address 0x010."));
+}
+
+// The start-up's --trace: a file that cannot be written is told once, and a read is
+// recorded frame by frame.
+void TestTransferWindows::serialTraceOfTheWindow()
+{
+    QTemporaryDir dir;
+    MessageLog log;
+    ShellUnderTest s;
+    RadioProcess radio({});
+    QList<Moment> moments;
+    startOn(s, log, radio, moments);
+    MDIForm1 &w = *s.window;
+    {
+        const std::unique_ptr<SerialTrace> nowhere = attachSerialTrace(w, dir.filePath(QStringLiteral("no-folder/t")));
+        QTRY_COMPARE(log.requests.size(), 1);
+        QVERIFY(log.requests[0].prompt.startsWith(QStringLiteral("无法写入串口记录")));
+        w.transfer().setTrace(nullptr);
+    }
+    const std::unique_ptr<SerialTrace> trace = attachSerialTrace(w, dir.filePath(QStringLiteral("t.txt")));
+    QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
+    QTest::keyClick(&w, Qt::Key_R, Qt::ControlModifier);
+    QVERIFY(ended.wait(20000));
+    QCOMPARE(log.prompts().last(), QStringLiteral("读频成功！"));
+    QCOMPARE(log.requests.size(), 2);
+    const QStringList lines = readLines(dir.filePath(QStringLiteral("t.txt")));
+    QVERIFY(lines.size() > 2 * 193);
+    QVERIFY(lines.filter(QStringLiteral(" TX 50 52 4F 47 52 41 4D")).size() == 1);
+    QVERIFY(lines.filter(QStringLiteral(" TX 52 0C 00 10")).size() == 1); // the last block asked for
 }
 
 void TestTransferWindows::readByTheToolbarButton()

@@ -19,6 +19,10 @@ TransferCommands::TransferCommands(Transfer &transfer, QWidget *owner, QObject *
         if (m_progress)
             m_progress->setStep(step);
     });
+    connect(&m_transfer, &Transfer::verifyStarted, this, [this] {
+        if (m_progress)
+            m_progress->Label1->setText(verifyingText(language()));
+    });
     connect(&m_transfer, &Transfer::bandQuestion, this, &TransferCommands::onBandQuestion);
     connect(&m_transfer, &Transfer::finished, this, &TransferCommands::onFinished);
 }
@@ -96,6 +100,11 @@ void TransferCommands::onFinished(Transfer::Ending ending)
     case E::CommunicationTimeout:
         closeProgressWindow();
         MsgBox(m_owner, language(), MessageId::CommunicationError);
+        setCommandsEnabled(true);
+        break;
+    case E::VerifyFailed:
+        closeProgressWindow();
+        MsgBox(m_owner, language(), verifyFailedMessage(m_transfer.lastVerify(), language()));
         setCommandsEnabled(true);
         break;
     case E::PortInvalid:
