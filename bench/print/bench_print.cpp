@@ -33,7 +33,7 @@ void PrintFullRadio(benchmark::State &state)
     const QString in = fullRadioFile(dir), out = dir.filePath("report.pdf");
     QString sink;
     QTextStream text(&sink);
-    cli::Context ctx{text, text};
+    cli::Context ctx{text, text, Language::English, false, QString()};
     ctx.lang = state.range(0) ? Language::Chinese : Language::English;
     for (auto _ : state) {
         if (cli::PrintCommand().run({in, "-o", out}, ctx) != cli::ExitOk)

@@ -60,7 +60,7 @@ int main(int argc, char **argv)
 {
     const auto app = makeApplication(argc, argv);
     QTextStream out(stdout), err(stderr);
-    Context ctx{out, err};
+    Context ctx{out, err, Language::English, false, QString()};
     ctx.errIsTerminal = stderrIsTerminal();
 
     QStringList args = app->arguments().mid(1);

@@ -20,7 +20,6 @@ ChannelRowCommands::ChannelRowCommands(Form1 &form, RadioModel &model, ChannelUn
       m_clipboard(std::make_unique<ChannelClipboard>(form, model, undo))
 {
     m_menu->setObjectName(QStringLiteral("MNChannelRows"));
-    m_menu->setAccessibleName(QStringLiteral("Channel rows"));
 
     // Undo and redo reach the whole window: a text box open in a cell takes Ctrl+Z for
     // its own text first (a line edit claims the standard editing keys).
@@ -197,6 +196,7 @@ void appendRowCommandCaptions(std::vector<CaptionRow> &rows)
 {
     const CaptionRow mine[] = {
         {"MNChannelRows", CaptionProperty::Caption, -1, "信道行", "Channel rows"},
+        {"MNChannelRows", CaptionProperty::AccessibleName, -1, "信道行", "Channel rows"},
         {"MNUndo", CaptionProperty::Caption, -1, "撤销(&U)", "Undo(&U)"},
         {"MNRedo", CaptionProperty::Caption, -1, "重做(&R)", "Redo(&R)"},
         {"MNCopyRows", CaptionProperty::Caption, -1, "复制行(&C)", "Copy Rows(&C)"},

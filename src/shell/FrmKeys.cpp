@@ -22,6 +22,13 @@ const char *const kLines[][2] = {
     {"  下拉列表中：方向键选择，Enter 确认，Esc 收起列表，再按 Esc 放弃修改。",
      "  In a list: arrow keys choose, Enter takes the choice, Escape closes the list, a second Escape leaves the cell as it was."},
     {"  Tab、Shift+Tab：在表格与窗口的其它控件之间移动。", "  Tab, Shift+Tab: move between the grid and the window's other controls."},
+    {"信道编辑的表格另有：", "The channel edit grids also take:"},
+    {"  Ctrl+Z、Ctrl+Y：撤销、重做对信道的修改。", "  Ctrl+Z, Ctrl+Y: undo, redo a change of the channels."},
+    {"  Shift+方向键：选择多行；Ctrl+C、Ctrl+V：复制、粘贴信道行（制表符分隔的文本，可与电子表格交换）。",
+     "  Shift+arrow keys: select several rows; Ctrl+C, Ctrl+V: copy, paste channel rows (tab-separated text, to and from a spreadsheet)."},
+    {"  Insert：插入空行；Ctrl+Delete：删除行；Alt+上、Alt+下：上移、下移一行。",
+     "  Insert: insert an empty row; Ctrl+Delete: delete the row; Alt+Up, Alt+Down: move the row up or down."},
+    {"  Shift+F10 或菜单键：信道行的菜单。", "  Shift+F10 or the menu key: the channel rows menu."},
     {"滑块（调试信息）：方向键每次移动 1，Page Up、Page Down 每次移动 5，Home、End 移到两端。",
      "Sliders (debug information): arrow keys move by 1, Page Up and Page Down by 5, Home and End to either end."},
     {"标签页：Tab 移到标签上，再用左右方向键换页。",
@@ -47,7 +54,7 @@ FrmKeys::FrmKeys(Language lang, QWidget *parent) : QDialog(parent)
     markAsWindow(this);
     const QString title = QString::fromUtf8(kTitle[lang == Language::English ? 1 : 0]);
     setWindowTitle(title);
-    resize(twips(9000), twips(4200));
+    resize(twips(9000), twips(5400));
 
     // A read-only text box rather than a painted label: it takes the focus, so that a
     // screen reader reads it line by line.
