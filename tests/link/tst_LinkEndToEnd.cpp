@@ -117,7 +117,7 @@ void TestLinkEndToEnd::fullRead()
     decoded[map::kReserved717] = 0xFF; // the one byte the decoder marks
     QVERIFY(bench.model.memoryImage == decoded);
     // The radio acknowledges the second End after the transfer is over.
-    QTRY_COMPARE_WITH_TIMEOUT(bench.wire().size(), expectedReadLog().size(), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(bench.wire().size(), expectedReadLog().size(), 30000);
     QCOMPARE(bench.wire(), expectedReadLog());
 }
 
@@ -147,7 +147,7 @@ void TestLinkEndToEnd::fullWrite()
         QVERIFY(before[block] != 0x42);
     }
     // The radio stores its memory before it logs the End that closed the write.
-    QTRY_COMPARE_WITH_TIMEOUT(bench.wire().size(), expectedWriteLog(out, debug).size(), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(bench.wire().size(), expectedWriteLog(out, debug).size(), 30000);
     QCOMPARE(bench.wire(), expectedWriteLog(out, debug));
 
     Image saved{};
@@ -185,7 +185,7 @@ void TestLinkEndToEnd::timeout()
     QVERIFY2(clock.elapsed() >= 2000, "eleven ticks of 200 ms");
     QVERIFY(!bench.transfer.timerW().isActive());
     QCOMPARE(bench.transfer.port().RThreshold(), 1);
-    QTRY_COMPARE_WITH_TIMEOUT(bench.wire().size(), wire.size(), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(bench.wire().size(), wire.size(), 30000);
     QCOMPARE(bench.wire(), wire);
 }
 
@@ -212,11 +212,11 @@ void TestLinkEndToEnd::bandMismatch()
     QCOMPARE(bench.run(Transfer::Kind::Write), force ? Ending::WriteFinished : Ending::BandMismatchRefused);
     QCOMPARE(questions, force ? 1 : 0);
     if (force) {
-        QTRY_COMPARE_WITH_TIMEOUT(bench.wire().size(), expectedWriteLog(bench.model.outputImage, false).size(), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(bench.wire().size(), expectedWriteLog(bench.model.outputImage, false).size(), 30000);
         QCOMPARE(bench.wire(), expectedWriteLog(bench.model.outputImage, false));
         QVERIFY(QFile::exists(bench.path("saved.dat")));
     } else {
-        QTRY_COMPARE_WITH_TIMEOUT(bench.wire().size(), 3, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(bench.wire().size(), 3, 30000);
         QCOMPARE(bench.wire(), (QStringList{"PROGRAM", "02", "E"}));
         QVERIFY(!QFile::exists(bench.path("saved.dat")));
     }
