@@ -50,11 +50,17 @@ DatResult readDatFile(const QString &path, Image &image)
 DatResult writeDatFile(const QString &path, const Image &image)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a buffered write that the disk takes only in part (full, or over a size
+    // limit) is dropped silently at commit, which then puts the cut file in place of the
+    // good one and reports success.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return {DatResult::IoError, file.errorString()};
     const QByteArray bytes = toDatBytes(image);
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
+    const qint64 written = file.write(bytes);
+    if (written != bytes.size()) {
+        const QString why = file.error() != QFileDevice::NoError
+            ? file.errorString()
+            : QStringLiteral("only %1 of %2 bytes could be written").arg(qMax<qint64>(written, 0)).arg(bytes.size());
         file.cancelWriting();
         return {DatResult::IoError, why};
     }

@@ -1,7 +1,11 @@
 #include "FormStore.h"
-#include <QtGlobal>
+#include <QLoggingCategory>
 
 namespace kt913 {
+
+namespace {
+Q_LOGGING_CATEGORY(lcStore, "kt913.store")
+}
 
 FormStore::FormStore(FormDescription description, QObject *parent)
     : QObject(parent), m_desc(std::move(description))
@@ -25,7 +29,7 @@ int FormStore::slot(const QString &name) const
     // A name the window does not have is a fault in the caller. Say so in every build,
     // and touch nothing: falling back to some other control would change a value the
     // user never asked to change.
-    qCritical("%s has no control named %s", qPrintable(m_desc.name), qPrintable(name));
+    qCCritical(lcStore, "%s has no control named %s", qPrintable(m_desc.name), qPrintable(name));
     return -1;
 }
 

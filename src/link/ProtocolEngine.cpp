@@ -183,7 +183,7 @@ void ProtocolEngine::tick()
 {
     if (!m_state.TimerWEnabled)
         return;
-    if (m_state.TimeoutTicks < kTimeoutTicks) {
+    if (m_state.TimeoutTicks < m_timeoutTicks) {
         ++m_state.TimeoutTicks;
         return;
     }

@@ -6,6 +6,7 @@
 // shows nothing: it tells how a transfer ended through outcome(), synchronously from
 // inside the receive event or tick, so listeners that open windows must queue (Transfer
 // does).
+#include "link/LinkTiming.h"
 #include "link/MSComm.h"
 #include "link/ProtocolFrames.h"
 #include <QObject>
@@ -39,8 +40,8 @@ public:
     };
     Q_ENUM(Outcome)
 
-    static constexpr int kTickMs = 200;      // TimerW interval
-    static constexpr int kTimeoutTicks = 10; // the eleventh tick ends the transfer
+    static constexpr int kTickMs = LinkTiming{}.tickMs;             // TimerW interval
+    static constexpr int kTimeoutTicks = LinkTiming{}.timeoutTicks; // the eleventh tick ends the transfer
 
     // The engine listens to the port's receive event itself. It reads ForceWriteUnlocked,
     // DebugUnlocked and bandSelection from the model at the moment it needs them. Both
@@ -65,6 +66,10 @@ public:
     // The user's answer after Outcome::BandMismatchToConfirm: true goes on writing, false
     // ends the write with an End byte and no further outcome. Ignored when not asked.
     void answerBandQuestion(bool writeAnyway);
+
+    // Ticks without a transition before a transfer ends (kTimeoutTicks unless a test
+    // shortens it). Taken at the next tick.
+    void setTimeoutTicks(int ticks) { m_timeoutTicks = ticks; }
 
     const TransferState &state() const { return m_state; }
     bool isRunning() const { return m_state.ReadActive || m_state.WriteActive; }
@@ -94,6 +99,7 @@ private:
     MSComm &m_port;
     TransferState m_state;
     Image *m_readTarget = nullptr;
+    int m_timeoutTicks = kTimeoutTicks;
 };
 
 } // namespace kt913

@@ -19,7 +19,7 @@ Transfer::Transfer(RadioModel &model, std::unique_ptr<MSComm> port, QObject *par
 {
     m_port->setParent(nullptr); // owned by the unique_ptr, not by a QObject parent
     m_timerW.setObjectName(QStringLiteral("TimerW"));
-    m_timerW.setInterval(ProtocolEngine::kTickMs);
+    m_timerW.setInterval(m_timing.tickMs);
     connect(&m_timerW, &QTimer::timeout, &m_engine, &ProtocolEngine::tick);
     connect(&m_engine, &ProtocolEngine::timerWChanged, this, [this](bool enabled) {
         if (enabled)
@@ -52,6 +52,13 @@ Transfer::Transfer(RadioModel &model, std::unique_ptr<MSComm> port, QObject *par
 Transfer::~Transfer()
 {
     m_timerW.stop();
+}
+
+void Transfer::setTiming(const LinkTiming &timing)
+{
+    m_timing = timing;
+    m_timerW.setInterval(timing.tickMs);
+    m_engine.setTimeoutTicks(timing.timeoutTicks);
 }
 
 PortOpenResult Transfer::openPort(const QString &port)
@@ -115,7 +122,7 @@ bool Transfer::probe()
     const QByteArray handshake = frames::handshake();
     traceSent(handshake);
     m_port->Output(handshake);
-    QTimer::singleShot(kProbeMs, this, &Transfer::endProbe);
+    QTimer::singleShot(m_timing.probeMs, this, &Transfer::endProbe);
     return true;
 }
 
@@ -127,7 +134,7 @@ void Transfer::endProbe()
         traceSent(end);
         m_port->Output(end);
     }
-    QTimer::singleShot(answered ? kSettleMs : 0, this, [this, answered] {
+    QTimer::singleShot(answered ? m_timing.settleMs : 0, this, [this, answered] {
         m_probing = false;
         emit presence(answered);
     });
@@ -187,7 +194,7 @@ void Transfer::onEngineOutcome(ProtocolEngine::Outcome outcome)
             m_readBackAttempt = 0;
             // The radio still has to answer the End; a handshake sent before that
             // answer is in would take it for its own acknowledge.
-            QTimer::singleShot(kReadBackDelayMs, this, &Transfer::startReadBack);
+            QTimer::singleShot(m_timing.readBackDelayMs, this, &Transfer::startReadBack);
             break;
         }
         deliver(Ending::WriteFinished);
@@ -228,12 +235,12 @@ void Transfer::onReadBackOutcome(ProtocolEngine::Outcome outcome)
         // The read's last End is still to be answered. A failure gives the commands back
         // at once, and a write started before that answer is in would take it for the
         // answer to its own handshake.
-        QTimer::singleShot(kSettleMs, this, [this] { deliver(m_verify.ok() ? Ending::WriteFinished : Ending::VerifyFailed); });
+        QTimer::singleShot(m_timing.settleMs, this, [this] { deliver(m_verify.ok() ? Ending::WriteFinished : Ending::VerifyFailed); });
         return;
     }
     // Only a time-out ends a read; the End it sent needs its answer before another try.
-    if (m_readBackAttempt < kReadBackAttempts) {
-        QTimer::singleShot(kReadBackDelayMs, this, &Transfer::startReadBack);
+    if (m_readBackAttempt < m_timing.readBackAttempts) {
+        QTimer::singleShot(m_timing.readBackDelayMs, this, &Transfer::startReadBack);
         return;
     }
     m_readingBack = false;

@@ -13,6 +13,7 @@
 //   finished(ending)    -> close the progress window, show message(ending) if any
 #include "image/Image.h"
 #include "image/Messages.h"
+#include "link/LinkTiming.h"
 #include "link/MSComm.h"
 #include "link/ProtocolEngine.h"
 #include "link/WriteVerify.h"
@@ -91,25 +92,23 @@ public:
     void setVerifyWrites(bool on) { m_verifyWrites = on; }
     bool verifyWrites() const { return m_verifyWrites; }
     const VerifyResult &lastVerify() const { return m_verify; }
-    // Time the radio gets after the write's End before it is read back, and how many
-    // reads are tried (a radio may restart after programming and miss the first).
-    static constexpr int kReadBackDelayMs = 1000;
-    static constexpr int kReadBackAttempts = 3;
+
+    // The waits of the link (the radio's own by default). Taken by the next transfer or
+    // probe; a change while one runs applies from its next wait on.
+    void setTiming(const LinkTiming &timing);
+    const LinkTiming &timing() const { return m_timing; }
 
     // Records every frame of this port into `trace` (not owned; null: none). The trace
     // must outlive the transfer or be taken away first.
     void setTrace(SerialTrace *trace) { m_trace = trace; }
 
     // Asks, outside any transfer, whether a radio answers on the port: the handshake goes
-    // out, and a radio that acknowledges within kProbeMs is let out of programming mode
-    // again with an End; presence(answered) follows once that End has been answered, so
-    // a write may start at once. A port that is not open (lost, or not there before) is
-    // opened first. False (and
-    // nothing follows) while a transfer or another probe runs.
+    // out, and a radio that acknowledges within timing().probeMs is let out of programming
+    // mode again with an End; presence(answered) follows once that End has been answered,
+    // so a write may start at once. A port that is not open (lost, or not there before) is
+    // opened first. False (and nothing follows) while a transfer or another probe runs.
     bool probe();
     bool isProbing() const { return m_probing; }
-    static constexpr int kProbeMs = 800;
-    static constexpr int kSettleMs = 400;
 
     // A transfer runs from a successful start until its finished() is delivered.
     bool isRunning() const { return m_running; }
@@ -149,6 +148,7 @@ private:
     std::unique_ptr<MSComm> m_port;
     ProtocolEngine m_engine;
     QTimer m_timerW;
+    LinkTiming m_timing;
     Image m_received{};
     QString m_backupFolder;
     SerialTrace *m_trace = nullptr;

@@ -4,7 +4,9 @@
 #include "image/Image.h"
 #include "FakePort.h"
 #include <QByteArray>
+#include <QTimer>
 #include <functional>
+#include <memory>
 
 namespace kt913::test {
 
@@ -65,6 +67,28 @@ inline QByteArray converse(FakePort &port, ScriptedRadio &radio, const std::func
         port.feed(reply.mid(7));
     }
     return wire + port.takeSent();
+}
+
+// The radio on a line: every frame the program sends is answered from the event loop, as
+// a real line delivers a reply only after the program's step has returned. `reply` sees
+// each frame with the scripted answer and gives what is sent instead (empty: nothing).
+using LineReply = std::function<QByteArray(const QByteArray &frame, const QByteArray &answer)>;
+inline void answerOnTheLine(FakePort &port, ScriptedRadio &radio, LineReply reply = {})
+{
+    auto pending = std::make_shared<bool>(false);
+    port.onOutput = [&port, &radio, reply, pending](const QByteArray &) {
+        if (*pending)
+            return; // the rest of a frame going out byte by byte
+        *pending = true;
+        QTimer::singleShot(0, &port, [&port, &radio, reply, pending] {
+            *pending = false;
+            const QByteArray frame = port.takeSent();
+            const QByteArray answer = radio.answer(frame);
+            const QByteArray sent = reply ? reply(frame, answer) : answer;
+            if (!sent.isEmpty() && port.PortOpen())
+                port.feed(sent);
+        });
+    };
 }
 
 inline Image patternImage(int seed)

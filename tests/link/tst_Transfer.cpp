@@ -1,6 +1,9 @@
-// The headless transfer layer over a scripted port: what listeners hear, and when.
+// The headless transfer layer over a scripted port: what listeners hear, and when; the
+// time-outs, probes and read-backs with the link's waits shortened to a few milliseconds.
 #include "FakePort.h"
 #include "ScriptedRadio.h"
+#include "support/TestTime.h"
+#include "image/ImageCodec.h"
 #include "image/MemoryMap.h"
 #include "image/RadioModel.h"
 #include "link/Transfer.h"
@@ -12,6 +15,21 @@ using namespace kt913::test;
 using Ending = Transfer::Ending;
 
 namespace {
+
+const QByteArray kHandshake("PROGRAM"), kEnd("E");
+
+// Eleven ticks are eleven turns of the event loop, and a reply on the line comes in the
+// next one: a 1 ms tick times out only a radio that does not answer, however busy the
+// machine.
+LinkTiming quickTiming()
+{
+    LinkTiming t;
+    t.tickMs = 1;
+    t.probeMs = 50;
+    t.settleMs = 1;
+    t.readBackDelayMs = 1;
+    return t;
+}
 
 struct Rig {
     RadioModel model;
@@ -31,7 +49,7 @@ struct Rig {
     }
     Ending waitForEnding()
     {
-        if (finished.isEmpty() && !finished.wait(5000))
+        if (finished.isEmpty() && !finished.wait(timeBound(5000)))
             return Ending(-1);
         return finished.takeFirst().at(0).value<Ending>();
     }
@@ -49,6 +67,12 @@ private slots:
     void bandQuestionIsQueued_data();
     void bandQuestionIsQueued();
     void bandRefusalStopsTimerW();
+    void aSilentRadioTimesOut_data();
+    void aSilentRadioTimesOut();
+    void verifyReadsBackUntilTheRadioAnswers_data();
+    void verifyReadsBackUntilTheRadioAnswers();
+    void probe_data();
+    void probe();
 };
 
 void TestTransfer::readDecodesAfterTheReceiveEvent()
@@ -160,7 +184,7 @@ void TestTransfer::bandQuestionIsQueued()
     rig.transfer.startWrite();
     rig.converse(radio); // stops when the engine waits for the answer
     QCOMPARE(rig.questions.count(), 0);
-    QVERIFY(rig.questions.wait(5000));
+    QVERIFY(rig.questions.wait(timeBound(5000)));
     QVERIFY(!rig.transfer.timerW().isActive());
 
     rig.transfer.answerBandQuestion(writeAnyway);
@@ -187,6 +211,176 @@ void TestTransfer::bandRefusalStopsTimerW()
     QVERIFY(!rig.transfer.timerW().isActive());
     QCOMPARE(rig.waitForEnding(), Ending::BandMismatchRefused);
     QCOMPARE(rig.questions.count(), 0);
+}
+
+void TestTransfer::aSilentRadioTimesOut_data()
+{
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<int>("answered"); // frames the radio answers before it falls silent
+    QTest::addColumn<bool>("portFails"); // the port goes away there instead
+    QTest::addColumn<QByteArray>("model");
+    const QByteArray ours("HXP417");
+    // A read sends 391 frames: the handshake, 02, 06, a request and an acknowledge for
+    // each of 193 blocks, and two Ends. A write sends 197: the handshake, 02, 06, a
+    // frame for each of 192 blocks and two acknowledges in place of the alignment, an End.
+    QTest::newRow("read: no answer to the handshake") << false << 0 << false << ours;
+    QTest::newRow("read: no identification") << false << 1 << false << ours;
+    QTest::newRow("read: silent among the blocks") << false << 100 << false << ours;
+    QTest::newRow("read: no answer to the End") << false << 389 << false << ours;
+    QTest::newRow("read: the port goes away among the blocks") << false << 100 << true << ours;
+    QTest::newRow("write: no answer to the handshake") << true << 0 << false << ours;
+    QTest::newRow("write: no identification") << true << 1 << false << ours;
+    QTest::newRow("write: no answer to the acknowledge") << true << 2 << false << ours;
+    QTest::newRow("write: silent among the blocks") << true << 150 << false << ours;
+    QTest::newRow("write: the last block unanswered") << true << 195 << false << ours;
+    QTest::newRow("write: the port goes away among the blocks") << true << 150 << true << ours;
+    QTest::newRow("write: another model") << true << 1000 << false << QByteArray("HXP418");
+}
+
+void TestTransfer::aSilentRadioTimesOut()
+{
+    QFETCH(bool, write);
+    QFETCH(int, answered);
+    QFETCH(bool, portFails);
+    QFETCH(QByteArray, model);
+    Rig rig;
+    rig.transfer.setTiming(quickTiming());
+    rig.port->setCommPort(QStringLiteral("/dev/ttyUSB0"));
+    QSignalSpy lost(&rig.transfer, &Transfer::portLost);
+    ScriptedRadio radio;
+    radio.memory = patternImage(3);
+    EncodeImage(rig.model);
+    const Image editorsBefore = rig.model.outputImage;
+    int frames = 0;
+    bool faultDone = false;
+    answerOnTheLine(*rig.port, radio, [&](const QByteArray &frame, const QByteArray &answer) {
+        if (faultDone)
+            return answer; // the fault is past: the next transfer goes through
+        if (++frames <= answered)
+            return frame == QByteArray(1, 0x02) ? identification(radio.band, model) : answer;
+        if (portFails && rig.port->PortOpen())
+            rig.port->fail();
+        return QByteArray();
+    });
+
+    write ? rig.transfer.startWrite() : rig.transfer.startRead();
+    QCOMPARE(rig.waitForEnding(), Ending::CommunicationTimeout);
+    QVERIFY(rig.port->outputs.last() == kEnd);
+    QVERIFY(!rig.transfer.timerW().isActive());
+    QCOMPARE(rig.port->RThreshold(), 1);
+    QCOMPARE(lost.count(), portFails ? 1 : 0);
+    EncodeImage(rig.model);
+    QVERIFY2(rig.model.outputImage == editorsBefore, "a failed transfer leaves the editors alone");
+
+    // Once the radio answers again (on the port opened again), the same transfer succeeds.
+    faultDone = true;
+    QVERIFY(write ? rig.transfer.startWrite() : rig.transfer.startRead());
+    QVERIFY(rig.port->PortOpen());
+    QCOMPARE(rig.waitForEnding(), write ? Ending::WriteFinished : Ending::ReadFinished);
+    if (write)
+        QVERIFY(std::equal(radio.memory.begin(), radio.memory.begin() + 0x7C0, rig.model.outputImage.begin()));
+    else
+        QVERIFY(rig.transfer.receivedImage() == radio.memory);
+}
+
+void TestTransfer::verifyReadsBackUntilTheRadioAnswers_data()
+{
+    QTest::addColumn<int>("mutedReadBacks"); // read-backs the radio, restarting, misses
+    QTest::addColumn<int>("failingCell");    // an address that does not keep what is written
+    QTest::addColumn<Ending>("ending");
+    QTest::addColumn<int>("readBacks");
+    QTest::newRow("at once") << 0 << -1 << Ending::WriteFinished << 1;
+    QTest::newRow("after one missed") << 1 << -1 << Ending::WriteFinished << 2;
+    QTest::newRow("after two missed") << 2 << -1 << Ending::WriteFinished << 3;
+    QTest::newRow("never") << 3 << -1 << Ending::VerifyFailed << 3;
+    QTest::newRow("a cell that differs") << 0 << 0x123 << Ending::VerifyFailed << 1;
+    QTest::newRow("a cell that differs, after one missed") << 1 << 0x7B5 << Ending::VerifyFailed << 2;
+}
+
+void TestTransfer::verifyReadsBackUntilTheRadioAnswers()
+{
+    QFETCH(int, mutedReadBacks);
+    QFETCH(int, failingCell);
+    QFETCH(Ending, ending);
+    QFETCH(int, readBacks);
+    Rig rig;
+    rig.transfer.setTiming(quickTiming());
+    rig.transfer.setVerifyWrites(true);
+    rig.model.memoryImage = patternImage(5);
+    const Image memoryBefore = rig.model.memoryImage;
+    QSignalSpy verifying(&rig.transfer, &Transfer::verifyStarted);
+    ScriptedRadio radio;
+    int handshakes = 0;
+    answerOnTheLine(*rig.port, radio, [&](const QByteArray &frame, const QByteArray &answer) {
+        if (frame == kHandshake)
+            ++handshakes;
+        if (frame == kEnd && handshakes == 1 && failingCell >= 0)
+            radio.memory[std::size_t(failingCell)] ^= 0xFF;
+        const int readBack = handshakes - 1;
+        return readBack >= 1 && readBack <= mutedReadBacks ? QByteArray() : answer;
+    });
+
+    QVERIFY(rig.transfer.startWrite());
+    QCOMPARE(rig.waitForEnding(), ending);
+    QCOMPARE(handshakes - 1, readBacks);
+    QCOMPARE(verifying.count(), 1);
+    const VerifyResult &verify = rig.transfer.lastVerify();
+    QCOMPARE(verify.readBack, mutedReadBacks < LinkTiming{}.readBackAttempts);
+    QCOMPARE(verify.differing, failingCell >= 0 ? 1 : 0);
+    QCOMPARE(verify.firstAddress, failingCell);
+    QVERIFY2(rig.model.memoryImage == memoryBefore, "the read-back leaves the model alone");
+    QVERIFY(!rig.transfer.isRunning());
+    QVERIFY(!rig.transfer.timerW().isActive());
+}
+
+void TestTransfer::probe_data()
+{
+    QTest::addColumn<bool>("radioAnswers");
+    QTest::addColumn<bool>("portLost");
+    QTest::addColumn<bool>("stillAway");
+    QTest::addColumn<QByteArray>("wire");
+    QTest::newRow("a radio answers") << true << false << false << kHandshake + kEnd;
+    QTest::newRow("no radio") << false << false << false << kHandshake;
+    QTest::newRow("a lost port that is back") << true << true << false << kHandshake + kEnd;
+    QTest::newRow("a lost port still away") << true << true << true << QByteArray();
+}
+
+void TestTransfer::probe()
+{
+    QFETCH(bool, radioAnswers);
+    QFETCH(bool, portLost);
+    QFETCH(bool, stillAway);
+    QFETCH(QByteArray, wire);
+    Rig rig;
+    rig.transfer.setTiming(quickTiming());
+    rig.port->setCommPort(QStringLiteral("/dev/ttyUSB0"));
+    QSignalSpy presence(&rig.transfer, &Transfer::presence), back(&rig.transfer, &Transfer::portReopened);
+    ScriptedRadio radio;
+    QByteArray heard;
+    answerOnTheLine(*rig.port, radio, [&](const QByteArray &frame, const QByteArray &answer) {
+        heard += frame;
+        return radioAnswers ? answer : QByteArray();
+    });
+    if (portLost)
+        rig.port->fail();
+    rig.port->openFails = stillAway;
+
+    QVERIFY(rig.transfer.probe());
+    QVERIFY(!rig.transfer.probe()); // one at a time
+    QVERIFY(!rig.transfer.startRead());
+    QVERIFY(presence.wait(timeBound(5000)));
+    QCOMPARE(presence.count(), 1);
+    const bool answered = radioAnswers && !stillAway;
+    QCOMPARE(presence.first().at(0).toBool(), answered);
+    QCOMPARE(back.count(), portLost && !stillAway ? 1 : 0);
+    QCOMPARE(heard + rig.port->takeSent(), wire);
+    QVERIFY(!rig.transfer.isProbing());
+
+    // Nothing of the probe stands in the way of the write that follows it.
+    if (answered) {
+        QVERIFY(rig.transfer.startWrite());
+        QCOMPARE(rig.waitForEnding(), Ending::WriteFinished);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestTransfer)
