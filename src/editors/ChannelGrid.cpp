@@ -1,4 +1,5 @@
 #include "editors/ChannelGrid.h"
+#include "editors/GridEditing.h"
 #include "image/ChannelGridModel.h"
 #include "image/FormDescriptions.h"
 #include "widgets/Twips.h"
@@ -78,10 +79,9 @@ ChannelGrid::ChannelGrid(ChannelGridModel *model, const QString &name, QWidget *
         setColumnWidth(c, twips(d.columns[c].widthTwips));
     // One twip wide in the design: nothing a user can see or reach.
     setColumnHidden(col::Hidden, true);
-    // Scrolling gives the grid the focus, so that an open cell editor is committed and
-    // closed rather than left floating over a cell that moved away.
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { setFocus(Qt::OtherFocusReason); });
-    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { setFocus(Qt::OtherFocusReason); });
+    // The user scrolling gives the grid the focus, so that an open cell editor is
+    // committed and closed rather than left floating over a cell that moved away.
+    onUserScroll(this, [this] { setFocus(Qt::OtherFocusReason); });
 }
 
 int ChannelGrid::topRow() const
@@ -164,6 +164,12 @@ void ChannelGrid::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_F2) {
         emit enterPressed();
+        return;
+    }
+    // Typed on a cell, a character goes into that cell; the view would look for a row
+    // starting with it and move there.
+    if (typesCharacter(event)) {
+        emit characterTyped(event);
         return;
     }
     QTableView::keyPressEvent(event);

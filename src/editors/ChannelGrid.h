@@ -1,7 +1,9 @@
 #pragma once
 // One channel grid (Grid1 for group A, Grid2 for group B): a table view over the core's
-// grid model, laid out as the channel editor has always shown it. It reports the two
-// gestures that open a cell editor (a left press, Enter) and leaves the rest to the view.
+// grid model, laid out as the channel editor has always shown it. It reports the
+// gestures that open a cell editor (a left press, Enter, a character typed) and leaves
+// the rest to the view.
+#include <QKeyEvent>
 #include <QTableView>
 
 namespace kt913 {
@@ -25,11 +27,14 @@ public:
     QRect cellRect(int row, int column, const QWidget *widget) const;
     // A cell as a screen reader names it: "A12, RX Fre".
     QString cellName(int row, int column) const;
+    // Never moves to a row whose text starts with what was typed: on this grid the
+    // characters go into the cells (an input method's text arrives here too).
+    void keyboardSearch(const QString &) override {}
 
 signals:
     void leftPressed(); // after the press has moved the current cell
     void enterPressed(); // Enter, or F2 as in other grids
-
+    void characterTyped(const QKeyEvent *event); // to go on into the cell's editor
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

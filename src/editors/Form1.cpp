@@ -13,6 +13,7 @@
 #include "widgets/WindowScope.h"
 #include <QComboBox>
 #include <QEvent>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -72,6 +73,7 @@ Form1::Form1(RadioModel &model, QWidget *parent) : QWidget(parent), m_model(mode
         editor->installEventFilter(this);
     for (int c = col::Power; c <= col::Name; ++c)
         Combo5[c]->installEventFilter(this);
+    Combo1->view()->installEventFilter(this);
 
     connect(Text1, &QLineEdit::returnPressed, this, [this] { currentGrid()->setFocus(Qt::OtherFocusReason); });
     connect(Text2, &QLineEdit::returnPressed, this, [this] { currentGrid()->setFocus(Qt::OtherFocusReason); });
@@ -81,9 +83,14 @@ Form1::Form1(RadioModel &model, QWidget *parent) : QWidget(parent), m_model(mode
     for (ChannelGrid *g : {Grid1, Grid2}) {
         connect(g, &ChannelGrid::leftPressed, this, &Form1::Grid_MouseDown);
         connect(g, &ChannelGrid::enterPressed, this, &Form1::Grid_KeyEnter);
+        connect(g, &ChannelGrid::characterTyped, this, &Form1::Grid_KeyPress);
+        for (QScrollBar *bar : {g->verticalScrollBar(), g->horizontalScrollBar()})
+            connect(bar, &QScrollBar::valueChanged, this, &Form1::followEditedCell);
     }
     connect(TabStrip1, &QTabBar::currentChanged, this, &Form1::TabStrip1_Click);
     setFocusProxy(Grid1);
+    // The wheel moves group A's grid by one row from the start, not only after a switch.
+    hookWheel(Grid1);
 
     // Every commit of a cell editor is a step of the undo history.
     m_undo = new ChannelUndo(m_model, this);
@@ -150,13 +157,18 @@ void Form1::TabStrip1_Click(int index)
     // An edit open in the old group's grid lands there, before the group changes.
     commitPendingEdit();
     m_model.band.BandGroup = qint16(s);
-    // A new hook for the grid that becomes visible; the old one lets go of its grid.
-    obj = std::make_unique<SubClassGrid>();
-    obj->HookGrid(grid(s));
-    connect(obj.get(), &SubClassGrid::MouseWheel, this, &Form1::obj_MouseWheel);
+    hookWheel(grid(s));
     grid(s)->show();
     grid(3 - s)->hide();
     setFocusProxy(grid(s));
+}
+
+void Form1::hookWheel(ChannelGrid *g)
+{
+    // A new hook for the grid shown; the old one lets go of its grid.
+    obj = std::make_unique<SubClassGrid>();
+    obj->HookGrid(g);
+    connect(obj.get(), &SubClassGrid::MouseWheel, this, &Form1::obj_MouseWheel);
 }
 
 void Form1::obj_MouseWheel(int rotation, int, int)
@@ -167,7 +179,12 @@ void Form1::obj_MouseWheel(int rotation, int, int)
     ChannelGrid *g = currentGrid();
     const int top = g->topRow();
     const int last = g->gridModel()->rowCount(); // rows - 1 of the grid with its header row
-    g->setTopRow(rotation < 1 ? qMin(top + 1, last) : qMax(top - 1, 1));
+    const int next = rotation < 1 ? qMin(top + 1, last) : qMax(top - 1, 1);
+    if (next == top)
+        return;
+    // The user scrolls: an open cell editor lands before its cell moves away.
+    g->setFocus(Qt::OtherFocusReason);
+    g->setTopRow(next);
 }
 
 void Form1::mousePressEvent(QMouseEvent *event)

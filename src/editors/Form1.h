@@ -7,6 +7,7 @@
 #include <memory>
 
 class QComboBox;
+class QKeyEvent;
 class QTabBar;
 
 namespace kt913 {
@@ -58,7 +59,10 @@ private:
     // Grid gestures and the cell editors (Form1Editors.cpp).
     void Grid_MouseDown();
     void Grid_KeyEnter();
+    void Grid_KeyPress(const QKeyEvent *event);
     void Grid_Click();
+    void followEditedCell();
+    void placeOverCell(QWidget *editor); // over the cell (EditRow, EditCol)
     void placeTextEditor(FilteredLineEdit *box, int row, int column);
     void placeList(QComboBox *list, int row, int column);
     void Text1_LostFocus();
@@ -68,6 +72,7 @@ private:
     void applyEdit(const ChannelRow &after);
 
     void TabStrip1_Click(int index);
+    void hookWheel(ChannelGrid *grid);
     void obj_MouseWheel(int rotation, int x, int y);
 
     RadioModel &m_model;
@@ -79,7 +84,7 @@ private:
     FilteredLineEdit *Text2 = nullptr; // name box, column 11
     QComboBox *Combo1 = nullptr;       // tone list, columns 3 and 4
     std::array<QComboBox *, 12> Combo5{}; // option lists Combo5(5)..Combo5(11), by column
-    std::unique_ptr<SubClassGrid> obj;    // wheel hook of the grid shown, after the first switch
+    std::unique_ptr<SubClassGrid> obj;    // wheel hook of the grid shown
     ChannelUndo *m_undo = nullptr;
     ChannelRowCommands *m_rowCommands = nullptr;
 

@@ -2,6 +2,7 @@
 // committing what was typed or chosen through the core's rules.
 #include "editors/ChannelGrid.h"
 #include "editors/Form1.h"
+#include "editors/GridEditing.h"
 #include "image/ChannelEditRules.h"
 #include "image/ChannelGridModel.h"
 #include "image/RadioModel.h"
@@ -37,6 +38,15 @@ void Form1::Grid_KeyEnter()
 {
     EditArmed = true;
     Grid_Click();
+}
+
+void Form1::Grid_KeyPress(const QKeyEvent *event)
+{
+    EditArmed = true;
+    Grid_Click();
+    // A list only opens; a text box starts with the character typed.
+    if (auto *box = qobject_cast<FilteredLineEdit *>(openEditor()))
+        typeInto(box, event);
 }
 
 int Form1::editedChannel() const
@@ -78,6 +88,9 @@ void Form1::Grid_Click()
         open->hide();
     EditRow = r;
     EditCol = c;
+    // A cell partly out of view comes fully into it before its editor is laid over it:
+    // the view would otherwise scroll it there itself, a moment later, under the editor.
+    g->scrollTo(g->model()->index(r - 1, c));
 
     switch (c) {
     case col::Rx:
@@ -90,9 +103,11 @@ void Form1::Grid_Click()
     }
     case col::RxTone:
     case col::TxTone: {
-        const int i = Combo1->findText(m_model.channels.cell(n, c), Qt::MatchExactly);
-        if (i >= 0)
-            Combo1->setCurrentIndex(i);
+        // A tone the list does not hold shows as it stands, with no item chosen, so that
+        // Enter cannot put an earlier edit's choice in its place.
+        const QString tone = m_model.channels.cell(n, c);
+        Combo1->setCurrentIndex(Combo1->findText(tone, Qt::MatchExactly));
+        Combo1->setPlaceholderText(tone);
         placeList(Combo1, r, c);
         break;
     }
@@ -103,10 +118,26 @@ void Form1::Grid_Click()
     }
 }
 
+void Form1::placeOverCell(QWidget *editor)
+{
+    const QRect cell = currentGrid()->cellRect(EditRow, EditCol, this);
+    // A list keeps its own height, so that its text is never cut.
+    const bool list = qobject_cast<QComboBox *>(editor);
+    editor->setGeometry(cell.left(), cell.top(), cell.width(), list ? editor->sizeHint().height() : cell.height());
+}
+
+void Form1::followEditedCell()
+{
+    // Only the user's scrolling ends an edit; where the grid moves by itself, the open
+    // editor stays over its cell.
+    if (QWidget *editor = openEditor())
+        placeOverCell(editor);
+}
+
 void Form1::placeTextEditor(FilteredLineEdit *box, int row, int column)
 {
     const int n = editedChannel();
-    box->setGeometry(currentGrid()->cellRect(row, column, this));
+    placeOverCell(box);
     box->setProgramText(m_model.channels.cell(n, column));
     nameAfterCell(box, currentGrid(), row, column);
     box->show();
@@ -117,8 +148,7 @@ void Form1::placeTextEditor(FilteredLineEdit *box, int row, int column)
 
 void Form1::placeList(QComboBox *list, int row, int column)
 {
-    const QRect cell = currentGrid()->cellRect(row, column, this);
-    list->setGeometry(cell.left(), cell.top(), cell.width(), list->sizeHint().height());
+    placeOverCell(list);
     nameAfterCell(list, currentGrid(), row, column);
     list->show();
     list->raise();
@@ -168,6 +198,17 @@ void Form1::commitPendingEdit()
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
+    // The drop-down takes Enter already as a shortcut override, before the key press.
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) && watched == Combo1->view()) {
+        // Opened on a tone it does not hold, the tone list's drop-down has a row under the
+        // cursor that nobody chose (nothing selected yet): Enter there keeps the cell.
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !Combo1->view()->selectionModel()->hasSelection()) {
+            Combo1->hidePopup();
+            return true;
+        }
+        return QWidget::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::KeyPress) {
         auto *editor = static_cast<QWidget *>(watched);
         auto *list = qobject_cast<QComboBox *>(watched);

@@ -1,4 +1,5 @@
 #include "editors/Form5.h"
+#include "editors/GridEditing.h"
 #include "image/FieldRules.h"
 #include "image/FmGridModel.h"
 #include "image/FormDescriptions.h"
@@ -61,9 +62,9 @@ Form5::Form5(RadioModel &model, QWidget *parent) : QWidget(parent), m_model(mode
         if (index.column() == FmGridModel::kFrequencyColumn)
             openCellEditor(index.row());
     });
-    // Scrolling moves the cells away from under an open editor: the edit ends first.
-    connect(MSFGrid->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            [this] { MSFGrid->setFocus(Qt::OtherFocusReason); });
+    // The user scrolling moves the cells away from under an open editor: the edit ends
+    // first.
+    onUserScroll(MSFGrid, [this] { MSFGrid->setFocus(Qt::OtherFocusReason); });
 
     Text1 = new FilteredLineEdit(frequencyKey, 0, this);
     Text1->setObjectName(QStringLiteral("Text1"));

@@ -1,6 +1,7 @@
 // The FM window's editing: the box laid over a grid cell, the FM VFO box's leave rule
 // and the message line that tells of a frequency out of range.
 #include "editors/Form5.h"
+#include "editors/GridEditing.h"
 #include "image/FieldRules.h"
 #include "image/FmGridModel.h"
 #include "image/FormDescriptions.h"
@@ -121,13 +122,21 @@ bool Form5::eventFilter(QObject *watched, QEvent *event)
         if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
             Text1_LostFocus();
     } else if (watched == MSFGrid && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2) {
-            const QModelIndex cell = MSFGrid->currentIndex();
+        auto *keyEvent = static_cast<QKeyEvent *>(event);
+        const int key = keyEvent->key();
+        const QModelIndex cell = MSFGrid->currentIndex();
+        if (cell.isValid() && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2)) {
+            openCellEditor(cell.row());
+            return true;
+        }
+        // A character typed on a cell starts its edit with that character; the view
+        // would move to a row whose text starts with it instead.
+        if (typesCharacter(keyEvent)) {
             if (cell.isValid()) {
                 openCellEditor(cell.row());
-                return true;
+                typeInto(Text1, keyEvent);
             }
+            return true;
         }
     }
     return QWidget::eventFilter(watched, event);

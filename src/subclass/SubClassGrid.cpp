@@ -66,7 +66,7 @@ SubclassError SubClassGrid::HookGrid(QWidget *grid)
     return {};
 }
 
-qint32 SubClassGrid::WindowProc(QObject *, int iMsg, QEvent *event)
+qint32 SubClassGrid::WindowProc(QObject *hwnd, int iMsg, QEvent *event)
 {
     if (iMsg != QEvent::Wheel || !event || event->type() != QEvent::Wheel)
         return 0;
@@ -78,8 +78,12 @@ qint32 SubClassGrid::WindowProc(QObject *, int iMsg, QEvent *event)
         rotation = wheel->pixelDelta().y();
     // No vertical turn (a sideways tilt or swipe, the end of a touchpad gesture): the
     // owner reads any rotation below 1 as a turn towards the user, so none is reported.
-    if (rotation == 0)
+    // The grid scrolls sideways by it as it would unhooked, through its horizontal bar.
+    if (rotation == 0) {
+        auto *area = qobject_cast<QAbstractScrollArea *>(m_grid.data());
+        m_engine.CallOldWindowProc(area ? area->horizontalScrollBar() : hwnd, iMsg, event);
         return 0;
+    }
     const QPoint at = wheel->globalPosition().toPoint();
     emit MouseWheel(rotation, quint16(at.x()), quint16(at.y()));
     return 0; // nothing may follow the emit: a receiver may have destroyed this hook

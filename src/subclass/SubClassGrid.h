@@ -1,7 +1,8 @@
 #pragma once
-// Turns every mouse-wheel event over one grid into a single MouseWheel signal and keeps
-// the grid from scrolling by itself, so the owner can move the grid by exactly one row
-// per event however large a step the device reports.
+// Turns every vertical mouse-wheel event over one grid into a single MouseWheel signal
+// and keeps the grid from scrolling by itself, so the owner can move the grid by exactly
+// one row per event however large a step the device reports. Sideways turns still
+// scroll the grid sideways.
 //
 // A QAbstractScrollArea (QTableView and friends) never sees the wheel over its cells:
 // those events go to its viewport (the headers pass theirs on to it too) and, over the

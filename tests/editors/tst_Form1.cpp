@@ -47,6 +47,24 @@ struct Editor {
         const QRect r = g->visualRect(g->model()->index(row - 1, column));
         QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, r.center());
     }
+    // Sizes the window so that the grid's lower edge cuts a row in half; returns that row.
+    int halfVisibleRow() const
+    {
+        ChannelGrid *g = f->currentGrid();
+        const int rowHeight = g->rowHeight(0);
+        QWidget *frame = f->parentWidget() ? f->parentWidget() : f;
+        frame->resize(frame->width(), frame->height() + rowHeight / 2 - g->viewport()->height() % rowHeight);
+        QTest::qWait(50);
+        return g->rowAt(g->viewport()->height() - 1) + 1;
+    }
+    // Types each piece into whatever has the focus then, a pause after each.
+    static void typeSlowly(const QStringList &pieces, int pauseMs)
+    {
+        for (const QString &keys : pieces) {
+            QTest::keyClicks(QApplication::focusWidget(), keys);
+            QTest::qWait(pauseMs);
+        }
+    }
     // Types into whatever has the focus, then Enter.
     static void type(const QString &keys, bool enter = true)
     {
@@ -265,6 +283,23 @@ private slots:
         QCOMPARE(e.tables().OptionText[1][0], QStringLiteral("67.0"));
         QCOMPARE(e.tables().OptionIndex[1][0], qint16(1));
 
+        // A tone the list does not hold opens with no item chosen: Enter keeps it, rather
+        // than taking the choice just made.
+        e.w->model().channels.setRow(2, [&] {
+            ChannelRow r = e.tables().row(2);
+            r.cells[col::RxTone] = r.optionText[0] = QStringLiteral("D099N");
+            r.optionIndex[0] = 1;
+            return r;
+        }());
+        e.press(2, col::RxTone);
+        QTRY_VERIFY(tones->view()->isVisible());
+        QCOMPARE(tones->currentIndex(), -1);
+        QTest::keyClick(tones->view(), Qt::Key_Return);
+        QCOMPARE(e.tables().cell(2, col::RxTone), QStringLiteral("D099N"));
+        QTest::keyClick(tones->view(), Qt::Key_Escape); // the drop-down closes, the list stays
+        QTest::keyClick(tones, Qt::Key_Return);
+        QCOMPARE(e.tables().cell(2, col::RxTone), QStringLiteral("D099N"));
+
         // A list that loses the focus goes without a change.
         e.press(1, col::Scramble);
         auto *scramble = e.control<QComboBox *>("Combo5(10)");
@@ -280,6 +315,80 @@ private slots:
         e.control<QComboBox *>("Combo5(6)")->hidePopup();
         e.press(1, col::Name);
         QCOMPARE(e.f->openEditor(), e.control<QWidget *>("Text2"));
+    }
+
+    // However slowly the user types, the box stays open until Enter, also on the row
+    // that the grid's lower edge cuts (the view scrolls a pressed cell into view by
+    // itself, a moment after the press).
+    void slowTypingOnAHalfVisibleRow_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("receive frequency") << int(col::Rx) << QStringList{"14", "5.5"} << "145.50000";
+        QTest::newRow("name") << int(col::Name) << QStringList{"AB", "CD"} << "ABCD";
+    }
+    void slowTypingOnAHalfVisibleRow()
+    {
+        QFETCH(int, column);
+        QFETCH(QStringList, keys);
+        QFETCH(QString, stored);
+        Editor e;
+        const int row = e.halfVisibleRow();
+        if (column == col::Name) {
+            fillSampleRadio(e.w->model());
+            e.tables().setRow(row, e.tables().row(1));
+        }
+        ChannelGrid *g = e.f->currentGrid();
+        const QRect cell = g->visualRect(g->model()->index(row - 1, column));
+        QVERIFY(cell.bottom() >= g->viewport()->height() && cell.top() < g->viewport()->height() - 4);
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, QPoint(cell.center().x(), cell.top() + 2));
+        e.typeSlowly(keys, 1000);
+        QVERIFY(e.f->openEditor());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(e.tables().cell(row, column), stored);
+        QVERIFY(e.log.prompts().isEmpty());
+        QCOMPARE(g->currentRow(), row);
+        QVERIFY(g->visualRect(g->model()->index(row - 1, column)).bottom() < g->viewport()->height());
+    }
+
+    // A character typed on the grid opens the current cell's editor with it, never
+    // another row's.
+    void typingOnACellStartsItsEdit_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QString>("editor");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("frequency") << 2 << int(col::Rx) << QStringList{"1", "4", "6"} << "Text1" << "146.00000";
+        QTest::newRow("name") << 4 << int(col::Name) << QStringList{"r", "p", "t"} << "Text2" << "RPT";
+        QTest::newRow("refused character") << 2 << int(col::Rx) << QStringList{"x"} << "Text1" << "145.67500";
+        QTest::newRow("tone list") << 1 << int(col::TxTone) << QStringList{"8"} << "Combo1" << "关闭";
+    }
+    void typingOnACellStartsItsEdit()
+    {
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(QStringList, keys);
+        QFETCH(QString, editor);
+        QFETCH(QString, stored);
+        Editor e;
+        fillSampleRadio(e.w->model());
+        ChannelGrid *g = e.f->currentGrid();
+        g->setFocus();
+        g->setCurrentCell(row, column);
+        e.typeSlowly(keys, 300);
+        QWidget *open = e.f->openEditor();
+        QVERIFY(open);
+        QCOMPARE(open->objectName(), editor);
+        auto *list = qobject_cast<QComboBox *>(open);
+        if (list)
+            QTRY_VERIFY(list->view()->isVisible());
+        QTest::keyClick(list ? list->view() : QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!e.f->openEditor());
+        QCOMPARE(e.tables().cell(row, column), stored);
+        QCOMPARE(g->currentRow(), row);
     }
 
     void editsAreAnnouncedAsCommands()
@@ -320,6 +429,13 @@ private slots:
     void wheelMovesOneRowPerTurn()
     {
         Editor e;
+        // From the start, before any switch of groups.
+        ChannelGrid *a = e.control<ChannelGrid *>("Grid1");
+        sendWheel(a->viewport(), -120);
+        QCOMPARE(a->topRow(), 2);
+        sendWheel(a->viewport(), 120);
+        QCOMPARE(a->topRow(), 1);
+
         auto *tabs = e.control<QTabBar *>("TabStrip1");
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
         ChannelGrid *b = e.control<ChannelGrid *>("Grid2");
@@ -343,7 +459,6 @@ private slots:
 
         // Back on group A: its grid is hooked now, the B grid no longer.
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
-        ChannelGrid *a = e.control<ChannelGrid *>("Grid1");
         sendWheel(a->viewport(), -120);
         QCOMPARE(a->topRow(), 2);
         QCOMPARE(b->topRow(), bottom);

@@ -129,6 +129,18 @@ private slots:
         QTest::keyClick(e.text1(), Qt::Key_Return);
         QCOMPARE(e.cell(3), QStringLiteral("107.90"));
 
+        // Typed on a cell, the digits go into that cell's editor, not to a row that
+        // starts with them.
+        e.grid()->setCurrentIndex(e.grid()->model()->index(3, 1));
+        for (const char *key : {"9", "5"}) {
+            QTest::keyClicks(QApplication::focusWidget(), QLatin1String(key));
+            QTest::qWait(300);
+        }
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(e.text1()));
+        QTest::keyClick(e.text1(), Qt::Key_Return);
+        QCOMPARE(e.cell(4), QStringLiteral("95.00"));
+        QCOMPARE(e.grid()->currentIndex().row(), 3);
+
         // A text that is no number (two points) leaves the cell and the box as they were.
         e.typeInCell(1, QStringLiteral("9.8.5"));
         QCOMPARE(e.cell(1), QStringLiteral("87.00"));
@@ -147,7 +159,9 @@ private slots:
         QCOMPARE(e.cell(1), QStringLiteral("99.00"));
         QVERIFY(e.text1()->isVisible());
         QTest::keyClicks(e.text1(), QStringLiteral("100"));
-        e.grid()->verticalScrollBar()->setValue(e.grid()->verticalScrollBar()->maximum());
+        QScrollBar *bar = e.grid()->verticalScrollBar(); // a click on its groove, below the handle
+        QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() - bar->width() - 4));
+        QVERIFY(bar->value() > 0);
         QVERIFY(!e.text1()->isVisible());
         QCOMPARE(e.cell(2), QStringLiteral("100.00"));
         // The channel number column cannot be chosen: a press there opens nothing.

@@ -59,7 +59,8 @@ void turnWheel(QWidget *target, int dx, int dy)
     qApp->notify(target, &ev);
 }
 
-// 64 rows, shown with row 20 at the top; the view scrolls three rows per notch by itself.
+// 64 rows, shown with row 20 at the top and wider than the view; the view scrolls three
+// rows per notch by itself.
 struct Grid {
     QStandardItemModel model{64, 3};
     QTableView view;
@@ -203,7 +204,8 @@ private slots:
         QTest::newRow("notch away") << 0 << 0 << 120;
         QTest::newRow("fine step towards") << 0 << 0 << -1;
         QTest::newRow("big step") << 0 << 0 << 960;
-        QTest::newRow("sideways: no signal") << 0 << 120 << 0;
+        QTest::newRow("sideways: no signal, scrolls sideways") << 0 << -120 << 0;
+        QTest::newRow("tilt over the scroll bar") << 1 << -120 << 0;
         QTest::newRow("scroll bar") << 1 << 0 << -120;
         QTest::newRow("row header") << 2 << 0 << -120;
         QTest::newRow("frame") << 3 << 0 << -120;
@@ -222,6 +224,7 @@ private slots:
                               &g.view};
         turnWheel(targets[over], dx, dy);
         QCOMPARE(g.top(), 20);
+        QCOMPARE(g.view.horizontalScrollBar()->value() > 0, dx != 0);
         QCOMPARE(spy.size(), dy ? 1 : 0);
         if (dy)
             QCOMPARE(spy[0], (QVariantList{dy, 65535, 5})); // screen position, unsigned 16-bit
