@@ -9,10 +9,10 @@ BUILD="${KT913_BUILD_DIR:-$ROOT/build}"
 # qt6-translations-l10n puts Qt's own file dialogs into Chinese along with the program;
 # poppler-utils (pdftotext) lets the tests read the text of a printed report; clang
 # with its runtime builds the fuzz targets; dpkg-dev finds the Debian package's library
-# dependencies.
+# dependencies; lintian and appstream judge the package and its metainfo (about ten seconds).
 PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
           qt6-qpa-plugins qt6-translations-l10n libgl-dev libbenchmark-dev fonts-wqy-microhei
-          poppler-utils clang libclang-rt-dev dpkg-dev)
+          poppler-utils clang libclang-rt-dev dpkg-dev lintian appstream)
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

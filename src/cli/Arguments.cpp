@@ -4,30 +4,63 @@ namespace kt913::cli {
 
 Arguments::Arguments(const QStringList &args, std::initializer_list<OptionSpec> options, int positional)
 {
+    bool optionsEnded = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString &a = args[i];
+        const bool looksLikeOption = !optionsEnded && a.startsWith(QLatin1Char('-')) && a.size() > 1;
+        if (looksLikeOption && a == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        if (!looksLikeOption) {
+            if (m_positional.size() < positional)
+                m_positional << a;
+            else
+                fail(QStringLiteral("unexpected argument %1").arg(a));
+            continue;
+        }
+        // The option's name and, when written into the same argument, its value.
+        const bool isLong = a.startsWith(QLatin1String("--"));
+        const qsizetype equals = a.indexOf(QLatin1Char('='));
+        QString name = a, attached;
+        bool hasAttached = false;
+        if (equals > 0 && (isLong || equals == 2)) {
+            name = a.left(equals);
+            attached = a.mid(equals + 1);
+            hasAttached = true;
+        } else if (!isLong && a.size() > 2) {
+            name = a.left(2);
+            attached = a.mid(2);
+            hasAttached = true;
+        }
         const OptionSpec *known = nullptr;
         for (const OptionSpec &o : options)
-            if (a == QLatin1String(o.name))
+            if (name == QLatin1String(o.name))
                 known = &o;
-        if (known) {
-            if (!known->takesValue) {
-                m_names << a;
-                m_values << QString();
-            } else if (i + 1 < args.size()) {
-                m_names << a;
-                m_values << args[++i];
-            } else {
-                fail(QStringLiteral("%1 needs a value").arg(a));
-            }
-        } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
-            fail(QStringLiteral("unknown option %1").arg(a));
-        } else if (m_positional.size() < positional) {
-            m_positional << a;
+        if (!known) {
+            fail(QStringLiteral("unknown option %1").arg(isLong ? name : a));
+        } else if (!known->takesValue) {
+            if (hasAttached)
+                fail(QStringLiteral("%1 takes no value").arg(name));
+            else
+                take(*known, QString());
+        } else if (hasAttached) {
+            take(*known, attached);
+        } else if (i + 1 < args.size()) {
+            take(*known, args[++i]);
         } else {
-            fail(QStringLiteral("unexpected argument %1").arg(a));
+            fail(QStringLiteral("%1 needs a value").arg(name));
         }
     }
+}
+
+void Arguments::take(const OptionSpec &option, const QString &value)
+{
+    if (value == QLatin1String("-") && !option.dashIsStandardOutput)
+        fail(QStringLiteral("%1 -: standard output is not possible here (./- names a file called -)")
+                 .arg(QLatin1String(option.name)));
+    m_names << QLatin1String(option.name);
+    m_values << value;
 }
 
 bool Arguments::has(const char *option) const

@@ -1,6 +1,8 @@
 #pragma once
 // The arguments of one command, read against the options it knows. Every mistake is
 // put into words that name the option and say what is wrong, for the usage message.
+// Values come as "--port PORT", "--port=PORT", "-o FILE", "-o=FILE" or "-oFILE";
+// after "--" everything is a plain argument, so a file may begin with a dash.
 #include <QString>
 #include <QStringList>
 #include <initializer_list>
@@ -10,7 +12,13 @@ namespace kt913::cli {
 struct OptionSpec {
     const char *name; // "--port", "-o"
     bool takesValue;
+    // "-" as the value means standard output. Where it does not (data files, traces),
+    // it is refused rather than taken as a file named "-".
+    bool dashIsStandardOutput = false;
 };
+
+// An output option whose "-" is standard output: the commands that print text.
+constexpr OptionSpec textOutput(const char *name) { return {name, true, true}; }
 
 class Arguments {
 public:
@@ -34,8 +42,13 @@ public:
     void fail(const QString &problem);
 
 private:
+    void take(const OptionSpec &option, const QString &value);
+
     QStringList m_names, m_values, m_positional;
     QString m_problem;
 };
+
+// Whether a value of a textOutput option means standard output.
+inline bool isStandardOutput(const QString &path) { return path.isEmpty() || path == QLatin1String("-"); }
 
 } // namespace kt913::cli

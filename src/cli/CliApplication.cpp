@@ -16,6 +16,8 @@ const char *commandWord(int argc, char **argv)
             ++i;
             continue;
         }
+        if (std::strncmp(argv[i], "--lang=", 7) == 0)
+            continue;
         return argv[i];
     }
     return "";

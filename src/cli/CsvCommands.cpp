@@ -1,10 +1,10 @@
 #include "CsvCommands.h"
 #include "DataFiles.h"
+#include "TextOutput.h"
 #include "image/ChannelCsvImport.h"
 #include "image/CsvText.h"
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace kt913::cli {
 namespace {
@@ -21,7 +21,7 @@ bool sameFile(const QString &a, const QString &b)
 
 int ExportCsvCommand::run(const QStringList &args, Context &ctx)
 {
-    Arguments a(args, {{"-o", true}}, 1);
+    Arguments a(args, {textOutput("-o")}, 1);
     a.requirePositional(0, "FILE.dat");
     a.require("-o", "OUT.csv");
     if (!a.ok())
@@ -35,13 +35,7 @@ int ExportCsvCommand::run(const QStringList &args, Context &ctx)
     model.language = ctx.lang;
     if (const int rc = openDataFile(in, model, ctx))
         return rc;
-    QSaveFile file(out);
-    if (!file.open(QIODevice::WriteOnly) || file.write(channelCsvText(model.channels, QLatin1Char(',')).toUtf8()) < 0 ||
-        !file.commit()) {
-        ctx.err << tr(ctx.lang, "无法写入 %1（%2）", "cannot write %1 (%2)").arg(out, file.errorString()) << Qt::endl;
-        return ExitUsage;
-    }
-    return ExitOk;
+    return writeTextOutput(out, channelCsvText(model.channels, QLatin1Char(',')), ctx);
 }
 
 int ImportCsvCommand::run(const QStringList &args, Context &ctx)

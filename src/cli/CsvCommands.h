@@ -9,7 +9,8 @@ public:
     QString name() const override { return QStringLiteral("export-csv"); }
     QString synopsis() const override { return QStringLiteral("export-csv FILE.dat -o OUT.csv"); }
     QString summary() const override { return QStringLiteral("write the channels in use as a CSV channel list"); }
-    QString options() const override { return QStringLiteral("  -o OUT.csv    the list to write (written whole or not at all)\n"); }
+    QString options() const override { return QStringLiteral("  -o OUT.csv    the list to write (written whole or not at all);\n"
+                              "                - prints it on standard output\n"); }
     int run(const QStringList &args, Context &ctx) override;
 };
 

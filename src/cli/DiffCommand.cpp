@@ -1,5 +1,6 @@
 #include "DiffCommand.h"
 #include "DataFiles.h"
+#include "TextOutput.h"
 #include "image/ModelDiff.h"
 #include "image/ReadBackupList.h"
 #include "image/ReadBackups.h"
@@ -9,7 +10,7 @@ namespace kt913::cli {
 
 int DiffCommand::run(const QStringList &args, Context &ctx)
 {
-    Arguments a(args, {{"--last-read", false}, {"--backups", true}}, 2);
+    Arguments a(args, {{"--last-read", false}, {"--backups", true}, textOutput("-o")}, 2);
     const bool lastRead = a.has("--last-read");
     a.requirePositional(0, lastRead ? "B.dat" : "A.dat");
     if (!lastRead)
@@ -20,6 +21,8 @@ int DiffCommand::run(const QStringList &args, Context &ctx)
         return badUsage(ctx, a);
 
     QString first = a.positional(0), second = a.positional(1);
+    QString text;
+    QTextStream out(&text);
     if (lastRead) {
         const QString folder = a.has("--backups") ? a.value("--backups") : defaultBackupFolder();
         second = first;
@@ -29,7 +32,7 @@ int DiffCommand::run(const QStringList &args, Context &ctx)
                     << Qt::endl;
             return ExitUsage;
         }
-        ctx.out << QString::fromUtf8(pick(ctx.lang, "上次读频：%1", "last read: %1")).arg(QDir::toNativeSeparators(first)) << '\n';
+        out << QString::fromUtf8(pick(ctx.lang, "上次读频：%1", "last read: %1")).arg(QDir::toNativeSeparators(first)) << '\n';
     }
     RadioModel ma, mb;
     ma.language = mb.language = ctx.lang;
@@ -39,8 +42,10 @@ int DiffCommand::run(const QStringList &args, Context &ctx)
         return rc;
     const QList<ModelDifference> differences = compareModels(ma, mb, ctx.lang);
     for (const ModelDifference &d : differences)
-        ctx.out << differenceLine(d, ctx.lang) << '\n';
-    ctx.out.flush();
+        out << differenceLine(d, ctx.lang) << '\n';
+    out.flush();
+    if (const int rc = writeTextOutput(a.value("-o"), text, ctx))
+        return rc;
     return differences.isEmpty() ? ExitOk : 1;
 }
 

@@ -1,6 +1,8 @@
 #include "DumpCommand.h"
 #include "DataFiles.h"
 #include "ModelJson.h"
+#include "TextColumns.h"
+#include "TextOutput.h"
 #include "image/FormDescriptions.h"
 #include "image/ImageCodec.h"
 #include <QJsonDocument>
@@ -8,40 +10,59 @@
 namespace kt913::cli {
 namespace {
 
+// Each column as wide as its widest cell, counted as the terminal draws it, so that
+// Chinese headers and names line up as well as English ones.
 void printChannels(const RadioModel &m, QTextStream &out)
 {
     const QStringList headers = channelGridHeaders(m.language);
-    const int widths[col::Count] = {5, 10, 10, 11, 11, 6, 13, 9, 7, 0, 9, 8};
-    for (int c = 0; c < col::Count; ++c)
-        if (widths[c])
-            out << headers[c].leftJustified(widths[c]) << ' ';
-    out << '\n';
+    QList<QStringList> rows{headers};
     for (int n = 1; n <= map::kChannelCount; ++n) {
         if (!m.channels.isUsed(n))
             continue;
+        QStringList row;
         for (int c = 0; c < col::Count; ++c) {
-            if (!widths[c])
-                continue;
             QString cell = m.channels.cell(n, c);
             if (c == col::Name)
                 cell.remove(QChar(0)); // a blank name is stored as eight zero bytes
-            out << cell.leftJustified(widths[c]) << ' ';
+            row << cell;
         }
-        out << '\n';
+        rows << row;
+    }
+    QList<int> widths(col::Count, 0);
+    for (const QStringList &row : rows)
+        for (int c = 0; c < col::Count; ++c)
+            widths[c] = qMax(widths[c], displayWidth(row.value(c)));
+    for (const QStringList &row : rows) {
+        QString line;
+        for (int c = 0; c < col::Count; ++c)
+            if (!headers.value(c).isEmpty()) // the grid's reserved column has neither header nor use
+                line += padToWidth(row.value(c), widths[c]) + QLatin1Char(' ');
+        out << line.trimmed() << '\n';
     }
 }
 
 void printSettings(const RadioModel &m, QTextStream &out)
 {
     const bool en = m.language == Language::English;
+    struct Line {
+        QString name, caption, value;
+    };
+    QList<Line> lines;
+    int nameWidth = 0, captionWidth = 0;
     for (const QString &name : decodedSettingControls()) {
         const ControlDescription &info = m.options.control(name);
         QString value = m.options.text(name, m.language);
         if (info.kind == ControlKind::Check)
             value = m.options.isChecked(name) ? QStringLiteral("1") : QStringLiteral("0");
-        const QString caption = en ? info.captionEn : info.captionZh;
-        out << QStringLiteral("%1 %2 %3").arg(name.leftJustified(9), caption.leftJustified(24), value) << '\n';
+        const Line line{name, en ? info.captionEn : info.captionZh, value};
+        nameWidth = qMax(nameWidth, displayWidth(line.name));
+        captionWidth = qMax(captionWidth, displayWidth(line.caption));
+        lines << line;
     }
+    // Two spaces between the columns: a caption that ends in a word ("Prohibit VOX in the
+    // receiving") is not read together with its value.
+    for (const Line &line : lines)
+        out << padToWidth(line.name, nameWidth) << "  " << padToWidth(line.caption, captionWidth) << "  " << line.value << '\n';
 }
 
 void printText(const RadioModel &m, QTextStream &out)
@@ -66,21 +87,22 @@ void printText(const RadioModel &m, QTextStream &out)
 
 int DumpCommand::run(const QStringList &args, Context &ctx)
 {
-    Arguments a(args, {{"--json", false}}, 1);
+    Arguments a(args, {{"--json", false}, textOutput("-o")}, 1);
     a.requirePositional(0, "FILE.dat");
     if (!a.ok())
         return badUsage(ctx, a);
-    const bool json = a.has("--json");
-    const QString path = a.positional(0);
     RadioModel model;
     model.language = ctx.lang;
-    if (const int rc = openDataFile(path, model, ctx))
+    if (const int rc = openDataFile(a.positional(0), model, ctx))
         return rc;
-    if (json)
-        ctx.out << QJsonDocument(modelToJson(model)).toJson(QJsonDocument::Indented);
-    else
-        printText(model, ctx.out);
-    return ExitOk;
+    QString text;
+    if (a.has("--json")) {
+        text = QString::fromUtf8(QJsonDocument(modelToJson(model)).toJson(QJsonDocument::Indented));
+    } else {
+        QTextStream out(&text);
+        printText(model, out);
+    }
+    return writeTextOutput(a.value("-o"), text, ctx);
 }
 
 } // namespace kt913::cli

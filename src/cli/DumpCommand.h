@@ -7,9 +7,10 @@ namespace kt913::cli {
 class DumpCommand : public Command {
 public:
     QString name() const override { return QStringLiteral("dump"); }
-    QString synopsis() const override { return QStringLiteral("dump [--json] FILE.dat"); }
+    QString synopsis() const override { return QStringLiteral("dump [--json] [-o OUT] FILE.dat"); }
     QString summary() const override { return QStringLiteral("print the channels, settings, FM and debug values of a data file"); }
-    QString options() const override { return QStringLiteral("  --json    one JSON object instead of text\n"); }
+    QString options() const override { return QStringLiteral("  --json    one JSON object instead of text\n"
+                              "  -o OUT    write it into the file OUT (default, and -: standard output)\n"); }
     int run(const QStringList &args, Context &ctx) override;
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "Command.h"
+#include "image/BandTable.h"
 
 namespace kt913 {
 class RadioModel;
@@ -25,10 +26,15 @@ public:
     QString summary() const override { return QStringLiteral("write a data file to the radio"); }
     QString options() const override
     {
+        QString bands;
+        const QStringList items = bandListItems();
+        for (int i = 0; i < items.size(); ++i)
+            bands += QStringLiteral("                   %1  %2\n").arg(i).arg(items[i]);
         return QStringLiteral("  --port PORT    the serial port (a device path, or COM1..COM16); give it once\n"
                               "                 for each radio to write at the same time\n"
-                              "  --band N       the band list's choice 0..3 instead of the file's\n"
-                              "  --force        write even to a radio of another band\n"
+                              "  --band N       the band list's choice instead of the file's:\n")
+             + bands
+             + QStringLiteral("  --force        write even to a radio of another band\n"
                               "  --debug        also write the alignment values\n"
                               "  --verify       read the radio back and compare every byte written\n"
                               "  --repeat       after each radio wait for the next one on the same port,\n"

@@ -113,6 +113,9 @@ bool parseRadioOptions(const QStringList &arguments, RadioOptions &options, QStr
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help."));
     parser.addOption(help);
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the program's name and version."));
+    parser.addOption(version);
     parser.addOptions({
         {QStringLiteral("image"), QStringLiteral("Start with the memory of this .dat file (else all 0xFF)."), QStringLiteral("FILE")},
         {QStringLiteral("save"), QStringLiteral("Store the memory in this .dat file after each completed write."), QStringLiteral("FILE")},
@@ -140,14 +143,20 @@ bool parseRadioOptions(const QStringList &arguments, RadioOptions &options, QStr
         {QStringLiteral("echo-after"), QStringLiteral("Fault: after N frames send every received byte straight back, as some cables do (0: from the start)."), QStringLiteral("N")},
     });
 
-    if (!parser.parse(arguments)) {
-        error = parser.errorText();
-        return false;
-    }
+    // Help and version are answered whatever else the line holds.
+    const bool parsed = parser.parse(arguments);
     if (parser.isSet(help)) {
         // No application object here to name the program, so name it ourselves.
         error = parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("kt913-radio"));
         options.helpShown = true;
+        return false;
+    }
+    if (parser.isSet(version)) {
+        options.versionAsked = true;
+        return true;
+    }
+    if (!parsed) {
+        error = parser.errorText();
         return false;
     }
     if (!parser.positionalArguments().isEmpty()) {

@@ -20,10 +20,12 @@ struct RadioOptions {
     LineFaults faults;
     bool exitWithParent = false; // a test that crashes leaves no radio behind
     bool helpShown = false;
+    bool versionAsked = false;
 };
 
 // Parses the arguments (program name first). False with a message in `error` on bad input;
-// for --help the usage text is in `error` and helpShown is set.
+// for --help the usage text is in `error` and helpShown is set; --version sets
+// versionAsked and returns true without looking at the other options.
 bool parseRadioOptions(const QStringList &arguments, RadioOptions &options, QString &error);
 
 } // namespace kt913::radio

@@ -73,6 +73,10 @@ int main(int argc, char *argv[])
         complain(error);
         return 2;
     }
+    if (options.versionAsked) {
+        std::printf("kt913-radio " PROJECT_VERSION_TEXT "\n");
+        return 0;
+    }
 
     Image initial = filledImage(0xFF);
     if (!options.imagePath.isEmpty()) {

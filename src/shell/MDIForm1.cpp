@@ -57,7 +57,8 @@ MDIForm1::MDIForm1(Options options, QWidget *parent)
         dialogs = m_ownDialogs.get();
     }
 
-    m_model.language = readLanguage(*m_settings);
+    m_model.language = m_options.sessionLanguage.value_or(readLanguage(*m_settings));
+    m_storeLanguageAtExit = !m_options.sessionLanguage;
 
     m_transfer = m_options.port ? std::make_unique<Transfer>(m_model, std::move(m_options.port))
                                 : std::make_unique<Transfer>(m_model);
@@ -218,6 +219,7 @@ void MDIForm1::applyLanguage()
 void MDIForm1::setLanguage(Language lang)
 {
     m_model.language = lang;
+    m_storeLanguageAtExit = true; // the user's own choice outlasts a session's --lang
     applyLanguage();
     m_model.channels.RefreshChannelTexts(lang);
 }
@@ -272,7 +274,8 @@ void MDIForm1::shutdown()
     m_shutDown = true;
     if (m_wheelBlocker)
         Combo1->removeEventFilter(m_wheelBlocker);
-    storeLanguage(*m_settings, m_model.language);
+    if (m_storeLanguageAtExit)
+        storeLanguage(*m_settings, m_model.language);
 }
 
 } // namespace kt913

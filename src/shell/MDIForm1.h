@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -41,6 +42,7 @@ struct MDIForm1Options {
     std::function<QStringList()> listPorts; // null: the system's serial ports
     std::unique_ptr<MSComm> port;           // null: the program's serial port
     QString startPort;                      // a port to select at load instead of the first
+    std::optional<Language> sessionLanguage; // shown instead of the stored language, not stored
     SecondsOfDay clock;                     // null: the time of day, for the lock buttons
 };
 
@@ -140,6 +142,7 @@ private:
     LockButton m_lockAnMa;
     LockButton m_lockDebug;
     bool m_shutDown = false;
+    bool m_storeLanguageAtExit = true;
     bool m_closeAfterTransfer = false; // a close asked for while a transfer ran
     QTranslator *m_qtTexts = nullptr; // Qt's own dialogs in Chinese
     bool m_qtTextsInstalled = false;

@@ -36,8 +36,16 @@ StartUpRequest parseCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Programming software for the KT-913 handheld radio."));
-    const QCommandLineOption help = parser.addHelpOption();
+    // Not Qt's own help option: its --help-all needs the application object.
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
+    parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption languageOption(
+        QStringLiteral("lang"),
+        QStringLiteral("Language of this session: zh (Chinese) or en (English). The language chosen in the "
+                       "program's menu stays stored as it is."),
+        QStringLiteral("en|zh"));
+    parser.addOption(languageOption);
     const QCommandLineOption portOption(
         QStringLiteral("port"), QStringLiteral("Serial port to use: a device path such as /dev/ttyUSB0 or a pseudo-terminal."),
         QStringLiteral("PORT"));
@@ -47,17 +55,22 @@ StartUpRequest parseCommandLine(const QStringList &arguments)
         QStringLiteral("FILE"));
     parser.addOption(traceOption);
     parser.addPositionalArgument(QStringLiteral("FILE.dat"), QStringLiteral("Data file to open at start-up."));
+    // -reverse and -platformtheme, the toolkit's, are not -r -e -v... (a version request).
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
 
     StartUpRequest request;
-    if (!parser.parse(arguments)) {
+    const bool parsed = parser.parse(arguments);
+    // Without an application object the parser cannot name the program.
+    const QString helpText = parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("kt913"));
+    const auto refuse = [&](const QString &problem) {
         request.exitNow = true;
         request.exitCode = 2;
-        request.message = parser.errorText() + QLatin1Char('\n') + parser.helpText();
+        request.message = QStringLiteral("kt913: ") + problem + QLatin1Char('\n') + helpText;
         return request;
-    }
+    };
     if (parser.isSet(help)) {
         request.exitNow = true;
-        request.message = parser.helpText();
+        request.message = helpText;
         return request;
     }
     if (parser.isSet(version)) {
@@ -65,12 +78,16 @@ StartUpRequest parseCommandLine(const QStringList &arguments)
         request.message = QStringLiteral("kt913 " PROJECT_VERSION_TEXT "\n");
         return request;
     }
+    if (!parsed)
+        return refuse(parser.errorText());
     const QStringList files = parser.positionalArguments();
-    if (files.size() > 1) {
-        request.exitNow = true;
-        request.exitCode = 2;
-        request.message = QStringLiteral("kt913 opens one data file at a time.\n") + parser.helpText();
-        return request;
+    if (files.size() > 1)
+        return refuse(QStringLiteral("kt913 opens one data file at a time."));
+    if (parser.isSet(languageOption)) {
+        const QString lang = parser.value(languageOption);
+        if (lang != QLatin1String("en") && lang != QLatin1String("zh"))
+            return refuse(QStringLiteral("--lang: '%1' is not a language (en or zh)").arg(lang));
+        request.language = lang == QLatin1String("zh") ? Language::Chinese : Language::English;
     }
     request.port = parser.value(portOption);
     request.file = files.value(0);
@@ -99,6 +116,16 @@ int runApplication(int argc, char **argv)
     QElapsedTimer sinceStart;
     sinceStart.start();
 
+    // Help and version need no display: answered before the application looks for one.
+    QStringList rawArguments;
+    for (int i = 0; i < argc; ++i)
+        rawArguments << QString::fromLocal8Bit(argv[i]);
+    const StartUpRequest early = parseCommandLine(rawArguments);
+    if (early.exitNow && early.exitCode == 0) {
+        std::fputs(qPrintable(early.message), stdout);
+        return 0;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kt913"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_TEXT));
@@ -112,6 +139,7 @@ int runApplication(int argc, char **argv)
 
     MDIForm1::Options options;
     options.startPort = request.port;
+    options.sessionLanguage = request.language;
     std::unique_ptr<SerialTrace> trace; // outlives the window's transfer
     MDIForm1 window(std::move(options));
     if (!request.tracePath.isEmpty())

@@ -6,6 +6,9 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QRegularExpression>
+#include <algorithm>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -137,6 +140,11 @@ private slots:
         QTest::newRow("value") << QStringList{"resave", kSample, "-o"} << "kt913-cli resave: -o needs a value";
         QTest::newRow("option") << QStringList{"dump", "--xml", kSample} << "kt913-cli dump: unknown option --xml";
         QTest::newRow("command") << QStringList{"frobnicate"} << "kt913-cli: unknown command frobnicate";
+        QTest::newRow("option before the command") << QStringList{"--json", "dump"} << "kt913-cli: unknown option --json";
+        QTest::newRow("flag with a value") << QStringList{"dump", "--json=yes", kSample} << "kt913-cli dump: --json takes no value";
+        // A data file is never written to standard output, nor silently to a file named "-".
+        QTest::newRow("dash for a data file") << QStringList{"resave", kSample, "-o", "-"}
+                                              << "kt913-cli resave: -o -: standard output is not possible here";
     }
     void usageAndHelp()
     {
@@ -147,20 +155,111 @@ private slots:
         QVERIFY2(r.err.startsWith(problem), qPrintable(r.err));
         QVERIFY(r.out.isEmpty());
     }
+    // Every help fits a terminal of 80 columns.
     void helpOfEveryCommand()
     {
+        const auto fits = [](const QString &help) {
+            const QStringList lines = help.split(QLatin1Char('\n'));
+            return std::all_of(lines.begin(), lines.end(), [](const QString &l) { return l.size() <= 80; });
+        };
         for (const char *h : {"--help", "-h"}) {
             const Run all = cli({h});
             QCOMPARE(all.code, 0);
             QVERIFY(all.err.isEmpty());
-            for (const char *command : {"dump", "resave", "read", "write", "print"}) {
-                QVERIFY(all.out.contains(QStringLiteral("kt913-cli %1 ").arg(command)));
+            QVERIFY2(fits(all.out), qPrintable(all.out));
+            for (const char *command : {"dump", "resave", "export-csv", "import-csv", "diff", "read", "write", "print"}) {
+                QVERIFY(all.out.contains(QStringLiteral("\n  %1 ").arg(command)));
                 const Run one = cli({command, h});
                 QCOMPARE(one.code, 0);
                 QVERIFY2(one.out.startsWith(QStringLiteral("usage: kt913-cli %1").arg(command)), qPrintable(one.out));
+                QVERIFY2(fits(one.out), qPrintable(one.out));
             }
         }
-        QVERIFY(cli({"write", "--help"}).out.contains("--debug"));
+        const QString write = cli({"write", "--help"}).out;
+        QVERIFY(write.contains("--debug"));
+        QVERIFY2(write.contains("0  A:136-174MHz B:400-470MHz") && write.contains("3  A:136-174MHz B:245-250MHz"),
+                 qPrintable(write));
+    }
+
+    // The forms a Unix user writes options in; OUT stands for a file in the test's folder.
+    void optionForms_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("inFile"); // what OUT then holds, empty: no file is made
+        QTest::addColumn<QString>("onOutput"); // what standard output holds
+        QTest::newRow("-o=OUT") << QStringList{"resave", kSample, "-o=OUT"} << "HXW417" << "";
+        QTest::newRow("-oOUT") << QStringList{"resave", kSample, "-oOUT"} << "HXW417" << "";
+        QTest::newRow("files after --") << QStringList{"resave", "-o", "OUT", "--", kSample} << "HXW417" << "";
+        QTest::newRow("--lang=") << QStringList{"--lang=zh", "dump", kSample} << "" << "接收频率";
+        QTest::newRow("dump into a file") << QStringList{"dump", kSample, "-o", "OUT"} << "RPT70" << "";
+        QTest::newRow("dump -o -") << QStringList{"dump", kSample, "-o", "-"} << "" << "RPT70";
+        QTest::newRow("export-csv -o -") << QStringList{"export-csv", kSample, "-o", "-"} << "" << "Location,";
+        QTest::newRow("diff -o=-") << QStringList{"diff", kSample, kSample, "-o=-"} << "" << "";
+        QTest::newRow("help after the language") << QStringList{"--lang", "zh", "--help"} << "" << "Commands:";
+        QTest::newRow("help of a command") << QStringList{"--lang", "zh", "dump", "--help"} << "" << "usage: kt913-cli dump";
+        QTest::newRow("version after the language") << QStringList{"--lang", "en", "--version"} << "" << "kt913-cli ";
+        QTest::newRow("version after a command") << QStringList{"dump", "--version"} << "" << "kt913-cli ";
+    }
+    void optionForms()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, inFile);
+        QFETCH(QString, onOutput);
+        const QString out = dir.filePath("forms.out");
+        QFile::remove(out);
+        for (QString &a : args)
+            a.replace("OUT", out);
+        const Run r = cli(args);
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.err.isEmpty(), qPrintable(r.err));
+        QVERIFY2(onOutput.isEmpty() ? r.out.isEmpty() : r.out.contains(onOutput), qPrintable(r.out));
+        QCOMPARE(QFile::exists(out), !inFile.isEmpty());
+        QVERIFY(readAll(out).contains(inFile.toUtf8()));
+        QVERIFY(!QFile::exists("-"));
+    }
+
+    // Columns line up as a terminal shows them, Chinese characters two columns wide, and
+    // a setting's value stands apart from its caption.
+    void dumpColumnsLineUp_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::newRow("en") << "en";
+        QTest::newRow("zh") << "zh";
+    }
+    void dumpColumnsLineUp()
+    {
+        QFETCH(QString, lang);
+        const QStringList lines = cli({"--lang", lang, "dump", kSample}).out.split('\n');
+        // Each line as the cells of a terminal: a wide character fills two.
+        const auto cells = [](const QString &line) {
+            QString c;
+            for (const QChar ch : line)
+                c += ch.unicode() >= 0x1100 ? QStringLiteral("WW") : QString(ch);
+            return c;
+        };
+        qsizetype header = 0;
+        while (header < lines.size() && !lines[header].startsWith(lang == "en" ? QStringLiteral("Fre ") : QStringLiteral("频道 ")))
+            ++header;
+        QVERIFY(header < lines.size());
+        // The receive frequency column starts where its header does, on every channel row.
+        const QString head = cells(lines[header]);
+        const qsizetype rx = head.indexOf(lang == "en" ? QStringLiteral("RX Fre") : QStringLiteral("WWWWWWWW"));
+        for (qsizetype i = header + 1; i < lines.size() && !lines[i].isEmpty(); ++i)
+            QVERIFY2(QRegularExpression("^[AB]\\d+ +$").match(cells(lines[i]).left(rx)).hasMatch()
+                         && cells(lines[i]).at(rx).isDigit(),
+                     qPrintable(lines[i]));
+        // Every setting's value starts in one column, two spaces or more after the captions.
+        QSet<qsizetype> valueColumns;
+        for (const QString &line : lines) {
+            if (!QRegularExpression("^(Combo|Check|Text)\\d+ ").match(line).hasMatch())
+                continue;
+            const QString c = cells(line);
+            const qsizetype gap = c.lastIndexOf(QStringLiteral("  "));
+            valueColumns << gap;
+            if (line.startsWith("Check13 ")) // its caption ends in a word, its value is 1
+                QVERIFY2(c.endsWith(QStringLiteral("  1")), qPrintable(line));
+        }
+        QCOMPARE(valueColumns.size(), 1);
     }
 
     void printWritesTheReportAsSearchableText()

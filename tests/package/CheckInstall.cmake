@@ -6,12 +6,14 @@ if(NOT rc EQUAL 0)
   message(FATAL_ERROR "install failed: ${err}")
 endif()
 
-set(expected bin/kt913-cli share/doc/kt913/README.md)
+set(expected bin/kt913-cli share/doc/kt913/README.md share/doc/kt913/copyright share/doc/kt913/changelog.gz
+    share/man/man1/kt913-cli.1.gz share/bash-completion/completions/kt913-cli)
 if(CMAKE_HOST_UNIX)
-  list(APPEND expected bin/kt913-radio)
+  list(APPEND expected bin/kt913-radio share/man/man1/kt913-radio.1.gz)
 endif()
 if(GUI)
-  list(APPEND expected bin/kt913 share/applications/kt913.desktop
+  list(APPEND expected bin/kt913 share/applications/kt913.desktop share/man/man1/kt913.1.gz
+       share/metainfo/org.example.kt913.metainfo.xml
        share/icons/hicolor/16x16/apps/kt913.png share/icons/hicolor/256x256/apps/kt913.png)
 endif()
 foreach(f IN LISTS expected)
@@ -20,17 +22,29 @@ foreach(f IN LISTS expected)
   endif()
 endforeach()
 
-# The installed programs run from the prefix, away from the build tree.
+# The installed programs run from the prefix, away from the build tree, and answer
+# --help and --version without a display, as over ssh or in a package build.
 set(programs kt913-cli)
+if(CMAKE_HOST_UNIX)
+  list(APPEND programs kt913-radio)
+endif()
 if(GUI)
   list(APPEND programs kt913)
 endif()
 foreach(p IN LISTS programs)
-  execute_process(COMMAND ${PREFIX}/bin/${p} --version WORKING_DIRECTORY ${PREFIX}
-                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT rc EQUAL 0 OR NOT out STREQUAL "${p} ${VERSION}\n")
-    message(FATAL_ERROR "${p} --version: exit ${rc}, printed '${out}' '${err}'")
-  endif()
+  foreach(option --version --help)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
+                            ${PREFIX}/bin/${p} ${option}
+                    WORKING_DIRECTORY ${PREFIX} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(option STREQUAL "--version")
+      string(COMPARE EQUAL "${out}" "${p} ${VERSION}\n" good)
+    else()
+      string(REGEX MATCH "^[Uu]sage: ${p} " good "${out}")
+    endif()
+    if(NOT rc EQUAL 0 OR NOT good OR NOT err STREQUAL "")
+      message(FATAL_ERROR "${p} ${option} without a display: exit ${rc}, printed '${out}' '${err}'")
+    endif()
+  endforeach()
 endforeach()
 
 file(READ ${PREFIX}/share/applications/kt913.desktop desktop)

@@ -76,6 +76,7 @@ struct ShellUnderTest {
     std::unique_ptr<IniSettingStore> settings;
     ScriptedDialogs dialogs;
     int secondsOfDay = 36000;
+    std::optional<Language> sessionLanguage; // as kt913 --lang gives it
     std::unique_ptr<MDIForm1> window;
 
     QString settingsPath() const { return dir.filePath(QStringLiteral("settings.ini")); }
@@ -88,6 +89,7 @@ struct ShellUnderTest {
         options.dialogs = &dialogs;
         options.listPorts = [ports] { return ports; };
         options.startPort = startPort;
+        options.sessionLanguage = sessionLanguage;
         options.clock = [this] { return secondsOfDay; };
         window = std::make_unique<MDIForm1>(std::move(options));
         window->load();

@@ -108,6 +108,7 @@ private slots:
     void startUpState();
     void everyCaptionFindsItsControl();
     void storedEnglishStartsInEnglish();
+    void sessionLanguageLeavesTheStoredOne();
     void languageSwitchRoundTrip();
 
     void bandListIgnoresTheWheel();
@@ -259,6 +260,19 @@ void TestMainWindow::storedEnglishStartsInEnglish()
     QCOMPARE(findControl<QComboBox *>(&w, QStringLiteral("ComboCom"))->x(), twips(3475));
     QCOMPARE(w.form1()->windowTitle(), QStringLiteral("Channel Edit"));
     QCOMPARE(w.frmAbout()->lblVersion->text(), QStringLiteral("English edition V2.20"));
+}
+
+void TestMainWindow::sessionLanguageLeavesTheStoredOne()
+{
+    MessageLog log;
+    ShellUnderTest s;
+    storeLanguage(*std::make_unique<IniSettingStore>(s.settingsPath()), Language::English);
+    s.sessionLanguage = Language::Chinese;
+    MDIForm1 &w = s.start();
+    QCOMPARE(w.model().language, Language::Chinese);
+    QCOMPARE(w.form1()->windowTitle(), QStringLiteral("信道编辑"));
+    QVERIFY(w.close());
+    QCOMPARE(readLanguage(*std::make_unique<IniSettingStore>(s.settingsPath())), Language::English);
 }
 
 void TestMainWindow::languageSwitchRoundTrip()

@@ -344,6 +344,13 @@ void TestShellParts::commandLine_data()
     QTest::newRow("help") << QStringList{"kt913", "--help"} << "" << "" << 0;
     QTest::newRow("trace") << QStringList{"kt913", "--trace", "/tmp/kt913.trace", "a.dat"} << "" << "a.dat" << -1;
     QTest::newRow("trace without a value") << QStringList{"kt913", "--trace"} << "" << "" << 2;
+    QTest::newRow("help despite a mistake") << QStringList{"kt913", "--baud", "--help"} << "" << "" << 0;
+    QTest::newRow("version") << QStringList{"kt913", "-v"} << "" << "" << 0;
+    // Before the toolkit has taken its options out: -reverse is not -r -e -v (version).
+    QTest::newRow("toolkit option") << QStringList{"kt913", "-reverse"} << "" << "" << 2;
+    QTest::newRow("language") << QStringList{"kt913", "--lang", "en", "a.dat"} << "" << "a.dat" << -1;
+    QTest::newRow("language=") << QStringList{"kt913", "--lang=zh"} << "" << "" << -1;
+    QTest::newRow("no language") << QStringList{"kt913", "--lang", "fr"} << "" << "" << 2;
 }
 
 void TestShellParts::commandLine()
@@ -357,9 +364,18 @@ void TestShellParts::commandLine()
     QCOMPARE(r.exitNow, exitCode >= 0);
     if (r.exitNow) {
         QCOMPARE(r.exitCode, exitCode);
-        QVERIFY(r.message.contains(QStringLiteral("--port")));
+        QVERIFY(r.message.contains(exitCode == 0 && arguments.contains(QStringLiteral("-v")) ? QStringLiteral("kt913 ")
+                                                                                           : QStringLiteral("--port")));
         return;
     }
+    const qsizetype langAt = arguments.indexOf(QStringLiteral("--lang"));
+    QString lang = langAt < 0 ? QString() : arguments.value(langAt + 1);
+    for (const QString &a : arguments)
+        if (a.startsWith(QStringLiteral("--lang=")))
+            lang = a.mid(7);
+    QCOMPARE(r.language.has_value(), !lang.isEmpty());
+    if (r.language)
+        QCOMPARE(*r.language, lang.endsWith(QStringLiteral("zh")) ? Language::Chinese : Language::English);
     QCOMPARE(r.port, port);
     QCOMPARE(r.file, file);
     const qsizetype trace = arguments.indexOf(QStringLiteral("--trace"));

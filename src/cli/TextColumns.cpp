@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "TextColumns.h"
+
+namespace kt913::cli {
+
+namespace {
+
+// East Asian wide and full-width characters: the ranges terminals draw two cells wide.
+bool isWide(char32_t c)
+{
+    return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0x303E) || (c >= 0x3041 && c <= 0x33FF)
+        || (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xA000 && c <= 0xA4CF)
+        || (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F)
+        || (c >= 0xFF00 && c <= 0xFF60) || (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
+}
+
+} // namespace
+
+int displayWidth(const QString &text)
+{
+    int width = 0;
+    for (const char32_t c : text.toUcs4())
+        width += isWide(c) ? 2 : 1;
+    return width;
+}
+
+QString padToWidth(const QString &text, int width)
+{
+    return text + QString(qMax(0, width - displayWidth(text)), QLatin1Char(' '));
+}
+
+QStringList wrapWords(const QString &text, const QString &first, int indent, int width)
+{
+    QStringList lines;
+    QString line = first;
+    bool lineHasWord = false;
+    for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (lineHasWord && displayWidth(line) + 1 + displayWidth(word) > width) {
+            lines << line;
+            line = QString(indent, QLatin1Char(' '));
+            lineHasWord = false;
+        }
+        if (lineHasWord)
+            line += QLatin1Char(' ');
+        line += word;
+        lineHasWord = true;
+    }
+    lines << line;
+    return lines;
+}
+
+} // namespace kt913::cli
