@@ -67,6 +67,7 @@ private slots:
         QCOMPARE(rpt["busyLock"].toInt(), 0);
         QCOMPARE(rpt["name"].toString(), QStringLiteral("RPT1"));
         QCOMPARE(channels[4].toObject()["tx"].toString(), QString());
+        QCOMPARE(channels[7].toObject()["name"].toString(), QString()); // eight zero bytes
         const QJsonObject settings = o["settings"].toObject();
         QCOMPARE(settings["Combo5"].toInt(), 3);
         QCOMPARE(settings["Text31"].toString(), QStringLiteral("KT913"));

@@ -1,6 +1,7 @@
 // The channel editor driven as a user drives it: real mouse presses on the grid cells,
 // typing and Enter in the cell editors, the band list, the group tabs and the wheel.
 #include "editors/ChannelGrid.h"
+#include "editors/ChannelUndo.h"
 #include "editors/Form1.h"
 #include "image/ChannelGridModel.h"
 #include "image/DatFile.h"
@@ -11,12 +12,14 @@
 #include "widgets/FilteredLineEdit.h"
 #include "widgets/Twips.h"
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QTabBar>
+#include <QUndoStack>
 #include <QtTest>
 
 using namespace kt913;
@@ -238,6 +241,31 @@ private slots:
         QTest::keyClick(text2, Qt::Key_End);
         e.type(QStringLiteral("Z"));
         QCOMPARE(e.tables().ChannelName[4], QStringLiteral("EIGHTCHR"));
+
+        // Unnamed channels as a file holds them (eight zero bytes): the box opens empty
+        // and takes keys; left as it was, the bytes stay; a typed name is written as one.
+        RadioModel &m = e.w->model();
+        EncodeImage(m);
+        m.memoryImage = m.outputImage;
+        for (int n : {2, 3})
+            std::fill_n(&m.memoryImage[map::nameBase(n)], map::kNameLength, 0x00);
+        DecodeImage(m);
+        e.f->undo().stack().clear();
+        e.press(2, col::Name);
+        QTRY_COMPARE(QApplication::focusWidget(), text2);
+        QCOMPARE(text2->text(), QString());
+        QTest::keyClick(text2, Qt::Key_End);
+        e.type(QStringLiteral("ab"));
+        QCOMPARE(e.tables().cell(2, col::Name), QStringLiteral("AB"));
+        e.press(3, col::Name);
+        QTRY_COMPARE(QApplication::focusWidget(), text2);
+        QTest::keyClick(text2, Qt::Key_Backspace);
+        QTest::keyClick(text2, Qt::Key_Return);
+        QCOMPARE(e.f->undo().stack().count(), 1); // the name typed, nothing else
+        EncodeImage(m);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(&m.outputImage[map::nameBase(2)]), 8),
+                 QByteArray("AB\xFF\xFF\xFF\xFF\xFF\xFF", 8));
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(&m.outputImage[map::nameBase(3)]), 8), QByteArray(8, '\0'));
     }
 
     void choosingFromTheLists()
