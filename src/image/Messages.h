@@ -28,6 +28,7 @@ enum class MessageId {
     CommunicationError,
     NewConfirm,
     FileTypeIncorrect,
+    FileIncomplete,       // the identifier is right, the file is cut short
     QuitConfirm,
     FrequencyOutOfBand,
     BandChangeConfirm,

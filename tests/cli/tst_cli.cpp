@@ -112,6 +112,12 @@ private slots:
         QCOMPARE(r.err.trimmed(), wrong + ": File type is incorrect!"); // the message names the file
         r = cli({"--lang", "zh", "dump", wrong});
         QVERIFY(r.err.contains(QStringLiteral("文件类型不正确！")));
+        // The right identifier on a file cut short: the message says what is wrong.
+        const QString cut = dir.filePath("cut.dat");
+        QVERIFY(QFile::copy(kSample, cut) && QFile::resize(cut, 3000));
+        r = cli({"dump", cut});
+        QCOMPARE(r.code, 2);
+        QCOMPARE(r.err.trimmed(), cut + ": File is incomplete!");
         r = cli({"dump", dir.filePath("missing.dat")});
         QCOMPARE(r.code, 2);
         QVERIFY(r.err.contains("missing.dat"));
