@@ -38,6 +38,8 @@ const Entry kMessages[] = {
      "Changing the frequency band will remove the channel tabulation, confirm?", "注意！", "Be careful!", mb::AskOkCancel},
     {MessageId::FileOpenFailed, "无法打开文件：%1", "The file cannot be opened: %1", "错误", "Mistake", mb::Critical},
     {MessageId::FileSaveFailed, "无法保存文件：%1", "The file cannot be saved: %1", "错误", "Mistake", mb::Critical},
+    {MessageId::ChannelsOutsideBand, "%1 个频道超出对讲机的频段", "%1 channels are outside the radio's band", "注意",
+     "Attention", mb::AskOkCancel},
 };
 
 } // namespace

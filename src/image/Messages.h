@@ -34,6 +34,7 @@ enum class MessageId {
     BandChangeConfirm,
     FileOpenFailed,       // mended: open and save failures are reported
     FileSaveFailed,
+    ChannelsOutsideBand,  // asked before a write (the count inserted)
 };
 
 struct Message {

@@ -175,6 +175,33 @@ private slots:
         e.type(QStringLiteral("435"));
         QVERIFY(!e.tables().isUsed(3));
         QCOMPARE(e.log.prompts().size(), 1);
+
+        // A band that no longer takes the channels kept: their frequencies are marked, to
+        // the eye and to a screen reader, in the language in force.
+        e.w->setLanguage(Language::English);
+        e.log.answers = {mbResult::Cancel};
+        findControl<QComboBox *>(e.w, QStringLiteral("Combo1"))->setCurrentIndex(2); // 144-148, 430-440
+        QVERIFY(e.tables().isUsed(1) && e.tables().isUsed(2));
+        ChannelGrid *g = e.f->currentGrid();
+        QAccessibleInterface *table = QAccessible::queryAccessibleInterface(g);
+        QVERIFY(table && table->tableInterface());
+        const auto description = [&](int row, int column) {
+            QAccessibleInterface *cell = table->tableInterface()->cellAt(row - 1, column);
+            return cell ? cell->text(QAccessible::Description) : QStringLiteral("<no cell>");
+        };
+        for (int c : {col::Rx, col::Tx}) {
+            QCOMPARE(description(1, c), QStringLiteral("outside the radio's band"));
+            QCOMPARE(g->model()->index(1, c).data(Qt::ToolTipRole).toString(), QStringLiteral("outside the radio's band"));
+            QVERIFY(g->model()->index(1, c).data(Qt::BackgroundRole).isValid());
+        }
+        QCOMPARE(description(1, col::Name), QString());
+        QCOMPARE(description(3, col::Rx), QString()); // unused
+        e.press(1, col::Rx);
+        e.type(QStringLiteral("146"));
+        QCOMPARE(description(1, col::Rx), QString());
+        QCOMPARE(description(1, col::Tx), QStringLiteral("outside the radio's band"));
+        e.w->setLanguage(Language::Chinese);
+        QCOMPARE(description(1, col::Tx), QStringLiteral("超出对讲机的频段"));
     }
 
     void editingAChannelInUse()
@@ -397,6 +424,13 @@ private slots:
             QTest::qWait(50);
             e.w->grab().save(dir + QStringLiteral("/form1-%1.png").arg(suffix));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
+        e.log.answers = {mbResult::Cancel};
+        findControl<QComboBox *>(e.w, QStringLiteral("Combo1"))->setCurrentIndex(2); // channels outside
+        for (Language lang : {Language::Chinese, Language::English}) {
+            e.w->setLanguage(lang);
+            QTest::qWait(50);
+            e.w->grab().save(dir + QStringLiteral("/form1-outside-band-%1.png").arg(lang == Language::English ? "en" : "zh"));
         }
     }
 };
