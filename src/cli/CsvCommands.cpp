@@ -60,12 +60,15 @@ int ImportCsvCommand::run(const QStringList &args, Context &ctx)
     }
     const QByteArray bytes = csvFile.read(csv::kMaxTextBytes + 1);
     const ChannelCsvImport plan = planChannelCsvImport(bytes, model);
+    // Why each row was refused matters most when none was taken.
+    for (const QString &line : refusalLines(plan.refused, ctx.lang))
+        ctx.err << csvPath << ": " << line << '\n';
     if (!plan.ok()) {
         ctx.err << csvPath << ": " << plan.problem << '\n'
                 << tr(ctx.lang, "没有保存任何文件。", "Nothing was saved.") << Qt::endl;
         return ExitUsage;
     }
-    for (const QString &line : refusalLines(plan.refused, ctx.lang))
+    for (const QString &line : refusalLines(plan.renamed, ctx.lang))
         ctx.err << csvPath << ": " << line << '\n';
     {
         const ChannelTables::Batch batch(model.channels);

@@ -8,8 +8,9 @@ namespace kt913::cli {
 int openDataFile(const QString &path, RadioModel &model, Context &ctx)
 {
     const DatResult r = readDatFile(path, model.memoryImage);
-    if (r.status == DatResult::WrongType) {
-        ctx.err << path << ": " << message(MessageId::FileTypeIncorrect, ctx.lang).text << Qt::endl;
+    if (r.status == DatResult::WrongType || r.status == DatResult::Incomplete) {
+        const MessageId why = r.status == DatResult::WrongType ? MessageId::FileTypeIncorrect : MessageId::FileIncomplete;
+        ctx.err << path << ": " << message(why, ctx.lang).text << Qt::endl;
         return ExitUsage;
     }
     if (!r.ok()) {

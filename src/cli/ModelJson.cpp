@@ -27,7 +27,7 @@ QJsonArray channels(const ChannelTables &t)
         c[QStringLiteral("txTone")] = toneText(t, 1, i);
         for (int k = 0; k < 6; ++k)
             c[QLatin1String(kFlags[k])] = int(t.OptionIndex[k + 2][i]);
-        c[QStringLiteral("name")] = t.ChannelName[i];
+        c[QStringLiteral("name")] = channelNameText(t.ChannelName[i]);
         list.append(c);
     }
     return list;

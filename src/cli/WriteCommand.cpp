@@ -3,9 +3,30 @@
 #include "MultiPortWrite.h"
 #include "RadioTransfer.h"
 #include "image/BandTable.h"
+#include "image/ChannelEditMessages.h"
+#include "image/OutOfBand.h"
 #include "image/RadioModel.h"
 
 namespace kt913::cli {
+namespace {
+
+QString tr(Language lang, const char *zh, const char *en) { return QString::fromUtf8(pick(lang, zh, en)); }
+
+// Channels outside the band would reach a radio that cannot use them; the user names
+// the exception with --force, as for a radio of another band.
+int refuseChannelsOutsideBand(const RadioModel &model, const WriteOptions &options, Context &ctx)
+{
+    const QList<int> outside = channelsOutsideBand(model.channels, model.band);
+    if (outside.isEmpty() || options.force)
+        return ExitOk;
+    ctx.err << options.file << ": " << message(MessageId::ChannelsOutsideBand, ctx.lang, QString::number(outside.size())).text
+            << tr(ctx.lang, "：", ": ") << channelLabels(outside, map::kChannelCount) << '\n'
+            << tr(ctx.lang, "没有写入。加 --force 则照样写入。", "Nothing was written; --force writes them all the same.")
+            << Qt::endl;
+    return ExitUsage;
+}
+
+} // namespace
 
 int prepareWriteModel(RadioModel &model, const WriteOptions &options, Context &ctx)
 {
@@ -19,7 +40,7 @@ int prepareWriteModel(RadioModel &model, const WriteOptions &options, Context &c
     }
     model.setForceWriteUnlocked(options.force);
     model.setDebugUnlocked(options.debug);
-    return ExitOk;
+    return refuseChannelsOutsideBand(model, options, ctx);
 }
 
 int WriteCommand::run(const QStringList &args, Context &ctx)

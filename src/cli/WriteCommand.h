@@ -11,7 +11,8 @@ namespace kt913::cli {
 // Opens a data file and writes it to the radio as the application does: encoded from
 // the decoded state, compared with the radio's band by the file's band selection unless
 // --band chooses another (as choosing it in the band list and keeping the channels).
-// --force is the force-write mode with OK for its band question; --debug writes the two
+// --force is the force-write mode with OK for its band question, and also sends channels
+// outside the band (refused without it); --debug writes the two
 // alignment blocks; --verify reads the radio back and compares what was sent. Several
 // --port options write the same file to several radios at once; --repeat goes on to the
 // next radio on each port until Ctrl-C.
@@ -34,7 +35,8 @@ public:
                               "                 for each radio to write at the same time\n"
                               "  --band N       the band list's choice instead of the file's:\n")
              + bands
-             + QStringLiteral("  --force        write even to a radio of another band\n"
+             + QStringLiteral("  --force        write even to a radio of another band, and channels\n"
+                              "                 outside the band\n"
                               "  --debug        also write the alignment values\n"
                               "  --verify       read the radio back and compare every byte written\n"
                               "  --repeat       after each radio wait for the next one on the same port,\n"

@@ -32,6 +32,8 @@ public:
             painter->fillRect(option.rect, pal.brush(QPalette::Highlight));
         else if (index.column() == col::Label)
             painter->fillRect(option.rect, pal.button());
+        else if (const QVariant marked = index.data(Qt::BackgroundRole); marked.isValid())
+            painter->fillRect(option.rect, QColor(marked.toString()));
         else if (index.row() % 2 == 1) // grid rows 2, 4, ..., 64
             painter->fillRect(option.rect, QColor(0xC0, 0xC0, 0xFF));
 

@@ -33,8 +33,8 @@ Form1::Form1(RadioModel &model, QWidget *parent) : QWidget(parent), m_model(mode
     TabStrip1->addTab(QString::fromUtf8(d.tabsZh[1]));
     TabStrip1->setExpanding(false);
 
-    m_modelA = std::make_unique<ChannelGridModel>(m_model.channels, 1);
-    m_modelB = std::make_unique<ChannelGridModel>(m_model.channels, 2);
+    m_modelA = std::make_unique<ChannelGridModel>(m_model, 1);
+    m_modelB = std::make_unique<ChannelGridModel>(m_model, 2);
     Grid1 = new ChannelGrid(m_modelA.get(), QStringLiteral("Grid1"), this);
     Grid2 = new ChannelGrid(m_modelB.get(), QStringLiteral("Grid2"), this);
     Grid2->hide();

@@ -104,7 +104,7 @@ void SetGrid(RadioModel &m)
         t.setCell(n, col::TxTone, t.OptionText[1][i]);
         for (int c = col::Power; c <= col::Scramble; ++c)
             t.setCell(n, c, channelOptionText(c, t.OptionIndex[optionSlot(c)][i], m.language));
-        t.setCell(n, col::Name, t.ChannelName[i]);
+        t.setCell(n, col::Name, channelNameText(t.ChannelName[i]));
     }
 }
 

@@ -124,9 +124,7 @@ QStringList channelCsvRecord(int channel, const ChannelRow &row)
     for (int k = 0; k < ColumnCount; ++k)
         r << QString();
     r[Location] = QString::number(channel);
-    QString name = row.name;
-    name.remove(QChar(0)); // an empty name read from the radio is eight zero bytes
-    r[Name] = name;
+    r[Name] = channelNameText(row.name);
     const qint64 rx = parseMHz(row.freq[0]).value_or(0);
     r[Frequency] = formatMHz(rx);
     r[Offset] = formatMHz(0);

@@ -44,6 +44,7 @@ struct ChannelCsvLine {
     int channel = 0; // its Location, 0 when the text gives none
     ChannelRow row;  // the channel the line makes (when there is no problem)
     QString problem; // why the line cannot be taken, in the context's language
+    QString nameNote; // how its name was changed to fit the radio, if it was
     bool ok() const { return problem.isEmpty(); }
 };
 struct ChannelCsvParse {

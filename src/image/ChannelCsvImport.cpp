@@ -35,6 +35,8 @@ ChannelCsvImport planChannelCsvImport(const QString &text, const RadioModel &mod
         }
         givenIn[line.channel] = line.line;
         ++plan.rowsTaken;
+        if (!line.nameNote.isEmpty())
+            plan.renamed << CsvRefusal{line.line, line.nameNote};
         ChannelEdit edit{line.channel, tables.row(line.channel), line.row};
         edit.after.cells[col::Label] = edit.before.cells[col::Label];
         if (edit.changes())
@@ -42,6 +44,8 @@ ChannelCsvImport planChannelCsvImport(const QString &text, const RadioModel &mod
     }
     if (parse.lines.isEmpty())
         plan.problem = tr(lang, "文件中没有频道", "the file holds no channels");
+    else if (plan.rowsTaken == 0)
+        plan.problem = tr(lang, "没有一行可以读入", "no row can be taken");
     plan.edits = edits.values();
     return plan;
 }

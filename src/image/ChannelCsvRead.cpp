@@ -191,8 +191,9 @@ QString boxName(const QString &text)
     return name;
 }
 
-// The channel a record makes from `base`.
-ChannelRow readRow(const Fields &f, const ChannelRow &base, const ChannelCsvContext &ctx)
+// The channel a record makes from `base`. `nameNote` says how the name was made to fit
+// when the channel's name ends up other than the record wrote it.
+ChannelRow readRow(const Fields &f, const ChannelRow &base, const ChannelCsvContext &ctx, QString &nameNote)
 {
     const Language lang = ctx.lang;
     const bool fresh = !base.isUsed();
@@ -260,23 +261,26 @@ ChannelRow readRow(const Fields &f, const ChannelRow &base, const ChannelCsvCont
         if (fresh || row.optionIndex[optionSlot(gridColumn)] != index)
             row = commitChoice(row, gridColumn, index, channelOptionText(gridColumn, index, lang));
     };
+    // An empty cell says no more than a column left out ("" is a value only for Skip).
     for (const Option &o : options) {
-        if (!f.has(o.column))
+        if (!f.has(o.column) || (f[o.column].isEmpty() && o.column != Skip))
             continue;
         const int index = choice(f[o.column], o.zero, o.one);
         if (index < 0)
             throw Refused{tr(lang, o.zh, o.en).arg(f[o.column])};
         put(o.gridColumn, index);
     }
-    if (f.has(Power))
+    if (f.has(Power) && !f[Power].isEmpty())
         put(col::Power, powerIndex(f[Power], lang));
 
     if (f.has(Name)) {
         // A name read from a radio may hold what the name box refuses (a space, lower
         // case, zero bytes); given back as it was exported, it stays as it is.
         const QString name = boxName(f[Name]);
-        if (name != boxName(row.name))
+        if (name != boxName(channelNameText(row.name)))
             row = commitName(row, name);
+        if (const QString taken = channelNameText(row.name); taken != f[Name])
+            nameNote = tr(lang, "名称“%1”改为“%2”", "name \"%1\" is taken as \"%2\"").arg(f[Name], taken);
     }
     return row;
 }
@@ -287,6 +291,18 @@ bool isHeader(const QStringList &fields)
         if (f.trimmed().compare(QLatin1String("Frequency"), Qt::CaseInsensitive) == 0)
             return true;
     return false;
+}
+
+// A first line of words only, no Location and no number at all, is a header, though not
+// one of this format: read as channels, its file would lose every column.
+bool isForeignHeader(const QStringList &fields)
+{
+    if (fields.isEmpty() || fields.front().trimmed().isEmpty())
+        return false;
+    for (const QString &f : fields)
+        if (parseMHz(f.trimmed()))
+            return false;
+    return true;
 }
 
 } // namespace
@@ -314,6 +330,11 @@ ChannelCsvParse parseChannelCsv(const QString &text, const ChannelCsvContext &ct
                 if (columns[c].compare(header[i].trimmed(), Qt::CaseInsensitive) == 0)
                     position[c] = i;
         first = 1;
+    } else if (!read.records.isEmpty() && isForeignHeader(read.records.front().fields)) {
+        result.problem = tr(lang, "第 %1 行：表头中没有认识的列（应有 Location、Frequency 等）",
+                            "line %1: the header names no known column (Location, Frequency, ...)")
+                             .arg(read.records.front().line);
+        return result;
     }
     for (qsizetype i = first; i < read.records.size(); ++i) {
         const csv::Record &rec = read.records[i];
@@ -330,10 +351,11 @@ ChannelCsvParse parseChannelCsv(const QString &text, const ChannelCsvContext &ct
                 }
             }
             ChannelRow start = base && line.channel > 0 ? base(line.channel) : ChannelRow();
-            line.row = readRow(f, start, ctx);
+            line.row = readRow(f, start, ctx, line.nameNote);
         } catch (const Refused &r) {
             line.problem = r.reason;
             line.row = ChannelRow();
+            line.nameNote.clear();
         }
         result.lines << line;
     }

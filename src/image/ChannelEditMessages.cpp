@@ -51,12 +51,11 @@ Message rowMessage(RowMessage id, Language lang, const QString &arg1, const QStr
     return {};
 }
 
-QString channelLabels(const QList<int> &channels)
+QString channelLabels(const QList<int> &channels, int shown)
 {
-    constexpr int kShown = 12; // a message box, not a report
     QStringList labels;
     for (int n : channels) {
-        if (labels.size() == kShown) {
+        if (labels.size() == shown) {
             labels << QStringLiteral("…");
             break;
         }

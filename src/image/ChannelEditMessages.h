@@ -18,7 +18,8 @@ enum class RowMessage {
 // `arg1`, `arg2` fill the places the text has for them.
 Message rowMessage(RowMessage id, Language lang, const QString &arg1 = QString(), const QString &arg2 = QString());
 
-// Channel numbers as the grids label them ("A3, A4, B1"); a long list ends in "…".
-QString channelLabels(const QList<int> &channels);
+// Channel numbers as the grids label them ("A3, A4, B1"); a list longer than `shown`
+// ends in "…".
+QString channelLabels(const QList<int> &channels, int shown = 12);
 
 } // namespace kt913

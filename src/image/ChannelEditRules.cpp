@@ -110,6 +110,9 @@ FrequencyCommit commitFrequency(const ChannelRow &channel, int column, const QSt
 
 ChannelRow commitName(const ChannelRow &channel, const QString &typed)
 {
+    // A name left as it was keeps its stored bytes (an unnamed channel's eight zeros).
+    if (typed == channelNameText(channel.name))
+        return channel;
     ChannelRow r = channel;
     r.name = typed.isEmpty() ? QString() : StripFF(typed);
     r.cells[col::Name] = r.name;
@@ -133,7 +136,7 @@ ChannelRow openTextCell(const ChannelRow &channel, int column)
     ChannelRow r = channel;
     if (column == col::Rx || column == col::Tx)
         r.freq[column - col::Rx] = r.cells[column];
-    else if (column == col::Name)
+    else if (column == col::Name && r.cells[col::Name] != channelNameText(r.name))
         r.name = r.cells[col::Name];
     return r;
 }

@@ -1,5 +1,7 @@
 #include "ChannelGridModel.h"
 #include "FormDescriptions.h"
+#include "OutOfBand.h"
+#include "RadioModel.h"
 
 namespace kt913 {
 
@@ -10,6 +12,40 @@ ChannelGridModel::ChannelGridModel(ChannelTables &tables, int group, QObject *pa
     connect(&m_tables, &ChannelTables::tablesReset, this, [this] {
         emit dataChanged(index(0, 0), index(rowCount() - 1, col::Count - 1));
     });
+}
+
+ChannelGridModel::ChannelGridModel(RadioModel &radio, int group, QObject *parent)
+    : ChannelGridModel(radio.channels, group, parent)
+{
+    m_radio = &radio;
+    // A new band can put channels outside it (or back inside) without any channel changing.
+    connect(&radio, &RadioModel::bandSelectionChanged, this, [this] {
+        emit dataChanged(index(0, col::Rx), index(rowCount() - 1, col::Tx));
+    });
+}
+
+bool ChannelGridModel::outsideBand(const QModelIndex &index) const
+{
+    if (!m_radio || (index.column() != col::Rx && index.column() != col::Tx))
+        return false;
+    const int n = channelAt(index.row());
+    return m_tables.isUsed(n) && frequencyOutsideBand(m_tables.FreqText[index.column() - col::Rx][n - 1], m_radio->band);
+}
+
+QVariant ChannelGridModel::data(const QModelIndex &index, int role) const
+{
+    switch (role) {
+    case Qt::BackgroundRole:
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole:
+        if (!index.isValid() || !outsideBand(index))
+            return QVariant();
+        if (role == Qt::BackgroundRole)
+            return QString::fromLatin1(outsideBandColour());
+        return outsideBandNote(m_radio->language);
+    default:
+        return LabelledGridModel::data(index, role);
+    }
 }
 
 int ChannelGridModel::rowCount(const QModelIndex &parent) const

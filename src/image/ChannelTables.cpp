@@ -4,6 +4,12 @@
 
 namespace kt913 {
 
+QString channelNameText(const QString &stored)
+{
+    const qsizetype nul = stored.indexOf(QChar(0));
+    return nul < 0 ? stored : stored.left(nul);
+}
+
 ChannelRow ChannelRow::cleared() const
 {
     ChannelRow r;
@@ -170,7 +176,7 @@ void ChannelTables::RefreshChannelTexts(Language lang)
                 r.cells[c] = offText(lang);
         for (int c = col::Power; c <= col::Scramble; ++c)
             r.cells[c] = channelOptionText(c, r.optionIndex[optionSlot(c)], lang);
-        r.cells[col::Name] = r.name;
+        r.cells[col::Name] = channelNameText(r.name);
         setRow(n, r);
     }
 }

@@ -115,6 +115,11 @@ private:
     bool m_batchChanged = false;
 };
 
+// The text of a stored name: what comes before its first zero byte. An unnamed
+// channel holds eight zero bytes, and they are no characters of any name; the tables
+// keep the bytes so that an untouched name is written back as it was read.
+QString channelNameText(const QString &stored);
+
 // Channel number of a grid row: group 1 (A) or 2 (B), row 1..64.
 inline int channelNumber(int group, int row) { return row + (group - 1) * map::kGroupSize; }
 

@@ -27,8 +27,11 @@ DatResult fromDatBytes(const QByteArray &bytes, Image &image)
 {
     // The version text and filler are not examined: any file that carries the
     // identifier and a whole image is accepted.
-    if (!bytes.startsWith(QByteArray(kIdentifier, 6)) || bytes.size() < kDatFileSize)
+    if (!bytes.startsWith(QByteArray(kIdentifier, 6)))
         return {DatResult::WrongType, QString()};
+    // Cut short (an interrupted copy or download): the missing bytes would be guesses.
+    if (bytes.size() < kDatFileSize)
+        return {DatResult::Incomplete, QString()};
     std::copy(bytes.constBegin() + kDatHeaderSize, bytes.constBegin() + kDatFileSize,
               reinterpret_cast<char *>(image.data()));
     return {};

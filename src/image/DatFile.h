@@ -11,7 +11,7 @@ constexpr int kDatHeaderSize = 48;
 constexpr int kDatFileSize = kDatHeaderSize + kImageSize; // 3120
 
 struct DatResult {
-    enum Status { Ok, WrongType, IoError };
+    enum Status { Ok, WrongType, Incomplete, IoError };
     Status status = Ok;
     QString detail; // the system's error text for IoError
     bool ok() const { return status == Ok; }
@@ -19,8 +19,8 @@ struct DatResult {
 
 QByteArray datHeader();
 QByteArray toDatBytes(const Image &image);
-// Parses file contents: a file whose first six bytes are not the identifier, or that is
-// shorter than a whole data file, is the wrong type.
+// Parses file contents: a file whose first six bytes are not the identifier is the
+// wrong type; one that carries it but is shorter than a whole data file is incomplete.
 DatResult fromDatBytes(const QByteArray &bytes, Image &image);
 
 // Reads a data file. On any failure `image` is left untouched.

@@ -30,6 +30,7 @@ const Entry kMessages[] = {
     {MessageId::NewConfirm, "未保存的数据将会丢失，确定吗？", "Unsaved data will be lost, sure?", "注意", "Attention",
      mb::AskOkCancel},
     {MessageId::FileTypeIncorrect, "文件类型不正确！", "File type is incorrect!", "错误", "Mistake", mb::Critical},
+    {MessageId::FileIncomplete, "文件不完整！", "File is incomplete!", "错误", "Mistake", mb::Critical},
     {MessageId::QuitConfirm, "确定退出本程序？\r\n未保存的更改将全部丢失！",
      "Confirm that withdraws from a procedure?\r\nLose all in change not kept!", "注意", "Be careful", mb::AskOkCancel},
     {MessageId::FrequencyOutOfBand, "超出频段范围", "Beyond the scope of frequency band", nullptr, nullptr, mb::Ok},
@@ -37,6 +38,8 @@ const Entry kMessages[] = {
      "Changing the frequency band will remove the channel tabulation, confirm?", "注意！", "Be careful!", mb::AskOkCancel},
     {MessageId::FileOpenFailed, "无法打开文件：%1", "The file cannot be opened: %1", "错误", "Mistake", mb::Critical},
     {MessageId::FileSaveFailed, "无法保存文件：%1", "The file cannot be saved: %1", "错误", "Mistake", mb::Critical},
+    {MessageId::ChannelsOutsideBand, "%1 个频道超出对讲机的频段", "%1 channels are outside the radio's band", "注意",
+     "Attention", mb::AskOkCancel},
 };
 
 } // namespace

@@ -28,11 +28,13 @@ enum class MessageId {
     CommunicationError,
     NewConfirm,
     FileTypeIncorrect,
+    FileIncomplete,       // the identifier is right, the file is cut short
     QuitConfirm,
     FrequencyOutOfBand,
     BandChangeConfirm,
     FileOpenFailed,       // mended: open and save failures are reported
     FileSaveFailed,
+    ChannelsOutsideBand,  // asked before a write (the count inserted)
 };
 
 struct Message {

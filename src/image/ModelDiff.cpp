@@ -17,13 +17,6 @@ QString bare(QString caption)
     return caption.trimmed();
 }
 
-// A name read from the radio may be zero bytes; the grid shows them blank.
-QString shown(QString text)
-{
-    text.remove(QChar(0));
-    return text;
-}
-
 void compareChannels(const RadioModel &a, const RadioModel &b, Language lang, QList<ModelDifference> &out)
 {
     const QStringList headers = channelGridHeaders(lang);
@@ -37,7 +30,7 @@ void compareChannels(const RadioModel &a, const RadioModel &b, Language lang, QL
                     out << ModelDifference{where, tr(lang, "保留标志", "reserved flag"), QString::number(ia), QString::number(ib)};
                 continue;
             }
-            const QString va = shown(a.channels.cell(n, c)), vb = shown(b.channels.cell(n, c));
+            const QString &va = a.channels.cell(n, c), &vb = b.channels.cell(n, c);
             if (va != vb)
                 out << ModelDifference{where, headers.value(c), va, vb};
         }

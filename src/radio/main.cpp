@@ -83,8 +83,9 @@ int main(int argc, char *argv[])
         const DatResult loaded = readDatFile(options.imagePath, initial);
         if (!loaded.ok()) {
             complain(options.imagePath + QStringLiteral(": ")
-                     + (loaded.status == DatResult::WrongType ? QStringLiteral("not a KT-913 data file")
-                                                              : loaded.detail));
+                     + (loaded.status == DatResult::WrongType    ? QStringLiteral("not a KT-913 data file")
+                        : loaded.status == DatResult::Incomplete ? QStringLiteral("the data file is cut short")
+                                                                 : loaded.detail));
             return 1;
         }
     }

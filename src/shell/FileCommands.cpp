@@ -61,6 +61,9 @@ bool FileCommands::openFile(const QString &path)
     case DatResult::WrongType:
         MsgBox(m_owner, m_model.language, MessageId::FileTypeIncorrect);
         return false;
+    case DatResult::Incomplete:
+        MsgBox(m_owner, m_model.language, MessageId::FileIncomplete);
+        return false;
     case DatResult::IoError:
         MsgBox(m_owner, m_model.language, MessageId::FileOpenFailed, QDir::toNativeSeparators(path) + QLatin1Char('\n') + result.detail);
         return false;

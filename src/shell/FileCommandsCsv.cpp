@@ -18,20 +18,32 @@ QString say(Language lang, const char *zh, const char *en) { return QString::fro
 // A message box is no place for hundreds of lines: the first ones and a count of the rest.
 constexpr int kRefusalsShown = 20;
 
-QString importReport(const ChannelCsvImport &plan, Language lang)
+// A heading and the rows under it, the first few of them.
+QString rowList(const QString &heading, const QList<CsvRefusal> &rows, Language lang)
 {
-    QString text = say(lang, "已读入 %1 行，%2 个频道有改变。", "Rows taken: %1. Channels changed: %2.")
-                       .arg(plan.rowsTaken)
-                       .arg(plan.edits.size());
-    if (plan.refused.isEmpty())
-        return text;
-    text += QLatin1Char('\n') + say(lang, "以下 %1 行未读入：", "Rows that could not be taken: %1").arg(plan.refused.size());
-    const QStringList lines = refusalLines(plan.refused, lang);
+    if (rows.isEmpty())
+        return QString();
+    QString text = QLatin1Char('\n') + heading.arg(rows.size());
+    const QStringList lines = refusalLines(rows, lang);
     for (int i = 0; i < lines.size() && i < kRefusalsShown; ++i)
         text += QLatin1Char('\n') + lines[i];
     if (lines.size() > kRefusalsShown)
         text += QLatin1Char('\n') + say(lang, "……另有 %1 行", "... and %1 more").arg(lines.size() - kRefusalsShown);
     return text;
+}
+
+QString refusedRows(const ChannelCsvImport &plan, Language lang)
+{
+    return rowList(say(lang, "以下 %1 行未读入：", "Rows that could not be taken: %1"), plan.refused, lang);
+}
+
+QString importReport(const ChannelCsvImport &plan, Language lang)
+{
+    return say(lang, "已读入 %1 行，%2 个频道有改变。", "Rows taken: %1. Channels changed: %2.")
+               .arg(plan.rowsTaken)
+               .arg(plan.edits.size()) +
+           refusedRows(plan, lang) +
+           rowList(say(lang, "以下 %1 行的名称有改动：", "Names changed to fit the radio: %1"), plan.renamed, lang);
 }
 
 } // namespace
@@ -86,13 +98,14 @@ bool FileCommands::importCsvFile(const QString &path)
     if (!plan.ok()) {
         MsgBox(m_owner, lang,
                say(lang, "无法导入 %1：\n%2\n频道没有改变。", "%1 cannot be imported:\n%2\nThe channels are unchanged.")
-                   .arg(QDir::toNativeSeparators(path), plan.problem),
+                   .arg(QDir::toNativeSeparators(path), plan.problem) + refusedRows(plan, lang),
                mb::Critical, QString());
         return false;
     }
     applyChannelEdits(plan.edits);
     emit channelEditorWanted();
-    MsgBox(m_owner, lang, importReport(plan, lang), plan.refused.isEmpty() ? mb::Ok : mb::Exclamation, QString());
+    const bool asWritten = plan.refused.isEmpty() && plan.renamed.isEmpty();
+    MsgBox(m_owner, lang, importReport(plan, lang), asWritten ? mb::Ok : mb::Exclamation, QString());
     return true;
 }
 

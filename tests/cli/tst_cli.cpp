@@ -70,6 +70,7 @@ private slots:
         QCOMPARE(rpt["busyLock"].toInt(), 0);
         QCOMPARE(rpt["name"].toString(), QStringLiteral("RPT1"));
         QCOMPARE(channels[4].toObject()["tx"].toString(), QString());
+        QCOMPARE(channels[7].toObject()["name"].toString(), QString()); // eight zero bytes
         const QJsonObject settings = o["settings"].toObject();
         QCOMPARE(settings["Combo5"].toInt(), 3);
         QCOMPARE(settings["Text31"].toString(), QStringLiteral("KT913"));
@@ -114,6 +115,12 @@ private slots:
         QCOMPARE(r.err.trimmed(), wrong + ": File type is incorrect!"); // the message names the file
         r = cli({"--lang", "zh", "dump", wrong});
         QVERIFY(r.err.contains(QStringLiteral("文件类型不正确！")));
+        // The right identifier on a file cut short: the message says what is wrong.
+        const QString cut = dir.filePath("cut.dat");
+        QVERIFY(QFile::copy(kSample, cut) && QFile::resize(cut, 3000));
+        r = cli({"dump", cut});
+        QCOMPARE(r.code, 2);
+        QCOMPARE(r.err.trimmed(), cut + ": File is incomplete!");
         r = cli({"dump", dir.filePath("missing.dat")});
         QCOMPARE(r.code, 2);
         QVERIFY(r.err.contains("missing.dat"));

@@ -64,7 +64,8 @@ private slots:
         writeFile(csv, "Location,Frequency,Name\n5,146.5,new\n6,999,far\n7,146.6\n");
         const auto r = cli({"import-csv", csv, "--base", kSample, "-o", out});
         QCOMPARE(r.code, 2);
-        QCOMPARE(r.err.trimmed(), csv + ": line 3: frequency 999.000000 is outside the band's limits");
+        QCOMPARE(r.err.trimmed(), csv + ": line 3: frequency 999.000000 is outside the band's limits\n" + csv +
+                                      ": line 2: name \"new\" is taken as \"NEW\"");
         QCOMPARE(r.out.trimmed(), QStringLiteral("rows taken: 2, channels changed: 2, rows not taken: 1"));
         const auto dump = cli({"dump", out});
         QVERIFY(dump.out.contains("146.50000") && dump.out.contains("146.60000") && !dump.out.contains("999"));
@@ -78,6 +79,8 @@ private slots:
         QTest::newRow("10 MB line") << ("Location,Frequency\n1," + QByteArray(10 << 20, '1')) << "larger than 1024 KB";
         QTest::newRow("binary") << QByteArray("\x7f" "ELF\x02\x01\x00\x00\xff", 9) << "not a text file";
         QTest::newRow("open quote") << QByteArray("Location,Frequency,Name\n1,146.5,\"x\n") << "line 2: a quoted field is not closed";
+        QTest::newRow("no row taken") << QByteArray("Location,BusyLock,Frequency\n1,maybe,146.5\n") << "line 2: busy lock maybe";
+        QTest::newRow("foreign header") << QByteArray("Kanal,Frequenz\n1,146.5\n") << "the header names no known column";
     }
     void unreadableListsSaveNothing()
     {

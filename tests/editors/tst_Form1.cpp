@@ -1,6 +1,7 @@
 // The channel editor driven as a user drives it: real mouse presses on the grid cells,
 // typing and Enter in the cell editors, the band list, the group tabs and the wheel.
 #include "editors/ChannelGrid.h"
+#include "editors/ChannelUndo.h"
 #include "editors/Form1.h"
 #include "image/ChannelGridModel.h"
 #include "image/DatFile.h"
@@ -11,12 +12,14 @@
 #include "widgets/FilteredLineEdit.h"
 #include "widgets/Twips.h"
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QTabBar>
+#include <QUndoStack>
 #include <QtTest>
 
 using namespace kt913;
@@ -190,6 +193,33 @@ private slots:
         e.type(QStringLiteral("435"));
         QVERIFY(!e.tables().isUsed(3));
         QCOMPARE(e.log.prompts().size(), 1);
+
+        // A band that no longer takes the channels kept: their frequencies are marked, to
+        // the eye and to a screen reader, in the language in force.
+        e.w->setLanguage(Language::English);
+        e.log.answers = {mbResult::Cancel};
+        findControl<QComboBox *>(e.w, QStringLiteral("Combo1"))->setCurrentIndex(2); // 144-148, 430-440
+        QVERIFY(e.tables().isUsed(1) && e.tables().isUsed(2));
+        ChannelGrid *g = e.f->currentGrid();
+        QAccessibleInterface *table = QAccessible::queryAccessibleInterface(g);
+        QVERIFY(table && table->tableInterface());
+        const auto description = [&](int row, int column) {
+            QAccessibleInterface *cell = table->tableInterface()->cellAt(row - 1, column);
+            return cell ? cell->text(QAccessible::Description) : QStringLiteral("<no cell>");
+        };
+        for (int c : {col::Rx, col::Tx}) {
+            QCOMPARE(description(1, c), QStringLiteral("outside the radio's band"));
+            QCOMPARE(g->model()->index(1, c).data(Qt::ToolTipRole).toString(), QStringLiteral("outside the radio's band"));
+            QVERIFY(g->model()->index(1, c).data(Qt::BackgroundRole).isValid());
+        }
+        QCOMPARE(description(1, col::Name), QString());
+        QCOMPARE(description(3, col::Rx), QString()); // unused
+        e.press(1, col::Rx);
+        e.type(QStringLiteral("146"));
+        QCOMPARE(description(1, col::Rx), QString());
+        QCOMPARE(description(1, col::Tx), QStringLiteral("outside the radio's band"));
+        e.w->setLanguage(Language::Chinese);
+        QCOMPARE(description(1, col::Tx), QStringLiteral("超出对讲机的频段"));
     }
 
     void editingAChannelInUse()
@@ -256,6 +286,31 @@ private slots:
         QTest::keyClick(text2, Qt::Key_End);
         e.type(QStringLiteral("Z"));
         QCOMPARE(e.tables().ChannelName[4], QStringLiteral("EIGHTCHR"));
+
+        // Unnamed channels as a file holds them (eight zero bytes): the box opens empty
+        // and takes keys; left as it was, the bytes stay; a typed name is written as one.
+        RadioModel &m = e.w->model();
+        EncodeImage(m);
+        m.memoryImage = m.outputImage;
+        for (int n : {2, 3})
+            std::fill_n(&m.memoryImage[map::nameBase(n)], map::kNameLength, 0x00);
+        DecodeImage(m);
+        e.f->undo().stack().clear();
+        e.press(2, col::Name);
+        QTRY_COMPARE(QApplication::focusWidget(), text2);
+        QCOMPARE(text2->text(), QString());
+        QTest::keyClick(text2, Qt::Key_End);
+        e.type(QStringLiteral("ab"));
+        QCOMPARE(e.tables().cell(2, col::Name), QStringLiteral("AB"));
+        e.press(3, col::Name);
+        QTRY_COMPARE(QApplication::focusWidget(), text2);
+        QTest::keyClick(text2, Qt::Key_Backspace);
+        QTest::keyClick(text2, Qt::Key_Return);
+        QCOMPARE(e.f->undo().stack().count(), 1); // the name typed, nothing else
+        EncodeImage(m);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(&m.outputImage[map::nameBase(2)]), 8),
+                 QByteArray("AB\xFF\xFF\xFF\xFF\xFF\xFF", 8));
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(&m.outputImage[map::nameBase(3)]), 8), QByteArray(8, '\0'));
     }
 
     void choosingFromTheLists()
@@ -484,6 +539,13 @@ private slots:
             QTest::qWait(50);
             e.w->grab().save(dir + QStringLiteral("/form1-%1.png").arg(suffix));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
+        e.log.answers = {mbResult::Cancel};
+        findControl<QComboBox *>(e.w, QStringLiteral("Combo1"))->setCurrentIndex(2); // channels outside
+        for (Language lang : {Language::Chinese, Language::English}) {
+            e.w->setLanguage(lang);
+            QTest::qWait(50);
+            e.w->grab().save(dir + QStringLiteral("/form1-outside-band-%1.png").arg(lang == Language::English ? "en" : "zh"));
         }
     }
 };

@@ -1,6 +1,7 @@
 // Channel records and names between the image and the channel tables.
 #include "image/ImageCodec.h"
 #include "support/SampleRadio.h"
+#include "image/ChannelEditRules.h"
 #include <QtTest>
 
 using namespace kt913;
@@ -108,11 +109,24 @@ private slots:
         putRecord(m.memoryImage, 2, {0x00, 0x00, 0x50, 0x14});
         std::copy_n("CQ\xFF\xFF\xFF\xFF\xFF\xFF", 8, &m.memoryImage[map::nameBase(1)]);
         std::fill_n(&m.memoryImage[map::nameBase(2)], 8, 0x00); // a blank name as the program writes it
+        putRecord(m.memoryImage, 3, {0x00, 0x00, 0x50, 0x14});
+        std::copy_n("AB\0\0\0\0\0\0", 8, &m.memoryImage[map::nameBase(3)]);
         DecodeImage(m);
         QCOMPARE(m.channels.ChannelName[0], QStringLiteral("CQ"));
+        // A name ends at its first zero byte, wherever it is shown; the bytes stay.
+        QCOMPARE(m.channels.cell(2, col::Name), QString());
+        QCOMPARE(m.channels.cell(3, col::Name), QStringLiteral("AB"));
         EncodeImage(m);
         QCOMPARE(name(m.outputImage, 1), QByteArray("CQ\xFF\xFF\xFF\xFF\xFF\xFF", 8));
         QCOMPARE(name(m.outputImage, 2), QByteArray(8, '\0'));
+        QCOMPARE(name(m.outputImage, 3), name(m.memoryImage, 3));
+
+        // Committed unchanged, a name keeps its bytes; edited, it is written as any name.
+        m.channels.setRow(2, commitName(m.channels.row(2), QString()));
+        m.channels.setRow(3, commitName(m.channels.row(3), QStringLiteral("ABC")));
+        EncodeImage(m);
+        QCOMPARE(name(m.outputImage, 2), QByteArray(8, '\0'));
+        QCOMPARE(name(m.outputImage, 3), QByteArray("ABC\xFF\xFF\xFF\xFF\xFF", 8));
     }
 
     void groupsSplitAtChannel64()

@@ -88,13 +88,15 @@ private slots:
     void wrongOrShortFilesAreRefusedAndChangeNothing_data()
     {
         QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<int>("status");
         QByteArray good = toDatBytes(patterned());
         QByteArray radioId = good;
         radioId.replace(0, 6, "HXP417");
-        QTest::newRow("radio identifier") << radioId;
-        QTest::newRow("short") << good.left(100);
-        QTest::newRow("header only") << good.left(48);
-        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("radio identifier") << radioId << int(DatResult::WrongType);
+        QTest::newRow("empty") << QByteArray() << int(DatResult::WrongType);
+        QTest::newRow("short") << good.left(100) << int(DatResult::Incomplete);
+        QTest::newRow("header only") << good.left(48) << int(DatResult::Incomplete);
+        QTest::newRow("one byte short") << good.left(kDatFileSize - 1) << int(DatResult::Incomplete);
     }
     void wrongOrShortFilesAreRefusedAndChangeNothing()
     {
@@ -103,7 +105,8 @@ private slots:
         writeAll(path, contents);
         Image img;
         img.fill(0x11);
-        QCOMPARE(readDatFile(path, img).status, DatResult::WrongType);
+        QFETCH(int, status);
+        QCOMPARE(int(readDatFile(path, img).status), status);
         QVERIFY(std::all_of(img.begin(), img.end(), [](std::uint8_t b) { return b == 0x11; }));
     }
 

@@ -1,5 +1,6 @@
 // kt913-cli read and write against kt913-radio, run as a user runs them: files on both
 // sides, messages and exit codes.
+#include "EncodedPattern.h"
 #include "RadioProcess.h"
 #include "ScriptedRadio.h"
 #include "support/CliRun.h"
@@ -21,17 +22,7 @@ namespace {
 using Run = CliRun;
 Run cli(const QStringList &args) { return runCli(args); }
 
-// A radio image that decodes to something: a file written by the encoder itself, with
-// the band variant set.
-Image encodedImage(int band)
-{
-    RadioModel model;
-    model.memoryImage = patternImage(6);
-    model.memoryImage[map::kBandVariant] = std::uint8_t(band);
-    DecodeImage(model);
-    EncodeImage(model);
-    return model.outputImage;
-}
+Image encodedImage(int band) { return encodedPattern(6, band); }
 
 } // namespace
 
@@ -104,8 +95,24 @@ void TestCliTransfer::writeAndItsBand()
         QCOMPARE(int(stored[std::size_t(a)]), int(file[std::size_t(a)]));
     QVERIFY(QFile::remove(path("stored.dat")));
 
-    // With --band 2 the selection matches the radio; the file's own band byte follows it.
-    const Run chosen = cli({"write", "--port", radio.devicePath(), path("file.dat"), "--band", "2", "--debug"});
+    // With --band 2 the selection matches the radio, but channels of the file lie outside
+    // that band: they are named and nothing is sent, unless --force says so.
+    Image marine = file;
+    const std::uint8_t record[13] = {0x00, 0x00, 0x68, 0x15, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x99};
+    for (int n : {5, 70}) // 156.80000 MHz: band 0 takes it, band 2 does not
+        std::copy(record, record + 13, marine.begin() + map::channelBase(n));
+    QVERIFY(writeDatFile(path("marine.dat"), marine).ok());
+    const Run outOfBand = cli({"write", "--port", radio.devicePath(), path("marine.dat"), "--band", "2"});
+    QCOMPARE(outOfBand.code, 2);
+    QVERIFY2(outOfBand.err.startsWith(path("marine.dat") + QStringLiteral(": ")) &&
+                 outOfBand.err.contains(QStringLiteral(" channels are outside the radio's band: A5, ")) &&
+                 outOfBand.err.contains(QStringLiteral(", B6")),
+             qPrintable(outOfBand.err));
+    QVERIFY(!QFile::exists(path("stored.dat")));
+    QCOMPARE(cli({"write", "--port", radio.devicePath(), path("marine.dat"), "--band", "0"}).code, 1); // in band: on to the radio's own band check
+
+    // Forced, the file's own band byte follows the chosen band.
+    const Run chosen = cli({"write", "--port", radio.devicePath(), path("file.dat"), "--band", "2", "--debug", "--force"});
     QCOMPARE(chosen.code, 0);
     QTRY_VERIFY_WITH_TIMEOUT(readDatFile(path("stored.dat"), stored).ok(), 5000);
     QCOMPARE(int(stored[map::kBandVariant]), 2);

@@ -1,6 +1,7 @@
 // kt913-cli read and write over a faulty line, as a user runs them: a read that fails
 // leaves no file behind (and an older file of that name as it was), a transfer that gets
 // through its fault stores the right thing, and the exit code says which happened.
+#include "EncodedPattern.h"
 #include "RadioProcess.h"
 #include "ScriptedRadio.h"
 #include "image/DatFile.h"
@@ -23,17 +24,7 @@ constexpr int kBoundMs = 30000;
 const QString kCommunicationError =
     QStringLiteral("Communication error, check the line and the serial connection selection!");
 
-// A file that comes out of the program's open-and-encode unchanged, so that what the
-// radio stores can be compared with it byte for byte.
-Image encodedImage()
-{
-    RadioModel model;
-    model.memoryImage = patternImage(6);
-    model.memoryImage[map::kBandVariant] = 0;
-    DecodeImage(model);
-    EncodeImage(model);
-    return model.outputImage;
-}
+Image encodedImage() { return encodedPattern(6, 0); }
 
 struct Row {
     const char *name;

@@ -96,7 +96,8 @@ private slots:
         QCOMPARE(log.requests.size(), 1);
         QCOMPARE(log.requests[0].flags, 48);
         QCOMPARE(log.requests[0].prompt, QStringLiteral("已读入 1 行，1 个频道有改变。\n以下 2 行未读入：\n"
-                                                        "第 3 行：频率 999.000000 超出频段范围\n第 4 行：频率 14x 不是数字"));
+                                                        "第 3 行：频率 999.000000 超出频段范围\n第 4 行：频率 14x 不是数字\n"
+                                                        "以下 1 行的名称有改动：\n第 2 行：名称“one”改为“ONE”"));
         QCOMPARE(w.model().channels.cell(1, col::Name), QStringLiteral("ONE"));
         QVERIFY(w.model().channels.row(2) == before);
     }

@@ -393,6 +393,16 @@ void TestMainWindow::openOfAWrongFile()
     QCOMPARE(log.requests[0].title, QStringLiteral("Mistake"));
     QCOMPARE(log.requests[0].flags, 16);
     QVERIFY(w.model().memoryImage == before);
+
+    // The file's own identifier on a file cut short: the type is right, the file is not.
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(toDatBytes(filledImage(0x55)).left(kDatFileSize - 100));
+    f.close();
+    QTest::keyClick(&w, Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(log.requests.size(), 2);
+    QCOMPARE(log.requests[1].prompt, QStringLiteral("File is incomplete!"));
+    QCOMPARE(log.requests[1].flags, 16);
+    QVERIFY(w.model().memoryImage == before);
 }
 
 void TestMainWindow::saveThenOpenGivesTheSameImage()

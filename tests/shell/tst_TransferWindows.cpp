@@ -17,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
+#include <QComboBox>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -77,6 +78,7 @@ private slots:
     void timeoutGivesTheCommandsBackAtOnce();
     void bandMismatchIsRefusedWhileTheProgressWindowIsUp();
     void forcedWriteAnsweredCancelEndsQuietly();
+    void channelsOutsideTheBandAreWrittenOnlyWhenConfirmed();
     void aPulledCableShowsInTheStatusBar();
 
 private:
@@ -398,6 +400,44 @@ void TestTransferWindows::forcedWriteAnsweredCancelEndsQuietly()
     QVERIFY(moments[0].progressShown);
     QVERIFY(!w.transferCommands().progressWindow());
     QVERIFY(commandsEnabled(w));
+}
+
+// The band question answered Cancel keeps the channels under the new band; a write then
+// asks before sending the ones that band does not take, Cancel being the default.
+void TestTransferWindows::channelsOutsideTheBandAreWrittenOnlyWhenConfirmed()
+{
+    QTemporaryDir dir;
+    const QString saved = dir.filePath(QStringLiteral("written.dat"));
+    MessageLog log;
+    ShellUnderTest s;
+    RadioProcess radio({QStringLiteral("--band"), QStringLiteral("2"), QStringLiteral("--save"), saved});
+    QList<Moment> moments;
+    startOn(s, log, radio, moments);
+    MDIForm1 &w = *s.window;
+    w.setLanguage(Language::English);
+    fillSampleRadio(w.model());
+    log.answers = {mbResult::Cancel};
+    findControl<QComboBox *>(&w, QStringLiteral("Combo1"))->setCurrentIndex(2); // 144-148, 430-440 MHz
+    QVERIFY(w.model().channels.isUsed(4)); // 156.8 MHz, kept
+    log.clear();
+    QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
+
+    log.answers = {mbResult::Cancel};
+    QTest::keyClick(&w, Qt::Key_W, Qt::ControlModifier);
+    QCOMPARE(log.prompts(), QStringList{QStringLiteral("3 channels are outside the radio's band")});
+    QCOMPARE(log.requests[0].flags, 4385);
+    QVERIFY(!moments.last().progressShown);
+    QVERIFY(!w.transferCommands().progressWindow());
+    QVERIFY(commandsEnabled(w));
+    QTest::qWait(300);
+    QVERIFY(ended.isEmpty());
+    QVERIFY(!QFile::exists(saved));
+
+    log.answers = {mbResult::Ok};
+    QTest::keyClick(&w, Qt::Key_W, Qt::ControlModifier);
+    QVERIFY(waitForEnding(w, ended));
+    QCOMPARE(log.prompts().last(), QStringLiteral("Writing succeeds frequently!"));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(saved), 5000);
 }
 
 void TestTransferWindows::aPulledCableShowsInTheStatusBar()

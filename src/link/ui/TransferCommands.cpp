@@ -1,4 +1,5 @@
 #include "link/ui/TransferCommands.h"
+#include "image/OutOfBand.h"
 #include "image/RadioModel.h"
 #include "link/ui/FrmWriting.h"
 #include "link/ui/FrmWritingCaptions.h"
@@ -53,6 +54,8 @@ void TransferCommands::start(Transfer::Kind kind)
     if (m_commitPendingEdit)
         m_commitPendingEdit();
     const bool reading = kind == Transfer::Kind::Read;
+    if (!reading && !outsideBandWriteAccepted())
+        return;
     if (!(reading ? m_transfer.startRead() : m_transfer.startWrite()))
         return;
 
@@ -65,6 +68,14 @@ void TransferCommands::start(Transfer::Kind kind)
     // Modal to the whole program but without a nested event loop: the command returns at
     // once and the transfer's endings close the window.
     window->show();
+}
+
+bool TransferCommands::outsideBandWriteAccepted()
+{
+    const RadioModel &model = m_transfer.model();
+    const QList<int> outside = channelsOutsideBand(model.channels, model.band);
+    return outside.isEmpty() ||
+           MsgBox(m_owner, language(), MessageId::ChannelsOutsideBand, QString::number(outside.size())) == mbResult::Ok;
 }
 
 void TransferCommands::onBandQuestion()

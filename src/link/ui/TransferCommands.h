@@ -44,6 +44,8 @@ signals:
 
 private:
     void start(Transfer::Kind kind);
+    // Channels the selected band does not accept are sent only when the user says so.
+    bool outsideBandWriteAccepted();
     void onFinished(Transfer::Ending ending);
     void onBandQuestion();
     void onTimer1();
