@@ -89,7 +89,9 @@ void MDIForm1::createMenus()
 
 QAction *MDIForm1::addToolButton(const char *key)
 {
-    auto *a = new QAction(toolbarIcon(QString::fromLatin1(key)), QString::fromLatin1(key), this);
+    // No text: a button's tooltip would show it. The caption tables give the tooltips
+    // and the spoken names.
+    auto *a = new QAction(toolbarIcon(QString::fromLatin1(key)), QString(), this);
     a->setObjectName(QString::fromLatin1(key));
     Toolbar1->addAction(a);
     m_actions.insert(a->objectName(), a);

@@ -34,6 +34,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolTip>
 #include <QSerialPort>
 #include <QtTest>
 #include <fcntl.h>
@@ -130,6 +131,7 @@ private slots:
     void printShowsThePreviewOfTheReport();
     void screenshotsOfTheSmallWindows();
     void lockButtonsNeedADoubleClickWithinASecond();
+    void toolbarTooltipsAreTheirCaptions();
     void aboutWindow();
 
     void quitAnsweredCancelKeepsEverything();
@@ -722,6 +724,33 @@ void TestMainWindow::lockButtonsNeedADoubleClickWithinASecond()
     QVERIFY(!w.model().ForceWriteUnlocked);
     QCOMPARE(forceLocked.count(), 1);
     QCOMPARE(debugLocked.count(), 1);
+}
+
+// The pointer resting on a toolbar button shows the button's caption, and on a lock
+// button nothing: no key of the program's own.
+void TestMainWindow::toolbarTooltipsAreTheirCaptions()
+{
+    MessageLog log;
+    ShellUnderTest s;
+    MDIForm1 &w = s.start();
+    w.model().setDebugUnlocked(true);
+    w.model().setForceWriteUnlocked(true);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    const std::pair<const char *, QString> buttons[] = {{"TAnMa", QString()}, {"TDebug", QString()}, {"TNew", QStringLiteral("新建")}};
+    for (const auto &[key, tip] : buttons) {
+        QWidget *button = toolButton(w, key);
+        QVERIFY(button->isVisible());
+        QTest::mouseMove(w.mdiArea()); // away first, so that no tooltip is up
+        QTRY_VERIFY(!QToolTip::isVisible());
+        QTest::mouseMove(button);
+        if (tip.isEmpty()) {
+            QTest::qWait(1500); // well past the moment a tooltip comes up
+            QVERIFY2(!QToolTip::isVisible(), qPrintable(QToolTip::text()));
+        } else {
+            QTRY_VERIFY(QToolTip::isVisible());
+            QCOMPARE(QToolTip::text(), tip);
+        }
+    }
 }
 
 void TestMainWindow::aboutWindow()
