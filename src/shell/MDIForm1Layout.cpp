@@ -76,6 +76,7 @@ void MDIForm1::createMenus()
     addAction(program, "MNWrite", QKeySequence(Qt::CTRL | Qt::Key_W));
     addAction(program, "MNVerify")->setCheckable(true);
     addAction(program, "MNCommPort");
+    addAction(program, "MNOtherPort"); // a device the port list does not show
 
     QMenu *language = menu("MNLanguage");
     addAction(language, "MNChinese");
@@ -217,6 +218,7 @@ void MDIForm1::connectCommands()
     on("MNDebug", [this] { showChild(m_form4); });
     on("MNFMset", [this] { showChild(m_form5); });
     on("MNCommPort", [this] { MNCommPort_Click(); });
+    on("MNOtherPort", [this] { MNOtherPort_Click(); });
     on("MNChinese", [this] { setLanguage(Language::Chinese); });
     on("MNEnglish", [this] { setLanguage(Language::English); });
     on("MNF1", [] { QDesktopServices::openUrl(FrmAbout::documentationUrl()); });

@@ -14,6 +14,7 @@
 #include "shell/CaptionRegistry.h"
 #include "shell/FileCommands.h"
 #include "shell/FrmAbout.h"
+#include "shell/PortPathDialog.h"
 #include "editors/ChannelGrid.h"
 #include "link/ui/FrmWriting.h"
 #include "link/ui/FrmWritingCaptions.h"
@@ -625,7 +626,7 @@ void TestMainWindow::printShowsThePreviewOfTheReport()
     QVERIFY(log.requests.isEmpty());
 }
 
-// KT913_SCREENSHOT_DIR=folder saves the about, progress and print preview windows in
+// KT913_SCREENSHOT_DIR=folder saves the about, progress, port and print preview windows in
 // both languages.
 void TestMainWindow::screenshotsOfTheSmallWindows()
 {
@@ -651,6 +652,11 @@ void TestMainWindow::screenshotsOfTheSmallWindows()
         progress.show();
         QTest::qWait(20);
         progress.grab().save(dir + QStringLiteral("/frmwriting-%1.png").arg(suffix));
+        PortPathDialog port(lang, lang == Language::English ? QStringLiteral("Other Port") : QStringLiteral("其他端口"),
+                            QStringLiteral("/dev/pts/3"), &w);
+        port.show();
+        QTest::qWait(20);
+        port.grab().save(dir + QStringLiteral("/portpath-%1.png").arg(suffix));
         QTimer::singleShot(100, this, [&] {
             QWidget *preview = QApplication::activeModalWidget();
             if (!preview)
