@@ -1,4 +1,5 @@
 #include "RadioModel.h"
+#include "FieldRules.h"
 #include "FormDescriptions.h"
 
 namespace kt913 {
@@ -107,10 +108,8 @@ void RadioModel::setFmGridCell(int k, const QString &text)
 
 void RadioModel::fmOk()
 {
-    bool number = false;
-    const int present = fmForm.text(QStringLiteral("Combo1(0)"), language).trimmed().toInt(&number);
-    if (number && present >= -32768 && present <= 32767)
-        fm.FmPresentChannel = qint16(present);
+    if (const std::optional<qint16> present = presentChannelFromText(fmForm.text(QStringLiteral("Combo1(0)"), language)))
+        fm.FmPresentChannel = *present;
     fm.FmDisplayMode = qint16(fmForm.index(QStringLiteral("Combo1(1)")));
     fm.FmStep = qint16(fmForm.index(QStringLiteral("Combo1(2)")));
     fm.FmVfoFreq = fmForm.text(QStringLiteral("Text2"), language);

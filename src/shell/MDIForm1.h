@@ -108,6 +108,7 @@ private:
     void ComboCom_Click();
     void showPortPanel(); // status panel 1: the port, and whether it was lost
     void MNCommPort_Click();
+    void MNOtherPort_Click();
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     void lockButtonClicked(const QString &key);

@@ -44,6 +44,7 @@ const CaptionTable &mdiForm1Captions()
             {"MNWrite", CaptionProperty::Caption, -1, "写频(&W)", "Write Data in the Transceive(&W)"},
             {"MNVerify", CaptionProperty::Caption, -1, "写频后校验(&V)", "Verify after Writing(&V)"},
             {"MNCommPort", CaptionProperty::Caption, -1, "通信端口(&C)", "Communication Port(&C)"},
+            {"MNOtherPort", CaptionProperty::Caption, -1, "其他端口(&O)...", "Other Port(&O)..."},
             {"MNLanguage", CaptionProperty::Caption, -1, "语言选择(&L)", "Language Select(&L)"},
             {"MNChinese", CaptionProperty::Caption, -1, "中文(&C)", "Chinese(&C)"},
             {"MNEnglish", CaptionProperty::Caption, -1, "英文(&E)", "English(&E)"},

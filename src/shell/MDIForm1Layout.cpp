@@ -76,6 +76,7 @@ void MDIForm1::createMenus()
     addAction(program, "MNWrite", QKeySequence(Qt::CTRL | Qt::Key_W));
     addAction(program, "MNVerify")->setCheckable(true);
     addAction(program, "MNCommPort");
+    addAction(program, "MNOtherPort"); // a device the port list does not show
 
     QMenu *language = menu("MNLanguage");
     addAction(language, "MNChinese");
@@ -89,7 +90,9 @@ void MDIForm1::createMenus()
 
 QAction *MDIForm1::addToolButton(const char *key)
 {
-    auto *a = new QAction(toolbarIcon(QString::fromLatin1(key)), QString::fromLatin1(key), this);
+    // No text: a button's tooltip would show it. The caption tables give the tooltips
+    // and the spoken names.
+    auto *a = new QAction(toolbarIcon(QString::fromLatin1(key)), QString(), this);
     a->setObjectName(QString::fromLatin1(key));
     Toolbar1->addAction(a);
     m_actions.insert(a->objectName(), a);
@@ -215,6 +218,7 @@ void MDIForm1::connectCommands()
     on("MNDebug", [this] { showChild(m_form4); });
     on("MNFMset", [this] { showChild(m_form5); });
     on("MNCommPort", [this] { MNCommPort_Click(); });
+    on("MNOtherPort", [this] { MNOtherPort_Click(); });
     on("MNChinese", [this] { setLanguage(Language::Chinese); });
     on("MNEnglish", [this] { setLanguage(Language::English); });
     on("MNF1", [] { QDesktopServices::openUrl(FrmAbout::documentationUrl()); });

@@ -4,6 +4,8 @@
 #include "shell/MDIForm1.h"
 #include "widgets/MessageBox.h"
 #include "shell/PortList.h"
+#include "shell/PortPathDialog.h"
+#include "shell/SettingStore.h"
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
@@ -12,6 +14,8 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QRegularExpression>
+#include <QStatusBar>
 
 namespace kt913 {
 
@@ -21,6 +25,20 @@ void MDIForm1::MNCommPort_Click()
     ComboCom->raise();
     ComboCom->setFocus(Qt::OtherFocusReason);
     ComboCom->showPopup();
+}
+
+void MDIForm1::MNOtherPort_Click()
+{
+    // The dialog is named after the item that opened it, without its key and dots.
+    QString title = action(QStringLiteral("MNOtherPort"))->text();
+    title.remove(QRegularExpression(QStringLiteral("\\(&.\\)|&|\\.+$")));
+    const QString path = PortPathDialog::ask(this, m_model.language, title, readOtherPort(*m_settings));
+    if (path.isEmpty())
+        return;
+    selectPort(path);
+    // Kept only once it opened, as the port list keeps only the ports that open.
+    if (m_transfer->port().PortOpen())
+        storeOtherPort(*m_settings, path);
 }
 
 void MDIForm1::selectPort(const QString &port)
@@ -65,6 +83,10 @@ void MDIForm1::ComboCom_Click()
             if (!why.isEmpty())
                 m.text += QStringLiteral("\n\n") + why;
             MsgBox(this, m_model.language, m);
+            // The list shows no port now: the status bar still says which one failed.
+            StatusBar1->showMessage(QString::fromUtf8(pick(m_model.language, "串行端口 %1 无法打开", "Serial port %1 could not be opened"))
+                                        .arg(port),
+                                    20000);
             const QSignalBlocker quiet(ComboCom);
             ComboCom->setCurrentIndex(-1);
         }

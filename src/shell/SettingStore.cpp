@@ -65,6 +65,13 @@ void IniSettingStore::writeSetting(const QString &key, const QString &valueName,
     settings.sync();
 }
 
+void IniSettingStore::writeTextSetting(const QString &key, const QString &valueName, const QString &value)
+{
+    QSettings settings(m_path, QSettings::IniFormat);
+    settings.setValue(key + QLatin1Char('/') + valueName, value);
+    settings.sync();
+}
+
 #ifdef Q_OS_WIN
 QString RegistrySettingStore::readSetting(const QString &key, const QString &valueName)
 {
@@ -97,6 +104,18 @@ void RegistrySettingStore::writeSetting(const QString &key, const QString &value
     const QByteArray bytes = fourByteValue(value);
     RegSetValueExW(handle, reinterpret_cast<LPCWSTR>(valueName.utf16()), 0, REG_BINARY,
                    reinterpret_cast<const BYTE *>(bytes.constData()), DWORD(bytes.size()));
+    RegCloseKey(handle);
+}
+
+void RegistrySettingStore::writeTextSetting(const QString &key, const QString &valueName, const QString &value)
+{
+    HKEY handle = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, reinterpret_cast<LPCWSTR>(key.utf16()), 0, nullptr, 0, KEY_WRITE, nullptr,
+                        &handle, nullptr) != ERROR_SUCCESS)
+        return;
+    // With its closing NUL, as REG_SZ wants.
+    RegSetValueExW(handle, reinterpret_cast<LPCWSTR>(valueName.utf16()), 0, REG_SZ,
+                   reinterpret_cast<const BYTE *>(value.utf16()), DWORD((value.size() + 1) * sizeof(char16_t)));
     RegCloseKey(handle);
 }
 #endif
@@ -150,6 +169,16 @@ bool readVerifyWrites(SettingStore &store)
 void storeVerifyWrites(SettingStore &store, bool on)
 {
     store.writeSetting(QString::fromLatin1(kLanguageKey), QString::fromLatin1(kVerifyWritesValue), on ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+QString readOtherPort(SettingStore &store)
+{
+    return store.readSetting(QString::fromLatin1(kLanguageKey), QString::fromLatin1(kOtherPortValue));
+}
+
+void storeOtherPort(SettingStore &store, const QString &path)
+{
+    store.writeTextSetting(QString::fromLatin1(kLanguageKey), QString::fromLatin1(kOtherPortValue), path);
 }
 
 } // namespace kt913

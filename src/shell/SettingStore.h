@@ -21,6 +21,8 @@ public:
     // Converts the text to one byte and stores it as a 4-byte binary value (the byte
     // first, then three zero bytes). Failures lose the setting silently.
     virtual void writeSetting(const QString &key, const QString &valueName, const QString &value) = 0;
+    // Stores the text as a text value, as it is.
+    virtual void writeTextSetting(const QString &key, const QString &valueName, const QString &value) = 0;
 };
 
 // QSettings in INI format at `filePath`; an empty path means the user's configuration
@@ -30,6 +32,7 @@ public:
     explicit IniSettingStore(QString filePath = QString());
     QString readSetting(const QString &key, const QString &valueName) override;
     void writeSetting(const QString &key, const QString &valueName, const QString &value) override;
+    void writeTextSetting(const QString &key, const QString &valueName, const QString &value) override;
     QString filePath() const { return m_path; }
 
 private:
@@ -42,6 +45,7 @@ class RegistrySettingStore : public SettingStore {
 public:
     QString readSetting(const QString &key, const QString &valueName) override;
     void writeSetting(const QString &key, const QString &valueName, const QString &value) override;
+    void writeTextSetting(const QString &key, const QString &valueName, const QString &value) override;
 };
 #endif
 
@@ -59,5 +63,10 @@ void storeLanguage(SettingStore &store, Language lang);
 constexpr const char *kVerifyWritesValue = "VerifyWrites";
 bool readVerifyWrites(SettingStore &store);
 void storeVerifyWrites(SettingStore &store, bool on);
+
+// The device last chosen through "Other port", offered again the next time (empty when unset).
+constexpr const char *kOtherPortValue = "OtherPort";
+QString readOtherPort(SettingStore &store);
+void storeOtherPort(SettingStore &store, const QString &path);
 
 } // namespace kt913

@@ -36,8 +36,9 @@ QWidget *FormBinder::widget(const QString &name, QWidget *parent)
     case ControlKind::EditableList: {
         auto *combo = new QComboBox(parent);
         combo->setEditable(c->kind == ControlKind::EditableList);
-        if (combo->isEditable())
+        if (combo->isEditable()) {
             combo->setInsertPolicy(QComboBox::NoInsert); // typed text is a value, not a new item
+        }
         combo->addItems(c->itemsZh);
         combo->setMaxVisibleItems(16);
         w = combo;
@@ -102,9 +103,28 @@ void FormBinder::bind(const ControlDescription &c, QWidget *w)
     const QString name = c.name;
     if (auto *combo = qobject_cast<QComboBox *>(w)) {
         connect(combo, &QComboBox::activated, this, [this, name](int i) { m_store.setIndex(name, i); });
+        // Whatever the box comes to show is the value: typed text, and also the rest of an
+        // item that the inline completion adds after the keys, which no edit signal tells.
         if (combo->isEditable())
-            connect(combo->lineEdit(), &QLineEdit::textEdited, this,
-                    [this, name](const QString &text) { m_store.setText(name, text, m_language()); });
+            connect(combo->lineEdit(), &QLineEdit::textChanged, this, [this, name, combo](const QString &text) {
+                if (m_showing)
+                    return;
+                // The list's own changes (an item picked, matched on Enter, renamed for the
+                // language) keep its index whatever language the text is in. An item typed in
+                // other letter case is that item, as the list itself decides when it is left,
+                // and the box takes the item's spelling at once.
+                const int current = combo->currentIndex();
+                const int item = current >= 0 && combo->itemText(current) == text
+                                     ? current
+                                     : combo->findText(text, Qt::MatchFixedString);
+                if (item < 0) {
+                    m_store.setText(name, text, m_language());
+                } else {
+                    m_store.setIndex(name, item);
+                    if (text != combo->itemText(item))
+                        showValue(name);
+                }
+            });
     } else if (auto *box = qobject_cast<FilteredLineEdit *>(w)) {
         connect(box, &QLineEdit::textEdited, this, [this, name, box] {
             // The box's own filter has run first (it was connected first).
@@ -152,11 +172,17 @@ void FormBinder::showValue(const QString &name)
         if (i >= 0 && i < combo->count()) {
             combo->setCurrentIndex(i);
         } else if (combo->isEditable()) {
-            combo->setCurrentIndex(-1);
-            // Only when it differs, so that the cursor of someone typing stays put.
+            // Leaving an item empties the box on the way: someone typing keeps the cursor.
+            QLineEdit *edit = combo->lineEdit();
             const QString text = m_store.text(name, m_language());
-            if (combo->currentText() != text)
-                combo->setEditText(text);
+            const int cursor = edit->text() == text ? edit->cursorPosition() : -1;
+            if (combo->currentIndex() != -1)
+                combo->setCurrentIndex(-1);
+            if (edit->text() != text) {
+                edit->setText(text);
+                if (cursor >= 0)
+                    edit->setCursorPosition(cursor);
+            }
         } else {
             combo->setCurrentIndex(-1);
         }

@@ -1,7 +1,9 @@
 // The optional features window driven as a user drives it: typing into its boxes,
 // leaving them, the page tabs, the service-mode captions and the file round trip.
 #include "editors/EditorCaptions.h"
+#include "editors/Form2.h"
 #include "editors/Form3.h"
+#include "editors/Form5.h"
 #include "image/DatFile.h"
 #include "shell/FileCommands.h"
 #include "shell/ShellTestKit.h"
@@ -213,6 +215,38 @@ private slots:
         QCOMPARE(o.control<QComboBox *>("Combo35")->itemText(15), QStringLiteral("15 Hour"));
         o.w->setLanguage(Language::Chinese);
         QCOMPARE(o.control<QComboBox *>("Combo19")->itemText(7), QStringLiteral("7 分钟"));
+    }
+
+    // An editable list never shows one value while it stores another: a letter typed in
+    // either case is completed to the list's item, which is selected, before the list is
+    // left and after. Every such list of every window.
+    void typedListsStoreWhatTheyShow()
+    {
+        Options o;
+        o.w->setLanguage(Language::English);
+        RadioModel &m = o.w->model();
+        const std::pair<QWidget *, FormStore *> windows[] = {
+            {o.w->form2(), &m.dtmf}, {o.f, &m.options}, {o.w->form5(), &m.fmForm}};
+        QStringList checked;
+        for (const auto &[form, store] : windows) {
+            o.w->showChild(form);
+            for (QComboBox *combo : form->findChildren<QComboBox *>()) {
+                if (!combo->isEditable() || !combo->isVisible())
+                    continue;
+                const QString name = combo->objectName();
+                const QString item = combo->itemText(0);
+                QTest::mouseClick(combo->lineEdit(), Qt::LeftButton);
+                combo->lineEdit()->selectAll();
+                QTest::keyClicks(combo->lineEdit(), item.left(1).toLower());
+                QCOMPARE(combo->currentText(), item);
+                QCOMPARE(store->index(name), 0);
+                QTest::keyClick(combo->lineEdit(), Qt::Key_Tab);
+                QCOMPARE(combo->currentText(), item);
+                QCOMPARE(store->index(name), 0);
+                checked << name;
+            }
+        }
+        QCOMPARE(checked.size(), 11);
     }
 
     void valuesTravelThroughTheFile()

@@ -264,6 +264,14 @@ private slots:
         e.typePresent(QStringLiteral("x7"));
         e.click("Command1");
         QCOMPARE(e.fm().FmPresentChannel, qint16(12));
+        // A decimal is rounded, a half to the even channel.
+        const std::pair<const char *, int> decimals[] = {{"12.6", 13}, {"3.0", 3}, {"2.5", 2}};
+        for (const auto &[typed, channel] : decimals) {
+            e.show();
+            e.typePresent(QString::fromLatin1(typed));
+            e.click("Command1");
+            QCOMPARE(e.fm().FmPresentChannel, qint16(channel));
+        }
     }
 
     void saveNewAndOpenBringTheChannelsBack()

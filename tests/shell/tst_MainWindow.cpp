@@ -14,6 +14,7 @@
 #include "shell/CaptionRegistry.h"
 #include "shell/FileCommands.h"
 #include "shell/FrmAbout.h"
+#include "shell/PortPathDialog.h"
 #include "editors/ChannelGrid.h"
 #include "link/ui/FrmWriting.h"
 #include "link/ui/FrmWritingCaptions.h"
@@ -34,6 +35,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolTip>
 #include <QSerialPort>
 #include <QtTest>
 #include <fcntl.h>
@@ -131,6 +133,7 @@ private slots:
     void printShowsThePreviewOfTheReport();
     void screenshotsOfTheSmallWindows();
     void lockButtonsNeedADoubleClickWithinASecond();
+    void toolbarTooltipsAreTheirCaptions();
     void aboutWindow();
 
     void quitAnsweredCancelKeepsEverything();
@@ -647,7 +650,7 @@ void TestMainWindow::printShowsThePreviewOfTheReport()
     QVERIFY(log.requests.isEmpty());
 }
 
-// KT913_SCREENSHOT_DIR=folder saves the about, progress and print preview windows in
+// KT913_SCREENSHOT_DIR=folder saves the about, progress, port and print preview windows in
 // both languages.
 void TestMainWindow::screenshotsOfTheSmallWindows()
 {
@@ -673,6 +676,11 @@ void TestMainWindow::screenshotsOfTheSmallWindows()
         progress.show();
         QTest::qWait(20);
         progress.grab().save(dir + QStringLiteral("/frmwriting-%1.png").arg(suffix));
+        PortPathDialog port(lang, lang == Language::English ? QStringLiteral("Other Port") : QStringLiteral("其他端口"),
+                            QStringLiteral("/dev/pts/3"), &w);
+        port.show();
+        QTest::qWait(20);
+        port.grab().save(dir + QStringLiteral("/portpath-%1.png").arg(suffix));
         QTimer::singleShot(100, this, [&] {
             QWidget *preview = QApplication::activeModalWidget();
             if (!preview)
@@ -746,6 +754,33 @@ void TestMainWindow::lockButtonsNeedADoubleClickWithinASecond()
     QVERIFY(!w.model().ForceWriteUnlocked);
     QCOMPARE(forceLocked.count(), 1);
     QCOMPARE(debugLocked.count(), 1);
+}
+
+// The pointer resting on a toolbar button shows the button's caption, and on a lock
+// button nothing: no key of the program's own.
+void TestMainWindow::toolbarTooltipsAreTheirCaptions()
+{
+    MessageLog log;
+    ShellUnderTest s;
+    MDIForm1 &w = s.start();
+    w.model().setDebugUnlocked(true);
+    w.model().setForceWriteUnlocked(true);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    const std::pair<const char *, QString> buttons[] = {{"TAnMa", QString()}, {"TDebug", QString()}, {"TNew", QStringLiteral("新建")}};
+    for (const auto &[key, tip] : buttons) {
+        QWidget *button = toolButton(w, key);
+        QVERIFY(button->isVisible());
+        QTest::mouseMove(w.mdiArea()); // away first, so that no tooltip is up
+        QTRY_VERIFY(!QToolTip::isVisible());
+        QTest::mouseMove(button);
+        if (tip.isEmpty()) {
+            QTest::qWait(1500); // well past the moment a tooltip comes up
+            QVERIFY2(!QToolTip::isVisible(), qPrintable(QToolTip::text()));
+        } else {
+            QTRY_VERIFY(QToolTip::isVisible());
+            QCOMPARE(QToolTip::text(), tip);
+        }
+    }
 }
 
 void TestMainWindow::aboutWindow()

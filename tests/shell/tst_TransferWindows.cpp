@@ -11,16 +11,20 @@
 #include "link/Transfer.h"
 #include "link/ui/FrmWriting.h"
 #include "link/ui/TransferCommands.h"
+#include "shell/SettingStore.h"
 #include "shell/StartUp.h"
 #include "support/SampleRadio.h"
 #include <QAction>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QComboBox>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QtTest>
 
@@ -80,6 +84,7 @@ private slots:
     void forcedWriteAnsweredCancelEndsQuietly();
     void channelsOutsideTheBandAreWrittenOnlyWhenConfirmed();
     void aPulledCableShowsInTheStatusBar();
+    void aPortTheListDoesNotShow();
 
 private:
     // Starts the window on the radio's port and records each message with the moment.
@@ -455,6 +460,67 @@ void TestTransferWindows::aPulledCableShowsInTheStatusBar()
     QVERIFY(waitForEnding(w, ended));
     QCOMPARE(log.prompts(), QStringList{QStringLiteral("通信出错，请检查对讲机，连线及串口选择！")});
     QTRY_COMPARE(panel->text(), QStringLiteral("COM: ") + radio.devicePath() + QStringLiteral("（已断开）"));
+}
+
+// A device the port list does not show, typed after Programming, Other Port: the radio
+// is read through it and the path is offered the next time; a path that does not open
+// names itself in the message and in the status bar.
+void TestTransferWindows::aPortTheListDoesNotShow()
+{
+    MessageLog log;
+    ShellUnderTest s;
+    RadioProcess radio({});
+    QVERIFY(radio.start());
+    MDIForm1 &w = s.start(); // the system shows no port at all
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QVERIFY(!w.transfer().port().PortOpen());
+
+    // The menu item by its keys, then the path typed into the dialog it opens.
+    QString offered, title;
+    auto choose = [&](const QString &path) {
+        QApplication::setActiveWindow(&w); // as the desktop does once a dialog is gone
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::keyClick(&w, Qt::Key_G, Qt::AltModifier);
+        QWidget *menu = QApplication::activePopupWidget();
+        QVERIFY(menu);
+        QTimer::singleShot(0, this, [&, path] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            auto *edit = dialog ? dialog->findChild<QLineEdit *>(QStringLiteral("PortPath")) : nullptr;
+            if (!edit)
+                return;
+            title = dialog->windowTitle();
+            offered = edit->text();
+            QTest::keyClicks(edit, path); // replaces the offered path, which is selected
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        QTest::keyClick(menu, Qt::Key_O);
+    };
+
+    choose(radio.devicePath());
+    QCOMPARE(title, QStringLiteral("其他端口"));
+    QCOMPARE(offered, QString());
+    QVERIFY(log.requests.isEmpty());
+    QVERIFY(w.transfer().port().PortOpen());
+    QCOMPARE(findControl<QLabel *>(&w, QStringLiteral("Panel1"))->text(), QStringLiteral("COM: ") + radio.devicePath());
+    QCOMPARE(readOtherPort(*s.settings), radio.devicePath());
+    QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_R, Qt::ControlModifier);
+    QVERIFY(w.transferCommands().progressWindow());
+    QVERIFY(ended.wait(20000));
+    QCOMPARE(ended.first().first().value<Transfer::Ending>(), Transfer::Ending::ReadFinished);
+    QTRY_VERIFY_WITH_TIMEOUT(commandsEnabled(w), 10000);
+
+    log.clear();
+    const QString missing = s.dir.filePath(QStringLiteral("ttyNOPE"));
+    choose(missing);
+    QCOMPARE(offered, radio.devicePath());
+    QCOMPARE(log.requests.size(), 1);
+    QVERIFY2(log.requests[0].prompt.contains(missing), qPrintable(log.requests[0].prompt));
+    QVERIFY(findControl<QStatusBar *>(&w, QStringLiteral("StatusBar1"))->currentMessage().contains(missing));
+    QVERIFY(!w.transfer().port().PortOpen());
+    QCOMPARE(readOtherPort(*s.settings), radio.devicePath()); // a path that failed is not kept
 }
 
 QTEST_MAIN(TestTransferWindows)
