@@ -488,6 +488,15 @@ private slots:
             QTest::qWait(50);
             e.w->grab().save(dir + QStringLiteral("/form1-%1.png").arg(suffix));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+
+            // A box opened on the row at the grid's lower edge, after the grid has moved.
+            ChannelGrid *g = e.f->currentGrid();
+            const int row = e.halfVisibleRow();
+            const QRect cell = g->visualRect(g->model()->index(row - 1, col::Rx));
+            QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, QPoint(cell.center().x(), cell.top() + 2));
+            e.typeSlowly({QStringLiteral("14")}, 1000);
+            e.w->grab().save(dir + QStringLiteral("/form1-lower-edge-%1.png").arg(suffix));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         }
     }
 };
