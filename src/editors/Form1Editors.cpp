@@ -153,6 +153,11 @@ void Form1::placeList(QComboBox *list, int row, int column)
     list->show();
     list->raise();
     list->setFocus(Qt::OtherFocusReason);
+    // With no item chosen, the dropped-down items would choose their first one
+    // themselves as they take the focus, and Enter would take it. Made through the view,
+    // the empty choice counts as a choice.
+    if (list->currentIndex() < 0)
+        list->view()->setCurrentIndex(QModelIndex());
     list->showPopup();
 }
 

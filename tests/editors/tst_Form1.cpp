@@ -346,9 +346,13 @@ private slots:
             r.optionIndex[0] = 1;
             return r;
         }());
-        e.press(2, col::RxTone);
+        // Opened with Enter, the pointer out of the way (items under it are chosen).
+        QCursor::setPos(e.w->mapToGlobal(QPoint(2, 2)));
+        e.f->currentGrid()->setCurrentCell(2, col::RxTone);
+        QTest::keyClick(e.f->currentGrid(), Qt::Key_Return);
         QTRY_VERIFY(tones->view()->isVisible());
         QCOMPARE(tones->currentIndex(), -1);
+        QVERIFY(!tones->view()->currentIndex().isValid());
         QTest::keyClick(tones->view(), Qt::Key_Return);
         QCOMPARE(e.tables().cell(2, col::RxTone), QStringLiteral("D099N"));
         QTest::keyClick(tones->view(), Qt::Key_Escape); // the drop-down closes, the list stays
@@ -539,6 +543,15 @@ private slots:
             QTest::qWait(50);
             e.w->grab().save(dir + QStringLiteral("/form1-%1.png").arg(suffix));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+
+            // A box opened on the row at the grid's lower edge, after the grid has moved.
+            ChannelGrid *g = e.f->currentGrid();
+            const int row = e.halfVisibleRow();
+            const QRect cell = g->visualRect(g->model()->index(row - 1, col::Rx));
+            QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, QPoint(cell.center().x(), cell.top() + 2));
+            e.typeSlowly({QStringLiteral("14")}, 1000);
+            e.w->grab().save(dir + QStringLiteral("/form1-lower-edge-%1.png").arg(suffix));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         }
         e.log.answers = {mbResult::Cancel};
         findControl<QComboBox *>(e.w, QStringLiteral("Combo1"))->setCurrentIndex(2); // channels outside
