@@ -1,6 +1,7 @@
 #pragma once
 // kt913-radio started for one test: its device path read from its first line of output,
 // stopped (SIGTERM, then kill) when the object goes.
+#include "support/TestTime.h"
 #include <QFile>
 #include <QProcess>
 #include <QStringList>
@@ -21,10 +22,10 @@ public:
     bool start()
     {
         m_process.start(radioBinary(), m_arguments);
-        if (!m_process.waitForStarted(10000))
+        if (!m_process.waitForStarted(timeBound(10000)))
             return false;
         while (!m_process.canReadLine()) {
-            if (!m_process.waitForReadyRead(10000))
+            if (!m_process.waitForReadyRead(timeBound(10000)))
                 return false;
         }
         m_devicePath = QString::fromLocal8Bit(m_process.readLine()).trimmed();
@@ -36,9 +37,9 @@ public:
         if (m_process.state() == QProcess::NotRunning)
             return;
         m_process.terminate();
-        if (!m_process.waitForFinished(5000)) {
+        if (!m_process.waitForFinished(timeBound(5000))) {
             m_process.kill();
-            m_process.waitForFinished(5000);
+            m_process.waitForFinished(timeBound(5000));
         }
     }
 

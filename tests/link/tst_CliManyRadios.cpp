@@ -2,6 +2,7 @@
 // kt913-radio on pseudo-terminals.
 #include "RadioProcess.h"
 #include "support/CliRun.h"
+#include "support/TestTime.h"
 #include "image/DatFile.h"
 #include "image/ImageCodec.h"
 #include "image/RadioModel.h"
@@ -62,8 +63,8 @@ void TestCliManyRadios::severalPortsInOneWrite()
     QCOMPARE(run.out, a.devicePath() + QStringLiteral(": written\n") + missing
                           + QStringLiteral(": failed: The serial port is invalid\n") + b.devicePath()
                           + QStringLiteral(": written\n2 radio(s) written, 1 failed.\n"));
-    QTRY_VERIFY_WITH_TIMEOUT(holdsTheWrite(path("a.dat"), file), 5000);
-    QTRY_VERIFY_WITH_TIMEOUT(holdsTheWrite(path("b.dat"), file), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(holdsTheWrite(path("a.dat"), file), timeBound(5000));
+    QTRY_VERIFY_WITH_TIMEOUT(holdsTheWrite(path("b.dat"), file), timeBound(5000));
     // A progress line per port off a terminal: its start and its end.
     QVERIFY(run.err.contains(a.devicePath() + QStringLiteral(": writing\n")));
     QVERIFY(run.err.contains(b.devicePath() + QStringLiteral(": Writing succeeds frequently!\n")));
@@ -85,16 +86,16 @@ void TestCliManyRadios::repeatWritesTheNextRadioUntilInterrupted()
     QProcess cli;
     cli.start(QStringLiteral(KT913_BINARY_DIR "/src/cli/kt913-cli"), {"write", "--repeat", "--port", link, path("file.dat")});
     QVERIFY(cli.waitForStarted());
-    QVERIFY(first.process().waitForFinished(20000));
+    QVERIFY(first.process().waitForFinished(timeBound(20000)));
     QVERIFY(holdsTheWrite(path("first.dat"), file));
 
     RadioProcess second({"--exit-with-parent", "--link", link, "--save", path("second.dat")});
     QVERIFY(second.start());
-    QTRY_VERIFY_WITH_TIMEOUT(holdsTheWrite(path("second.dat"), file), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(holdsTheWrite(path("second.dat"), file), timeBound(20000));
     QByteArray progress;
-    QTRY_VERIFY_WITH_TIMEOUT((progress += cli.readAllStandardError()).contains("2 radio(s) written"), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT((progress += cli.readAllStandardError()).contains("2 radio(s) written"), timeBound(5000));
     ::kill(pid_t(cli.processId()), SIGINT);
-    QVERIFY(cli.waitForFinished(10000));
+    QVERIFY(cli.waitForFinished(timeBound(10000)));
     QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
     QCOMPARE(cli.exitCode(), 0);
     QCOMPARE(QString::fromUtf8(cli.readAllStandardOutput()),
@@ -108,14 +109,18 @@ void TestCliManyRadios::repeatLeavesARadioThatStaysOnTheCable()
 #ifndef Q_OS_UNIX
     QSKIP("sends SIGINT");
 #else
-    RadioProcess radio({"--exit-with-parent", "--save", path("stays.dat")});
+    RadioProcess radio({"--exit-with-parent", "--save", path("stays.dat"), "--log", path("stays.log")});
     QVERIFY(radio.start());
     QProcess cli;
     cli.start(QStringLiteral(KT913_BINARY_DIR "/src/cli/kt913-cli"), {"write", "--repeat", "--port", radio.devicePath(), path("file.dat")});
-    QTRY_VERIFY_WITH_TIMEOUT(holdsTheWrite(path("stays.dat"), file), 20000);
-    QTest::qWait(4500); // more handshakes than it takes to count a radio as taken off
+    QTRY_VERIFY_WITH_TIMEOUT(holdsTheWrite(path("stays.dat"), file), timeBound(20000));
+    // Four handshakes answered after the write: one more than it takes to count a radio
+    // as taken off.
+    const auto handshakes = [&] { return readLines(path("stays.log")).count(QStringLiteral("PROGRAM")); };
+    const int afterWrite = handshakes();
+    QTRY_VERIFY_WITH_TIMEOUT(handshakes() >= afterWrite + 4, timeBound(20000));
     ::kill(pid_t(cli.processId()), SIGINT);
-    QVERIFY(cli.waitForFinished(10000));
+    QVERIFY(cli.waitForFinished(timeBound(10000)));
     QCOMPARE(cli.exitCode(), 0);
     QCOMPARE(cli.readAllStandardError().count(": writing\n"), 1);
     QCOMPARE(QString::fromUtf8(cli.readAllStandardOutput()),

@@ -1,6 +1,7 @@
 // kt913-cli read and write against kt913-radio, run as a user runs them: files on both
 // sides, messages and exit codes.
 #include "EncodedPattern.h"
+#include "support/TestTime.h"
 #include "RadioProcess.h"
 #include "ScriptedRadio.h"
 #include "support/CliRun.h"
@@ -90,7 +91,7 @@ void TestCliTransfer::writeAndItsBand()
     QVERIFY(forced.err.contains(QStringLiteral("whether write into by force? OK")));
     QCOMPARE(forced.out.trimmed(), QStringLiteral("Writing succeeds frequently!"));
     Image stored{};
-    QTRY_VERIFY_WITH_TIMEOUT(readDatFile(path("stored.dat"), stored).ok(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(readDatFile(path("stored.dat"), stored).ok(), timeBound(5000));
     for (int a = 0; a < 0x7C0; ++a) // the encoder's output, unchanged through the cable
         QCOMPARE(int(stored[std::size_t(a)]), int(file[std::size_t(a)]));
     QVERIFY(QFile::remove(path("stored.dat")));
@@ -114,7 +115,7 @@ void TestCliTransfer::writeAndItsBand()
     // Forced, the file's own band byte follows the chosen band.
     const Run chosen = cli({"write", "--port", radio.devicePath(), path("file.dat"), "--band", "2", "--debug", "--force"});
     QCOMPARE(chosen.code, 0);
-    QTRY_VERIFY_WITH_TIMEOUT(readDatFile(path("stored.dat"), stored).ok(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(readDatFile(path("stored.dat"), stored).ok(), timeBound(5000));
     QCOMPARE(int(stored[map::kBandVariant]), 2);
     QCOMPARE(int(stored[map::kDebugBlockA]), int(file[map::kDebugBlockA]));
 }
@@ -185,7 +186,7 @@ void TestCliTransfer::tracesOnBothSides()
     QCOMPARE(sent.first(), QStringLiteral("50 52 4F 47 52 41 4D"));
     QVERIFY(sent[3].startsWith(QStringLiteral("57 00 00 10 ")));
     QCOMPARE(sent.last(), QStringLiteral("45"));
-    QTRY_COMPARE_WITH_TIMEOUT(frames(path("radio.trace"), "RX"), sent, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(frames(path("radio.trace"), "RX"), sent, timeBound(5000));
     // What the radio answered, as the program took it in (the End's answer may come after
     // the program has gone).
     const QString answered = frames(path("radio.trace"), "TX").join(' ');
@@ -201,7 +202,7 @@ void TestCliTransfer::tracesOnBothSides()
     QCOMPARE(untraced.code, 0);
     QCOMPARE(untraced.err.count(QStringLiteral("cannot be written")), 1);
     QByteArray complaints;
-    QTRY_VERIFY_WITH_TIMEOUT((complaints += untracedRadio.process().readAllStandardError()).contains("the trace"), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT((complaints += untracedRadio.process().readAllStandardError()).contains("the trace"), timeBound(5000));
     QCOMPARE(complaints.count("the trace"), 1);
 }
 

@@ -2,6 +2,7 @@
 // leaves no file behind (and an older file of that name as it was), a transfer that gets
 // through its fault stores the right thing, and the exit code says which happened.
 #include "EncodedPattern.h"
+#include "support/TestTime.h"
 #include "RadioProcess.h"
 #include "ScriptedRadio.h"
 #include "image/DatFile.h"
@@ -76,7 +77,7 @@ struct Run {
             ? QStringList{"write", "--port", radio->devicePath(), path("file.dat")}
             : QStringList{"read", "--port", radio->devicePath(), "-o", path("out.dat"), "--raw"};
         cli.start(QStringLiteral(KT913_BINARY_DIR "/src/cli/kt913-cli"), args);
-        started = cli.waitForStarted(10000);
+        started = cli.waitForStarted(timeBound(10000));
     }
     bool done() const { return !started || cli.state() == QProcess::NotRunning; }
 };
@@ -141,7 +142,7 @@ void TestCliUnderFaults::transfer()
         return;
     }
     // Up to the blocks a write skips, the radio holds the file as it was.
-    QTRY_VERIFY_WITH_TIMEOUT(readDatFile(run.path("saved.dat"), got).ok(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(readDatFile(run.path("saved.dat"), got).ok(), timeBound(5000));
     for (int a = 0; a < 0x7C0; ++a)
         QCOMPARE(int(got[std::size_t(a)]), int(run.file[std::size_t(a)]));
 }

@@ -5,6 +5,7 @@
 // past, the same transfer again on the same port goes through.
 #include "RadioProcess.h"
 #include "ScriptedRadio.h"
+#include "support/TestTime.h"
 #include "image/DatFile.h"
 #include "image/ImageCodec.h"
 #include "image/RadioModel.h"
@@ -29,7 +30,7 @@ namespace {
 constexpr auto kHandshake = "1", kIdentify = "2", kOpening = "3";
 constexpr auto kBlockRequest = "100", kBlockAcknowledge = "101";
 
-constexpr int kTransferBoundMs = 30000; // a hang, not a slow line
+const int kTransferBoundMs = timeBound(30000); // a hang, not a slow line
 constexpr int kStallMs = 3000;          // past the time-out of about 2.2 s
 
 enum class Expect { Completes, TimesOut, BandRefused, NotRun };
@@ -320,7 +321,7 @@ void TestFaultMatrix::readAndWrite()
     if (row.retry) {
         QCOMPARE(writer.ending(1), Ending::WriteFinished);
         Image saved{};
-        QTRY_VERIFY_WITH_TIMEOUT(readDatFile(writer.path("saved.dat"), saved).ok() && writtenRight(saved), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(readDatFile(writer.path("saved.dat"), saved).ok() && writtenRight(saved), kTransferBoundMs);
     }
 }
 

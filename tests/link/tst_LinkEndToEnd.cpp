@@ -1,5 +1,6 @@
 // Whole transfers through the real serial adapter against kt913-radio on a
 // pseudo-terminal: the bytes on the wire (the radio's log) and the memory on both sides.
+#include "support/TestTime.h"
 #include "RadioProcess.h"
 #include "ScriptedRadio.h"
 #include "image/DatFile.h"
@@ -17,7 +18,7 @@ using Ending = Transfer::Ending;
 
 namespace {
 
-constexpr int kTransferBoundMs = 30000; // a whole unpaced transfer takes well under a second
+const int kTransferBoundMs = timeBound(30000); // a whole unpaced transfer takes well under a second
 
 QString hex(const Image &image, int address)
 {
@@ -117,7 +118,7 @@ void TestLinkEndToEnd::fullRead()
     decoded[map::kReserved717] = 0xFF; // the one byte the decoder marks
     QVERIFY(bench.model.memoryImage == decoded);
     // The radio acknowledges the second End after the transfer is over.
-    QTRY_COMPARE_WITH_TIMEOUT(bench.wire().size(), expectedReadLog().size(), 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(bench.wire().size(), expectedReadLog().size(), timeBound(30000));
     QCOMPARE(bench.wire(), expectedReadLog());
 }
 
@@ -147,7 +148,7 @@ void TestLinkEndToEnd::fullWrite()
         QVERIFY(before[block] != 0x42);
     }
     // The radio stores its memory before it logs the End that closed the write.
-    QTRY_COMPARE_WITH_TIMEOUT(bench.wire().size(), expectedWriteLog(out, debug).size(), 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(bench.wire().size(), expectedWriteLog(out, debug).size(), timeBound(30000));
     QCOMPARE(bench.wire(), expectedWriteLog(out, debug));
 
     Image saved{};
@@ -185,7 +186,7 @@ void TestLinkEndToEnd::timeout()
     QVERIFY2(clock.elapsed() >= 2000, "eleven ticks of 200 ms");
     QVERIFY(!bench.transfer.timerW().isActive());
     QCOMPARE(bench.transfer.port().RThreshold(), 1);
-    QTRY_COMPARE_WITH_TIMEOUT(bench.wire().size(), wire.size(), 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(bench.wire().size(), wire.size(), timeBound(30000));
     QCOMPARE(bench.wire(), wire);
 }
 
@@ -212,11 +213,11 @@ void TestLinkEndToEnd::bandMismatch()
     QCOMPARE(bench.run(Transfer::Kind::Write), force ? Ending::WriteFinished : Ending::BandMismatchRefused);
     QCOMPARE(questions, force ? 1 : 0);
     if (force) {
-        QTRY_COMPARE_WITH_TIMEOUT(bench.wire().size(), expectedWriteLog(bench.model.outputImage, false).size(), 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(bench.wire().size(), expectedWriteLog(bench.model.outputImage, false).size(), timeBound(30000));
         QCOMPARE(bench.wire(), expectedWriteLog(bench.model.outputImage, false));
         QVERIFY(QFile::exists(bench.path("saved.dat")));
     } else {
-        QTRY_COMPARE_WITH_TIMEOUT(bench.wire().size(), 3, 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(bench.wire().size(), 3, timeBound(30000));
         QCOMPARE(bench.wire(), (QStringList{"PROGRAM", "02", "E"}));
         QVERIFY(!QFile::exists(bench.path("saved.dat")));
     }
@@ -245,7 +246,7 @@ void TestLinkEndToEnd::portThatCannotOpen()
     QVERIFY(!transfer.port().PortOpen());
     QSignalSpy finished(&transfer, &Transfer::finished);
     QVERIFY(!transfer.startRead());
-    QVERIFY(finished.wait(5000));
+    QVERIFY(finished.wait(timeBound(5000)));
     QCOMPARE(finished.first().at(0).value<Ending>(), Ending::PortInvalid);
 }
 

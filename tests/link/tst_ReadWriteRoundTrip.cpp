@@ -1,6 +1,7 @@
 // A radio whose every setting differs from what "New" gives is read, then written back
 // to a second radio: what the second radio ends up holding is exactly what was read.
 // Every value travels the whole way: bytes, decoder, window stores, encoder, bytes.
+#include "support/TestTime.h"
 #include "RadioProcess.h"
 #include "image/DatFile.h"
 #include "image/FormDescriptions.h"
@@ -57,7 +58,7 @@ Ending run(Transfer &t, Transfer::Kind kind)
 {
     QSignalSpy finished(&t, &Transfer::finished);
     kind == Transfer::Kind::Read ? t.startRead() : t.startWrite();
-    if (!finished.wait(30000))
+    if (!finished.wait(timeBound(30000)))
         return Ending(-1);
     return finished.first().at(0).value<Ending>();
 }

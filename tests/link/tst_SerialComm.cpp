@@ -1,5 +1,6 @@
 // The QSerialPort adapter on a pseudo-terminal made here: the receive threshold of the
 // classic control, and a line that goes away under an open port.
+#include "support/TestTime.h"
 #include "link/PortNames.h"
 #include "link/SerialComm.h"
 #include <QSignalSpy>
@@ -11,6 +12,7 @@
 #include <unistd.h>
 
 using namespace kt913;
+using kt913::test::timeBound;
 
 namespace {
 
@@ -62,10 +64,10 @@ void TestSerialComm::eventWaitsForThreshold()
     port.setRThreshold(20);
     line.send(QByteArray(7, 'a'));
     // Wait for the bytes themselves; then the event must still be missing.
-    QTRY_COMPARE_WITH_TIMEOUT(port.InBufferCount(), 7, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(port.InBufferCount(), 7, timeBound(5000));
     QCOMPARE(events.count(), 0);
     line.send(QByteArray(13, 'b'));
-    QTRY_COMPARE_WITH_TIMEOUT(events.count(), 1, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(events.count(), 1, timeBound(5000));
     QCOMPARE(events.first().at(0).toInt(), MSComm::comEvReceive);
     QCOMPARE(port.Input(), QByteArray(7, 'a') + QByteArray(13, 'b')); // all that waits
     QCOMPARE(port.Input(), QByteArray());
@@ -92,12 +94,12 @@ void TestSerialComm::loweredThresholdSeesWaitingBytes()
     QSignalSpy events(&port, &MSComm::OnComm);
     port.setRThreshold(20);
     line.send(QByteArray(3, 'x'));
-    QTRY_COMPARE_WITH_TIMEOUT(port.InBufferCount(), 3, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(port.InBufferCount(), 3, timeBound(5000));
     QCOMPARE(events.count(), 0);
     // Three bytes wait and no more will come unless answered: lowering the threshold
     // must raise the event for them.
     port.setRThreshold(1);
-    QTRY_COMPARE_WITH_TIMEOUT(events.count(), 1, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(events.count(), 1, timeBound(5000));
     QCOMPARE(port.Input(), QByteArray(3, 'x'));
 }
 
@@ -110,7 +112,7 @@ void TestSerialComm::lineGoneClosesPort()
     QSignalSpy failed(&port, &MSComm::portFailed);
     line.hangUp();
     port.Output("PROGRAM"); // provokes the failure if reading has not yet
-    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, timeBound(5000));
     QVERIFY(!port.PortOpen());
     port.Output("E"); // harmless on a closed port
     QCOMPARE(port.Input(), QByteArray());

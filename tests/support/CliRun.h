@@ -1,5 +1,6 @@
 #pragma once
 // Runs kt913-cli as a user does and collects what it printed.
+#include "support/TestTime.h"
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -16,7 +17,7 @@ inline CliRun runCli(const QStringList &args)
     QProcess p;
     p.start(QStringLiteral(KT913_BINARY_DIR "/src/cli/kt913-cli"), args);
     CliRun r;
-    if (!p.waitForFinished(30000))
+    if (!p.waitForFinished(timeBound(30000)))
         return r;
     r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     r.out = QString::fromUtf8(p.readAllStandardOutput());
