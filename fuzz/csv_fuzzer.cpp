@@ -1,6 +1,7 @@
 // libFuzzer target: any bytes imported as a CSV channel list are read without undefined
 // behaviour, and what an import leaves is stable: the channels exported and imported
 // again change nothing and refuse nothing. Build with -DKT913_FUZZ=ON and clang.
+#include "FreshModel.h"
 #include "image/ChannelCsvImport.h"
 #include <QCoreApplication>
 #include <cstdio>
@@ -12,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static char name[] = "fuzz";
     static char *argv[] = {name, nullptr};
     static QCoreApplication app(argc, argv);
-    kt913::RadioModel model;
+    static kt913::FreshModel fresh;
+    kt913::RadioModel &model = fresh.reset();
     model.language = size % 2 ? kt913::Language::English : kt913::Language::Chinese;
     const kt913::ChannelCsvImport plan =
         kt913::planChannelCsvImport(QByteArray(reinterpret_cast<const char *>(data), int(size)), model);

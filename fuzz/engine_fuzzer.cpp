@@ -2,7 +2,7 @@
 // size between timer ticks, for reads and writes. Every transfer must end (finished,
 // time-out or refusal) within the time-out's ticks once the line goes quiet, answer a
 // band question when asked, and keep to the image (the sanitizers watch the memory).
-#include "image/RadioModel.h"
+#include "FreshModel.h"
 #include "link/MSComm.h"
 #include "link/ProtocolEngine.h"
 #include <QCoreApplication>
@@ -50,11 +50,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static char name[] = "fuzz";
     static char *argv[] = {name, nullptr};
     static QCoreApplication app(argc, argv);
+    static FreshModel fresh;
     if (size < 1)
         return 0;
     // The first byte chooses the transfer and the service modes.
     const uint8_t mode = data[0];
-    RadioModel model;
+    RadioModel &model = fresh.reset();
     model.setForceWriteUnlocked(mode & 2);
     model.setDebugUnlocked(mode & 4);
     model.selectBandQuietly((mode >> 3) & 3);

@@ -190,4 +190,20 @@ void FormStore::startForm()
     }
 }
 
+void FormStore::takeValues(const FormStore &other)
+{
+    if (other.m_desc.name != m_desc.name || other.m_entries.size() != m_entries.size()) {
+        qCritical("%s cannot take the values of %s", qPrintable(m_desc.name), qPrintable(other.m_desc.name));
+        return;
+    }
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        Entry &e = m_entries[i];
+        const Entry &o = other.m_entries[i];
+        if (e.index == o.index && e.text == o.text && e.checked == o.checked && e.value == o.value)
+            continue;
+        e = o;
+        emit changed(m_desc.controls[i].name);
+    }
+}
+
 } // namespace kt913

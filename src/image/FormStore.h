@@ -44,6 +44,10 @@ public:
     // Puts every control that has a "New" value to it (the window's StartForm).
     void startForm();
 
+    // Takes every control's value from `other`, a store of the same window, announcing
+    // each that changes: a model put back to a known state without building it again.
+    void takeValues(const FormStore &other);
+
 signals:
     void changed(const QString &name);
 
