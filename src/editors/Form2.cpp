@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editors/Form2.h"
 #include "image/FieldRules.h"
 #include "image/FormDescriptions.h"
@@ -51,7 +52,7 @@ Form2::Form2(RadioModel &model, QWidget *parent) : QWidget(parent), m_model(mode
     QGroupBox *frame3 = makeFrame(d, QStringLiteral("Frame3"), this);
     frame3->setMinimumHeight(twips(300)); // an empty band at the top, as the window was drawn
     layout->addWidget(frame3);
-    for (const QString frameName : {QStringLiteral("Frame2"), QStringLiteral("Frame1")}) {
+    for (const QString &frameName : {QStringLiteral("Frame2"), QStringLiteral("Frame1")}) {
         QGroupBox *box = makeFrame(d, frameName, this);
         auto *rows = new QGridLayout(box);
         rows->setColumnStretch(1, 1);
