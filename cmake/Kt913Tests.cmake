@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # kt913_add_test(NAME SOURCES a.cpp b.cpp LIBS x y [GUI] [TIMEOUT s] [LABELS l])
 # One Qt Test executable per call, registered with CTest. GUI tests run on the
 # offscreen platform so that they need no display.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Building a RadioModel (every window's store from its description) costs many times
 // more than decoding an image into it, so a fuzz target builds one model and puts it

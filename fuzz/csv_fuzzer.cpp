@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes imported as a CSV channel list are read without undefined
 // behaviour, and what an import leaves is stable: the channels exported and imported
 // again change nothing and refuse nothing. Build with -DKT913_FUZZ=ON and clang.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes opened as a data file decode and encode without undefined
 // behaviour, and what Save then writes is stable: opening and saving it again gives the
 // same bytes. Build with -DKT913_FUZZ=ON and clang.

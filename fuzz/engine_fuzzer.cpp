@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the protocol engine fed whatever a line may bring, in chunks of any
 // size between timer ticks, for reads and writes. Every transfer must end (finished,
 // time-out or refusal) within the time-out's ticks once the line goes quiet, answer a

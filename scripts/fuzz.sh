@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang into build-fuzz/ (the whole build instrumented)
 # and runs each for a while on its seed corpus in fuzz/corpus/. New inputs go to a
 # scratch folder; with KT913_FUZZ_MERGE=1 the corpus is afterwards replaced by the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the whole suite a second time with AddressSanitizer and UndefinedBehaviorSanitizer
 # into build-asan/ and runs it there, the offscreen window tests included. Any report
 # stops the test that made it. Arguments go to ctest.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared set-up of scripts/run and scripts/test: installs what is missing on a
 # Debian/Ubuntu machine and builds the project into build/.
 set -euo pipefail

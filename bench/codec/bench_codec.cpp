@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoding and encoding a whole image: what Open, Save, a read and a write pay.
 #include "image/ImageCodec.h"
 #include "support/SampleRadio.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a data file whose 128 channels are all in use, and drawing both channel grids
 // as the channel editor shows them: decode, the grid models' announcements, and a full
 // paint of each grid into an image.

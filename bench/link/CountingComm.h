@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's serial port with a count of the bytes that cross it each way.
 #include "link/SerialComm.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole transfers against kt913-radio, timed. With --baud the radio holds every byte
 // for its 9600-baud line time (10 bits) in both directions, so the protocol's floor is
 // the line time of the bytes exchanged; the program's own turnaround is what exceeds it.

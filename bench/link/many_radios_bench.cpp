@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One kt913-cli write to one paced radio against the same write to N paced radios at
 // once (--baud: every byte takes its 9600-baud line time). Writing several radios from
 // one event loop should cost about the time of one.

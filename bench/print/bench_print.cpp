@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What `kt913-cli print` costs on a full radio, measured in-process.
 #include "cli/PrintCommand.h"
 #include "image/DatFile.h"

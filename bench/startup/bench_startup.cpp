@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of kt913: the whole program launched as a user launches it (process start to
 // main window shown, resident memory then), and the main window alone built in-process.
 #include "shell/MDIForm1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The arguments of one command, read against the options it knows. Every mistake is
 // put into words that name the option and say what is wrong, for the usage message.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application object of kt913-cli: a console application, except for the commands
 // that draw (the report), which need fonts and so the GUI application.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One class per command of kt913-cli.
 #include "Arguments.h"

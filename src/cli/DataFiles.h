@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opening and saving data files the way the application does, for the commands.
 #include "Command.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ctrl-C as an event on the event loop: the first one is caught and reported through
 // interrupted(); a second one ends the program the usual way. The handler only sets a

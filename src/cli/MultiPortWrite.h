@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One data file written to several radios at once: one transfer (with its own model, as
 // a write encodes into the model's output image) per port, all on the one event loop.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "RadioTransfer.h"
 #include "TerminalProgress.h"
 #include "image/Messages.h"

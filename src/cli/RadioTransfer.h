@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One read or write of the radio run to its end for a command: the port opened with
 // the program's port message, a progress bar when standard error is a terminal, and

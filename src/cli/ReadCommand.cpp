@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReadCommand.h"
 #include "DataFiles.h"
 #include "RadioTransfer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kt913-cli: the program's data files and radio transfers from the command line.
 #include "CliApplication.h"
 #include "CommandList.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editors/ChannelClipboard.h"
 #include "editors/ChannelGrid.h"
 #include "editors/ChannelUndo.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Copy and paste of whole channel rows through the system clipboard, as tab-separated
 // text in the common CSV columns: rows go to a spreadsheet and come back from one.

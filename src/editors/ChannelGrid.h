@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One channel grid (Grid1 for group A, Grid2 for group B): a table view over the core's
 // grid model, laid out as the channel editor has always shown it. It reports the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editors/ChannelRowCommands.h"
 #include "editors/ChannelClipboard.h"
 #include "editors/ChannelGrid.h"

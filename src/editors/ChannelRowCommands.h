@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The channel editor's commands beyond the single cell: undo and redo, copy and paste of
 // whole rows, and inserting, deleting and moving rows within a group. They sit on the

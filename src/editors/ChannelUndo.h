@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The channel editor's undo history. Every change the user makes to the channel list
 // (a cell commit, a paste, an import, a row inserted, deleted or moved, a band change

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The caption tables of the editor windows (one data file each, FormNCaptions.cpp).
 #include "widgets/CaptionTable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The channel editor window: the 128 memory channels in the grids of groups A and B,
 // edited cell by cell through a small editor laid over the cell.

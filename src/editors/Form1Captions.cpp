@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel editor's texts in both languages, taken from the window's description and
 // its option lists rather than typed a second time.
 #include "editors/ChannelRowCommands.h"

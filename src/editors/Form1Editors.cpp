@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel editor's cell editors: opening one over the cell the user chose, and
 // committing what was typed or chosen through the core's rules.
 #include "editors/ChannelGrid.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The DTMF window: the DTMF rate, the first-digit delay and the ANI codes. Its values
 // are not in the radio's memory; they live as long as the program runs. Nothing in the

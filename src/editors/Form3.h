@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The optional features window: radio-wide settings and the two VFO records. Every
 // value lives in the model's options store; the window only shows it and takes the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The optional features window's widgets and layout, made from its description: the tab
 // strip over the pages, the pages' frames on the left, the VOX frame on the right of
 // both pages, and the hidden frame of option buttons.

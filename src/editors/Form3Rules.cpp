@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the optional features window's text boxes accept and do when left, and the
 // caption clicks that switch the hidden service modes on. The rules themselves are the
 // core's; this file only attaches them to the boxes and labels.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The debug information window: the radio's alignment values as sliders, one frame per
 // power grade of each band group. A slider moves only in the debug mode, and its move

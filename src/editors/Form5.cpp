@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editors/Form5.h"
 #include "editors/GridEditing.h"
 #include "image/FieldRules.h"

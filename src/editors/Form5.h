@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The FM radio channel window: the 25 broadcast channels and the FM radio's state. The
 // grid shows the model's FM cells directly; OK makes the cells and the controls the FM

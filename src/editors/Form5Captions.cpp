@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editors/EditorCaptions.h"
 #include "image/FormDescriptions.h"
 #include "widgets/DescribedCaptions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The FM window's editing: the box laid over a grid cell, the FM VFO box's leave rule
 // and the message line that tells of a frequency out of range.
 #include "editors/Form5.h"

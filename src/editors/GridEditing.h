@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the grids with an editor laid over their cells (the channel grids, the FM grid)
 // share: typing on a cell starts its edit, as in a spreadsheet, and only the user's own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Channel records (0x000..0x67F) and channel names (0x800..0xBFF).
 #include "Converters.h"
 #include "FormDescriptions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing channels as CSV rows.
 #include "ChannelCsv.h"
 #include "ChannelCsvFields.h"

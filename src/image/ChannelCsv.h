@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Channels as rows of the generic CSV format that radio programming tools and
 // spreadsheets exchange, plus two columns of this radio that the format lacks

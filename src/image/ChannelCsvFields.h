@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The field conventions shared by writing and reading channel CSV rows.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A channel CSV file read against the channels the program holds: what would change,
 // and which rows cannot be taken and why. Nothing changes until the caller applies

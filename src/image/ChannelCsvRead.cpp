@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading channel CSV rows into channels, through the channel editor's commit rules.
 #include "ChannelCsv.h"
 #include "ChannelCsvFields.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The messages of the channel list's row editing (insert, paste), in both languages,
 // for the message-box routine. Kept beside the row operations rather than in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the channel editor's cell editors accept and what committing them does to a
 // channel, as pure functions: the widgets only collect keys and hand them here.

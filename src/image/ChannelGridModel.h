@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One channel grid (group A or B) as a Qt table model over the channel tables: 64 rows,
 // 12 columns, column 0 the fixed row label. The model holds no cell of its own; it reads

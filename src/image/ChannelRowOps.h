@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Editing the channel list by whole rows: insert, delete, move and paste within one band
 // group. Each operation is worked out against the tables as they stand and returned as

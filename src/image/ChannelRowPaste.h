@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Channel rows to and from the clipboard as tab-separated text in the common CSV
 // columns, so that they go to a spreadsheet and back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChannelTables.h"
 #include "FormDescriptions.h"
 #include "ToneList.h"

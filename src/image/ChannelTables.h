@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The channel tables between the memory image and the channel editor, and the texts
 // of the two channel grids (group A rows 1..64, group B rows 1..64).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window's controls described once, as data: the headless store, the codecs and the
 // widgets are all built from these descriptions.

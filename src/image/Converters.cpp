@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Converters.h"
 #include "ToneList.h"
 #include <QChar>

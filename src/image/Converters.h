@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small pure converters between the radio's byte encodings and the texts the
 // windows show. Names follow the program's long-standing routine names.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small reader and writer of delimited text (comma-separated files, tab-separated
 // clipboard text): quoting, comment lines and the limits that keep a hostile or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The .dat data file: a 48-byte header ("HXW417", FF filler, "V0100", FF filler) and
 // the 3072 image bytes in address order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the text boxes of the optional features, DTMF and FM windows accept and what
 // leaving them does to their text, as pure functions: the widgets only collect keys and

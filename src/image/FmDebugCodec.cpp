@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FM broadcast channels (0x760..0x7A5) and the alignment values (0x7E0..0x7FF).
 #include "Converters.h"
 #include "ImageCodec.h"

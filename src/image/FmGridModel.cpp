@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "FmGridModel.h"
 #include "FormDescriptions.h"
 #include "RadioModel.h"

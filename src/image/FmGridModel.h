@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The FM window's channel grid as a Qt table model over the model's FM grid cells: 25
 // rows, column 0 the channel number "1".."25", column 1 the cell's frequency text. It

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Control tables of the DTMF, debug and FM windows and the channel editor's lists.
 #include "FormDescriptions.h"
 #include "FormBuilders.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The control tables of the editor windows, in both languages.
 #include "ControlDescription.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The headless value store of one window: every control of its description holds its
 // value here, keyed by control name. The codecs read and write it by name; the widgets

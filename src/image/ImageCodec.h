@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Decoding the memory image into the model and encoding the model into the output image.
 #include "RadioModel.h"

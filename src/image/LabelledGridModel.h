@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program's grids have in common: column 0 is a fixed label (seen, never
 // chosen), every cell is centred, and the column headers are texts the caption tables

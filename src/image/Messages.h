@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The messages the program shows, in both languages, with their titles and
 // message-box style flags. The front ends show them; the core only names them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What differs between two radios' contents, named as the windows name it: channels by
 // row label and number and the channel grid's column header, every other value by the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Channels whose frequencies the selected band does not accept. Typing such a frequency
 // is refused, but a band changed without clearing the list (the band question

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the program holds about one radio: the two image buffers, the channel
 // tables, the band state, the value stores of the editor windows, the FM state and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finding the backups kept of reads (see ReadBackups.h).
 #include <QString>

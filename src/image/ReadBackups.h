@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every successful read is also kept exactly as the radio sent it (alignment values
 // included), in a folder of backups: a radio's configuration cannot be made again once

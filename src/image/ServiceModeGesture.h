@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hidden gesture that switches a service mode on: three designated captions of the
 // optional features window clicked, in any order, within 5 seconds of the first. The

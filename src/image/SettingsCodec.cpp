@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Optional features, band variant, power-on texts and the two VFO records
 // (0x700..0x75F, and the return-channel byte at 0x7A6).
 #include "Converters.h"

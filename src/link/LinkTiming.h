@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How long the link waits for the radio. The defaults are the radio's own timing, which
 // every transfer with a real radio uses; only tests shorten them, to reach the time-outs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The serial port as the protocol engine sees it: the few properties and the receive
 // event of the classic communications control (CommPort, PortOpen, RThreshold, Output,

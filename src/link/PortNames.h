@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Port names as the user gives them, and the words that go with a port that cannot be
 // opened.

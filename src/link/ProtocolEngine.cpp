@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/ProtocolEngine.h"
 #include "image/MemoryMap.h"
 #include "image/RadioModel.h"

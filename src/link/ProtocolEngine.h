@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The step machine that moves the radio's memory over the programming cable. It is fed
 // the port's receive events (onComm) and the ticks of the 200 ms time-out timer TimerW

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frames of the programming protocol and the tests the program applies to what the
 // radio sends back. Replies are judged as text: every received byte becomes two

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's serial port: MSComm over QSerialPort, 9600 baud, 8N1, no flow control.
 #include "link/MSComm.h"

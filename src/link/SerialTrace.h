@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A serial trace for support requests: every frame the program sends and every piece of
 // input a receive event takes, one line each, flushed as it is written:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/Transfer.h"
 #include "image/ReadBackups.h"
 #include "image/ImageCodec.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading and writing the radio without any window: the part of the read and write
 // commands that the main window and the command line share. A Transfer owns the serial

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Checking a write by reading the radio back: which bytes a write puts into the radio
 // and how the memory read back afterwards compares with them.

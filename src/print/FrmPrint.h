@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The print preview of the channel report: Qt's preview window showing the report, with
 // printing on the system printer and an export to a PDF file on its toolbar.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The channel report's content, taken from the model in the model's language.
 #include "ReportWriter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Draws a report on a printer, a PDF writer or any other paged device.
 #include "ReportWriter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fonts of the report. One family with Chinese characters serves both languages, so
 // that a Chinese report shows no empty boxes and the PDF carries the glyphs it needs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where every line and cell of a report goes, page by page, for one paper size. The
 // drawing only paints what the layout decided, so the tests can check the pages (breaks,

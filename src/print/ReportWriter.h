@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The report as a list of operations: the report's content is built once (PrintContent)
 // and the same list is drawn for the preview, the printer and a PDF file. Keeping the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Faults of a bad cable or a confused radio, for tests of how the program copes: each one
 // hits the reply to one numbered frame (frames are counted from the first one received,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One direction of a serial line: a byte occupies the line for a fixed time, and the next
 // byte cannot start before the previous one has gone. Deadlines run on from each other

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A pseudo-terminal pair standing in for the programming cable: the program under test
 // opens the device (the slave side) as its serial port, the radio talks on the master.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Carries bytes between the master side of the pseudo-terminal and the radio session, on
 // one thread with poll(). With pacing, every byte is held back until it would have crossed

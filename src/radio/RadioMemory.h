@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The radio's programmable memory as the radio itself serves it: blocks of any length at
 // any 16-bit address, with everything past the last cell read as 0xFF and written nowhere.

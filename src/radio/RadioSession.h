@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The radio's half of the programming conversation, as a byte-driven state machine with no
 // I/O of its own: whoever owns the line feeds it the received bytes, in whatever pieces

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The radio's own serial trace, in the line format the program's trace uses, seen from
 // the radio: RX what it received (a frame, or bytes that made none), TX what it put on

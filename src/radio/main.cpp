@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kt913-radio: an emulated KT-913 on a pseudo-terminal, a real peer for the programming
 // link when no radio is at hand (tests, demonstrations).
 #include "image/DatFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/CaptionRegistry.h"
 #include "editors/EditorCaptions.h"
 #include "link/ui/FrmWritingCaptions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file commands New, Open and Save of the main window, and the exchange of channel
 // lists as CSV files.

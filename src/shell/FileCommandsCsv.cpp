@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Export CSV and Import CSV of the file commands.
 #include "image/ChannelCsvImport.h"
 #include "image/CsvText.h"

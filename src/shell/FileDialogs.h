@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Open and Save As dialogs of the file commands, behind a small interface so that
 // tests choose file names without a dialog on the screen.

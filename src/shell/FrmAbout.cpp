@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/FrmAbout.h"
 #include "widgets/AppIcon.h"
 #include "widgets/WindowScope.h"

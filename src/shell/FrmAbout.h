@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The about window: title, version, copyright and a link to the program's own manual.
 // Its close box only hides it, keeping its texts; a click on its background unloads it,

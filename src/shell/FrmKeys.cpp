@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/FrmKeys.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowScope.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Help menu's page on working without a mouse: how the grids, their cell editors
 // and the sliders answer the keyboard, in the program's language.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The double click that locks a service mode again: the toolbar buttons TAnMa and TDebug
 // act only on a second click within one second of the first.

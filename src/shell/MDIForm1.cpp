@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/MDIForm1.h"
 #include "widgets/WindowScope.h"
 #include "widgets/AppIcon.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: menus, toolbar, status bar, the band list and the port list, the
 // editor windows as child windows, and the radio data they all work on.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's menus, toolbar and status bar, and what their commands do.
 #include "editors/ChannelGrid.h"
 #include "editors/Form1.h"

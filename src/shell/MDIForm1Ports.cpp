@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing the serial port: the port list ComboCom and status panel 1.
 #include "link/PortNames.h"
 #include "link/Transfer.h"

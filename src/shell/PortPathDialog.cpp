@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/PortPathDialog.h"
 #include "widgets/MessageBox.h"
 #include "widgets/Twips.h"

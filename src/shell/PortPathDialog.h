@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Asks for a serial device the port list does not show: an adapter with an unusual name,
 // a pseudo-terminal. The dialog speaks the program's language, not the desktop's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one setting kept between runs, the interface language, under the key "RL-62K" and
 // the value "BinaryValue". The store reads and writes it the way the registry module of

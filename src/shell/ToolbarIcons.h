@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The toolbar's pictures, drawn by the program itself at run time.
 #include <QIcon>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Swallows mouse-wheel events of the widgets it watches, so turning the wheel over the
 // band list cannot change the band by accident.

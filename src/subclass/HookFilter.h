@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The event filter put on one hooked object: it only hands each event to the engine,
 // which keeps all the bookkeeping. One filter per object keeps removal exact: taking it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What an object must offer to be told about the events of a window it attaches to.
 #include <QtGlobal>

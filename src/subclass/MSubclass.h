@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Lets clients intercept chosen events of objects on the GUI thread. A client attaches to
 // an (object, event type) pair; the first attach to an object puts one event filter on it,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns every vertical mouse-wheel event over one grid into a single MouseWheel signal
 // and keeps the grid from scrolling by itself, so the owner can move the grid by exactly

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The failures of attaching to a window. The hook code hands them back as values, so a
 // caller that does not care can simply carry on.

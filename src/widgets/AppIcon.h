@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's own icon: a handheld dual-band radio on a rounded tile, drawn by the
 // program at any size. The same drawing is the main window's and the editors' window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Caption tables: every language-dependent text of a window, Chinese and English side by
 // side, held as data. ApplyLanguage walks the tables in order and sets each text on the

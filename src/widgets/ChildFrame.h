@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frame of an editor window inside the main window. Closing it only hides it: the
 // editors are made once at start-up and keep their contents until the program ends.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window's caption table made from its description: label and check box captions,
 // list items, tabs, frames, buttons and grid headers, each written once in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A text box whose key filter and length limit apply to what the user types or pastes
 // only. QLineEdit's own maximum length would also cut a text the program puts in (a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Makes the widgets of a window's value controls from its description and keeps each
 // bound to its value in the window's store, both ways: the store's changes (decoding,

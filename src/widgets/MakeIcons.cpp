@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kt913-make-icons OUTDIR: writes the program's icon as the desktop's icon theme wants
 // it, OUTDIR/hicolor/NxN/apps/kt913.png for each size, when building.
 #include "widgets/AppIcon.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one message-box routine of the program: every message, question and error goes
 // through MsgBox, so the buttons speak the program's language (not the desktop's) and a

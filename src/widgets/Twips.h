@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sizes in the window designs are given in twips; the screen counts 15 twips a pixel.
 #include <QtGlobal>

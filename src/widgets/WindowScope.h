@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Control names repeat from window to window: the channel editor has a Combo1 and a
 // Label1 of its own, and so do the main window and the optional features window. Every

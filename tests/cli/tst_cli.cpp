@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kt913-cli's file commands, run as a user runs them.
 #include "image/DatFile.h"
 #include "support/CliRun.h"

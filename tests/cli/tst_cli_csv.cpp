@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kt913-cli's channel list and comparison commands, run as a user runs them.
 #include "image/ChannelEditRules.h"
 #include "image/DatFile.h"

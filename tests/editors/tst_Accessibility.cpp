@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader meets: every control it can reach has a name in the language in
 // force, the grids answer as tables with their row labels and column headers, an open
 // cell editor names its cell, and messages and the progress bar are spoken.

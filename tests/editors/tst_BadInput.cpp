@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whatever is pasted or typed into any text box of any window ends in a text that box's
 // rules allow: every character passes its filter and the text keeps its length limit.
 #include "editors/Form1.h"

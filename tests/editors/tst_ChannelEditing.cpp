@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing the channel list beyond the single cell, driven with real keys on the real
 // main window: undo and redo of every kind of change, the row commands and the band
 // change. Each undo must give back the tables and what the grids show, exactly.

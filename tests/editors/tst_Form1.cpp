@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel editor driven as a user drives it: real mouse presses on the grid cells,
 // typing and Enter in the cell editors, the band list, the group tabs and the wheel.
 #include "editors/ChannelGrid.h"

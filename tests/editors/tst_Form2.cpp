@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The DTMF window: its key filter and lengths, New, and the language switch.
 #include "editors/Form2.h"
 #include "shell/ShellTestKit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The optional features window driven as a user drives it: typing into its boxes,
 // leaving them, the page tabs, the service-mode captions and the file round trip.
 #include "editors/EditorCaptions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The debug window driven as a service engineer drives it: sliders locked outside the
 // debug mode, a slider moved with the keyboard, the value saved and written to a radio.
 #include "editors/Form2.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The FM radio window driven as a user drives it: presses on the grid cells, typing and
 // Enter in the cell editor and the FM VFO box, the out-of-range line, OK and Cancel, the
 // language switch and the file round trip.

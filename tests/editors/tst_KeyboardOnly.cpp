@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program used without a mouse: from the menu shortcut that shows a window, through
 // the grid's cell editors, the settings, the FM channels and a debug slider (its mode
 // unlocked from the keyboard), to the file that Save writes. Key events only.

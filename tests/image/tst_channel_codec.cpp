@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Channel records and names between the image and the channel tables.
 #include "image/ImageCodec.h"
 #include "support/SampleRadio.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Channel lists as CSV: the round trip through the encoder and decoder, files written
 // by hand or by other tools, and the rows and files that cannot be taken.
 #include "image/ChannelCsvImport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel editor's rules without a window: what the cell editors let through, what
 // committing them does to a channel, how the tables and grid models announce changes,
 // and the band change.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole-row editing of the channel list worked out as edits: what an insert, delete,
 // move or paste does to the rows of a group, that it never reaches into the other group,
 // and that its edits undo to exactly the tables before.

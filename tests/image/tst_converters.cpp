@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The byte encodings of frequencies, offsets, tones and FM frequencies, both ways.
 #include "image/Converters.h"
 #include "image/ToneList.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The .dat file: header, refusals, and saves that never destroy the previous file.
 #include "image/DatFile.h"
 #include <QTemporaryDir>

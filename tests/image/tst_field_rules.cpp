@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text box rules of the optional features, DTMF and FM windows without a window,
 // and the hidden service-mode gesture.
 #include "image/ChannelEditRules.h"

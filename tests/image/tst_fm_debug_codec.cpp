@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FM broadcast channels and alignment values between the image and the model.
 #include "image/ImageCodec.h"
 #include <QtTest>

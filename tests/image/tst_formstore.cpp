@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headless window stores behave as the list, text, check and slider controls do.
 #include "image/FormDescriptions.h"
 #include "image/RadioModel.h"

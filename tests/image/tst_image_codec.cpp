@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole-image decoding and encoding: what the encoder owns, round trips, bad input.
 #include "image/BandTable.h"
 #include "image/DatFile.h"

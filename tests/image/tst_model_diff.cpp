@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The comparison of two radios' contents covers every control of every window and
 // every channel column, and names each by what the windows call it.
 #include "image/ChannelEditRules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The backups of reads: names, two reads in one second, the newest hundred kept, and
 // nothing but backups ever removed.
 #include "image/DatFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Optional features, band variant, power-on texts and VFO records.
 #include "image/ImageCodec.h"
 #include "image/ToneList.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A data file's image for command-line writes: a pattern as the program opens and saves
 // it, so that what the radio stores can be compared with it byte for byte. The write

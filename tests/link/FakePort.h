@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A scripted serial port for driving the protocol engine without a line: the test feeds
 // what "the radio" sends and reads back what the engine output, call by call.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // kt913-radio started for one test: its device path read from its first line of output,
 // stopped (SIGTERM, then kill) when the object goes.

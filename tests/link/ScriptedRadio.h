@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The radio's side of the conversation in a few lines, for feeding the engine in tests
 // that need a whole transfer: it answers one frame at a time from its own memory.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kt913-cli write to several radios at once, and one after another with --repeat, against
 // kt913-radio on pseudo-terminals.
 #include "RadioProcess.h"

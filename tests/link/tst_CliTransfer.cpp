@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kt913-cli read and write against kt913-radio, run as a user runs them: files on both
 // sides, messages and exit codes.
 #include "EncodedPattern.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kt913-cli read and write over a faulty line, as a user runs them: a read that fails
 // leaves no file behind (and an older file of that name as it was), a transfer that gets
 // through its fault stores the right thing, and the exit code says which happened.

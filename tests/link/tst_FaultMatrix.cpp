@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads and writes through the real serial adapter against kt913-radio with one line fault
 // each, aimed at the handshake, the identification or a data block. Whatever the fault,
 // a transfer either completes with the right memory on both sides or ends in the

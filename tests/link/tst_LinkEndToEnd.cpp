@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole transfers through the real serial adapter against kt913-radio on a
 // pseudo-terminal: the bytes on the wire (the radio's log) and the memory on both sides.
 #include "support/TestTime.h"

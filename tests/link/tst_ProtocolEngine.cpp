@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The protocol engine alone, fed by a scripted port and driven tick by tick.
 #include "FakePort.h"
 #include "ScriptedRadio.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A radio whose every setting differs from what "New" gives is read, then written back
 // to a second radio: what the second radio ends up holding is exactly what was read.
 // Every value travels the whole way: bytes, decoder, window stores, encoder, bytes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The QSerialPort adapter on a pseudo-terminal made here: the receive threshold of the
 // classic control, and a line that goes away under an open port.
 #include "support/TestTime.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headless transfer layer over a scripted port: what listeners hear, and when; the
 // time-outs, probes and read-backs with the link's waits shortened to a few milliseconds.
 #include "FakePort.h"

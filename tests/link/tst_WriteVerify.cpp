@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which bytes a verified write compares: exactly those the write sent, which depends on
 // the debug mode.
 #include "link/WriteVerify.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DBUILD=dir -DOUT=dir -DDPKG_DEB=path [-DLINTIAN=path] [-DAPPSTREAMCLI=path] [-DMAN=path]
 #       -P CheckDeb.cmake
 file(REMOVE_RECURSE ${OUT})

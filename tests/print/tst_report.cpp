@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel report: what it says in both languages, how it falls onto pages, and that
 // no text leaves its cell or reaches the paper as garbage.
 #include "image/FormDescriptions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kt913-radio as a process on a real pseudo-terminal, talked to with plain POSIX calls.
 #include "image/DatFile.h"
 

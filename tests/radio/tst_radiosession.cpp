@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The radio's side of the conversation, driven byte by byte without a terminal.
 #include "radio/LinePacer.h"
 #include "radio/RadioOptions.h"

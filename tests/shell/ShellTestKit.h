@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the shell's tests share: every message box answered and recorded in one place,
 // file dialogs that answer with a prepared name, and a main window whose setting, port

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The File menu's Import CSV and Export CSV on the open data, driven through the menu
 // with the keyboard as a user drives it.
 #include "ShellTestKit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as the user meets it: start-up state, language, band list, file
 // commands, port choice, child windows, lock buttons, about window and quitting.
 #include "widgets/AppIcon.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shell's parts that need no main window: the message-box routine, the language
 // setting, the caption machinery, the file filter and the lock buttons' clock.
 #include "widgets/CaptionTable.h"

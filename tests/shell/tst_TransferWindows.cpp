@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing through the windows against the emulated radio kt913-radio: the
 // progress window, the closing messages in their order, and the hand-back of the four
 // commands (1.2 s after a success message, at once after a failure).

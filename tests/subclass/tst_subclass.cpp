@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The event hook engine against plain objects, and the grid wheel hook against a real
 // table view fed wheel events the way the window system delivers them.
 #include "subclass/MSubclass.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs kt913-cli as a user does and collects what it printed.
 #include "support/TestTime.h"

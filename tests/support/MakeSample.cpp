@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the sample data file: kt913-make-sample OUT.dat
 #include "SampleRadio.h"
 #include "image/DatFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linked into every test executable: before main, the test gets a home, data, config and
 // cache folder of its own in a temporary directory that goes when it ends. Backups of
 // reads, settings and recent-file lists then never meet another test's (in parallel, or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "SampleRadio.h"
 #include "image/Converters.h"
 #include "image/ImageCodec.h"

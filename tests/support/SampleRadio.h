@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A plausibly programmed radio, built through the model the way the editors fill it.
 #include "image/RadioModel.h"

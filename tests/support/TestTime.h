@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The suite's real-time bounds (how long a test waits for something that should come at
 // once), stretched with one factor on slow builds: CTest passes KT913_TIME_FACTOR, larger

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/ui/FrmWriting.h"
 #include "widgets/WindowScope.h"
 #include "link/Transfer.h"

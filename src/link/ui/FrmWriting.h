@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The progress window of a read or write: a label and a progress bar, no buttons. It
 // exists only while a transfer runs; the user cannot close or cancel it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The read and write commands as the user meets them: the checks before a transfer, the
 // progress window, the closing messages and the hand-back of the commands. The transfer
