@@ -74,7 +74,6 @@ Form1::Form1(RadioModel &model, QWidget *parent) : QWidget(parent), m_model(mode
         editor->installEventFilter(this);
     for (int c = col::Power; c <= col::Name; ++c)
         Combo5[c]->installEventFilter(this);
-    Combo1->view()->installEventFilter(this);
 
     connect(Text1, &QLineEdit::returnPressed, this, [this] { currentGrid()->setFocus(Qt::OtherFocusReason); });
     connect(Text2, &QLineEdit::returnPressed, this, [this] { currentGrid()->setFocus(Qt::OtherFocusReason); });

@@ -204,17 +204,6 @@ void Form1::commitPendingEdit()
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    // The drop-down takes Enter already as a shortcut override, before the key press.
-    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) && watched == Combo1->view()) {
-        // Opened on a tone it does not hold, the tone list's drop-down has a row under the
-        // cursor that nobody chose (nothing selected yet): Enter there keeps the cell.
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !Combo1->view()->selectionModel()->hasSelection()) {
-            Combo1->hidePopup();
-            return true;
-        }
-        return QWidget::eventFilter(watched, event);
-    }
     if (event->type() == QEvent::KeyPress) {
         auto *editor = static_cast<QWidget *>(watched);
         auto *list = qobject_cast<QComboBox *>(watched);
