@@ -21,12 +21,8 @@ void printChannels(const RadioModel &m, QTextStream &out)
         if (!m.channels.isUsed(n))
             continue;
         QStringList row;
-        for (int c = 0; c < col::Count; ++c) {
-            QString cell = m.channels.cell(n, c);
-            if (c == col::Name)
-                cell.remove(QChar(0)); // a blank name is stored as eight zero bytes
-            row << cell;
-        }
+        for (int c = 0; c < col::Count; ++c)
+            row << m.channels.cell(n, c);
         rows << row;
     }
     QList<int> widths(col::Count, 0);
