@@ -10,8 +10,6 @@
 namespace kt913::cli {
 namespace {
 
-QString tr(Language lang, const char *zh, const char *en) { return QString::fromUtf8(pick(lang, zh, en)); }
-
 bool sameFile(const QString &a, const QString &b)
 {
     const QString ca = QFileInfo(a).canonicalFilePath();
@@ -29,7 +27,7 @@ int ExportCsvCommand::run(const QStringList &args, Context &ctx)
         return badUsage(ctx, a);
     const QString in = a.positional(0), out = a.value("-o");
     if (sameFile(in, out)) {
-        ctx.err << tr(ctx.lang, "不能把频道表写在数据文件 %1 上", "will not write the list over the data file %1").arg(in) << Qt::endl;
+        ctx.err << textIn(ctx.lang, "不能把频道表写在数据文件 %1 上", "will not write the list over the data file %1").arg(in) << Qt::endl;
         return ExitUsage;
     }
     RadioModel model;
@@ -56,7 +54,7 @@ int ImportCsvCommand::run(const QStringList &args, Context &ctx)
     QFile csvFile(csvPath);
     // The size is looked at before anything is read: a huge file is refused unread.
     if (!csvFile.open(QIODevice::ReadOnly)) {
-        ctx.err << tr(ctx.lang, "无法打开 %1（%2）", "cannot open %1 (%2)").arg(csvPath, csvFile.errorString()) << Qt::endl;
+        ctx.err << textIn(ctx.lang, "无法打开 %1（%2）", "cannot open %1 (%2)").arg(csvPath, csvFile.errorString()) << Qt::endl;
         return ExitUsage;
     }
     const QByteArray bytes = csvFile.read(csv::kMaxTextBytes + 1);
@@ -66,7 +64,7 @@ int ImportCsvCommand::run(const QStringList &args, Context &ctx)
         ctx.err << csvPath << ": " << line << '\n';
     if (!plan.ok()) {
         ctx.err << csvPath << ": " << plan.problem << '\n'
-                << tr(ctx.lang, "没有保存任何文件。", "Nothing was saved.") << Qt::endl;
+                << textIn(ctx.lang, "没有保存任何文件。", "Nothing was saved.") << Qt::endl;
         return ExitUsage;
     }
     for (const QString &line : refusalLines(plan.renamed, ctx.lang))
@@ -78,11 +76,11 @@ int ImportCsvCommand::run(const QStringList &args, Context &ctx)
     }
     if (const int rc = saveDataFile(out, model, ctx))
         return rc;
-    ctx.out << tr(ctx.lang, "读入 %1 行，改变了 %2 个频道", "rows taken: %1, channels changed: %2")
+    ctx.out << textIn(ctx.lang, "读入 %1 行，改变了 %2 个频道", "rows taken: %1, channels changed: %2")
                    .arg(plan.rowsTaken)
                    .arg(plan.edits.size());
     if (!plan.refused.isEmpty())
-        ctx.out << tr(ctx.lang, "，%1 行未读入", ", rows not taken: %1").arg(plan.refused.size());
+        ctx.out << textIn(ctx.lang, "，%1 行未读入", ", rows not taken: %1").arg(plan.refused.size());
     ctx.out << Qt::endl;
     ctx.err.flush();
     return plan.refused.isEmpty() ? ExitOk : ExitUsage;

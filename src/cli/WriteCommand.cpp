@@ -11,8 +11,6 @@
 namespace kt913::cli {
 namespace {
 
-QString tr(Language lang, const char *zh, const char *en) { return QString::fromUtf8(pick(lang, zh, en)); }
-
 // Channels outside the band would reach a radio that cannot use them; the user names
 // the exception with --force, as for a radio of another band.
 int refuseChannelsOutsideBand(const RadioModel &model, const WriteOptions &options, Context &ctx)
@@ -21,8 +19,8 @@ int refuseChannelsOutsideBand(const RadioModel &model, const WriteOptions &optio
     if (outside.isEmpty() || options.force)
         return ExitOk;
     ctx.err << options.file << ": " << message(MessageId::ChannelsOutsideBand, ctx.lang, QString::number(outside.size())).text
-            << tr(ctx.lang, "：", ": ") << channelLabels(outside, map::kChannelCount) << '\n'
-            << tr(ctx.lang, "没有写入。加 --force 则照样写入。", "Nothing was written; --force writes them all the same.")
+            << textIn(ctx.lang, "：", ": ") << channelLabels(outside, map::kChannelCount) << '\n'
+            << textIn(ctx.lang, "没有写入。加 --force 则照样写入。", "Nothing was written; --force writes them all the same.")
             << Qt::endl;
     return ExitUsage;
 }

@@ -6,8 +6,6 @@
 namespace kt913 {
 namespace {
 
-QString tr(Language lang, const char *zh, const char *en) { return QString::fromUtf8(pick(lang, zh, en)); }
-
 // A caption without the colon that ends a label ("频段:", "Squelch：").
 QString bare(QString caption)
 {
@@ -28,7 +26,7 @@ void compareChannels(const RadioModel &a, const RadioModel &b, Language lang, QL
                 // Never shown, but kept in the record: named by what it is.
                 const int ia = a.channels.OptionIndex[optionSlot(c)][n - 1], ib = b.channels.OptionIndex[optionSlot(c)][n - 1];
                 if (a.channels.isUsed(n) && b.channels.isUsed(n) && ia != ib)
-                    out << ModelDifference{where, tr(lang, "保留标志", "reserved flag"), QString::number(ia), QString::number(ib)};
+                    out << ModelDifference{where, textIn(lang, "保留标志", "reserved flag"), QString::number(ia), QString::number(ib)};
                 continue;
             }
             const QString &va = a.channels.cell(n, c), &vb = b.channels.cell(n, c);
@@ -66,7 +64,7 @@ QStringList containers(const FormDescription &d, QString parent, Language lang)
 QString valueText(const FormStore &s, const ControlDescription &c, Language lang)
 {
     if (c.kind == ControlKind::Check)
-        return s.isChecked(c.name) ? tr(lang, "选中", "checked") : tr(lang, "未选中", "not checked");
+        return s.isChecked(c.name) ? textIn(lang, "选中", "checked") : textIn(lang, "未选中", "not checked");
     return s.text(c.name, lang);
 }
 
@@ -108,7 +106,7 @@ QList<ModelDifference> compareModels(const RadioModel &a, const RadioModel &b, L
     if (a.bandSelection != b.bandSelection) {
         // The main window's band list and its label.
         const QStringList bands = bandListItems();
-        out << ModelDifference{tr(lang, "主窗口", "Main window"), tr(lang, "频段", "Range"), bands.value(a.bandSelection),
+        out << ModelDifference{textIn(lang, "主窗口", "Main window"), textIn(lang, "频段", "Range"), bands.value(a.bandSelection),
                                bands.value(b.bandSelection)};
     }
     compareChannels(a, b, lang, out);
@@ -122,7 +120,7 @@ QList<ModelDifference> compareModels(const RadioModel &a, const RadioModel &b, L
 
 QString differenceLine(const ModelDifference &d, Language lang)
 {
-    const QString empty = tr(lang, "（空）", "(empty)");
+    const QString empty = textIn(lang, "（空）", "(empty)");
     return QStringLiteral("%1, %2: %3 -> %4")
         .arg(d.where, d.field, d.before.isEmpty() ? empty : d.before, d.after.isEmpty() ? empty : d.after);
 }

@@ -14,8 +14,6 @@
 namespace kt913 {
 namespace {
 
-QString say(Language lang, const char *zh, const char *en) { return QString::fromUtf8(pick(lang, zh, en)); }
-
 // A message box is no place for hundreds of lines: the first ones and a count of the rest.
 constexpr int kRefusalsShown = 20;
 
@@ -29,22 +27,22 @@ QString rowList(const QString &heading, const QList<CsvRefusal> &rows, Language 
     for (int i = 0; i < lines.size() && i < kRefusalsShown; ++i)
         text += QLatin1Char('\n') + lines[i];
     if (lines.size() > kRefusalsShown)
-        text += QLatin1Char('\n') + say(lang, "……另有 %1 行", "... and %1 more").arg(lines.size() - kRefusalsShown);
+        text += QLatin1Char('\n') + textIn(lang, "……另有 %1 行", "... and %1 more").arg(lines.size() - kRefusalsShown);
     return text;
 }
 
 QString refusedRows(const ChannelCsvImport &plan, Language lang)
 {
-    return rowList(say(lang, "以下 %1 行未读入：", "Rows that could not be taken: %1"), plan.refused, lang);
+    return rowList(textIn(lang, "以下 %1 行未读入：", "Rows that could not be taken: %1"), plan.refused, lang);
 }
 
 QString importReport(const ChannelCsvImport &plan, Language lang)
 {
-    return say(lang, "已读入 %1 行，%2 个频道有改变。", "Rows taken: %1. Channels changed: %2.")
+    return textIn(lang, "已读入 %1 行，%2 个频道有改变。", "Rows taken: %1. Channels changed: %2.")
                .arg(plan.rowsTaken)
                .arg(plan.edits.size()) +
            refusedRows(plan, lang) +
-           rowList(say(lang, "以下 %1 行的名称有改动：", "Names changed to fit the radio: %1"), plan.renamed, lang);
+           rowList(textIn(lang, "以下 %1 行的名称有改动：", "Names changed to fit the radio: %1"), plan.renamed, lang);
 }
 
 } // namespace
@@ -98,7 +96,7 @@ bool FileCommands::importCsvFile(const QString &path)
     const ChannelCsvImport plan = planChannelCsvImport(file.read(csv::kMaxTextBytes + 1), m_model);
     if (!plan.ok()) {
         MsgBox(m_owner, lang,
-               say(lang, "无法导入 %1：\n%2\n频道没有改变。", "%1 cannot be imported:\n%2\nThe channels are unchanged.")
+               textIn(lang, "无法导入 %1：\n%2\n频道没有改变。", "%1 cannot be imported:\n%2\nThe channels are unchanged.")
                    .arg(QDir::toNativeSeparators(path), plan.problem) + refusedRows(plan, lang),
                mb::Critical, QString());
         return false;
