@@ -4,7 +4,7 @@
 // time-out or refusal) within the time-out's ticks once the line goes quiet, answer a
 // band question when asked, and keep to the image (the sanitizers watch the memory).
 #include "FreshModel.h"
-#include "link/MSComm.h"
+#include "link/SerialLine.h"
 #include "link/ProtocolEngine.h"
 #include <QCoreApplication>
 #include <cstdio>
@@ -14,17 +14,17 @@ using namespace kt913;
 
 namespace {
 
-class LinePort : public MSComm {
+class LinePort : public SerialLine {
 public:
-    QString CommPort() const override { return QStringLiteral("fuzz"); }
-    void setCommPort(const QString &) override {}
-    bool PortOpen() const override { return true; }
+    QString portName() const override { return QStringLiteral("fuzz"); }
+    void setPortName(const QString &) override {}
+    bool isOpen() const override { return true; }
     PortOpenResult openPort() override { return {}; }
     void closePort() override {}
-    int RThreshold() const override { return m_threshold; }
-    void setRThreshold(int bytes) override { m_threshold = bytes; }
-    void Output(const QByteArray &bytes) override { sent += bytes.size(); }
-    QByteArray Input() override
+    int receiveThreshold() const override { return m_threshold; }
+    void setReceiveThreshold(int bytes) override { m_threshold = bytes; }
+    void send(const QByteArray &bytes) override { sent += bytes.size(); }
+    QByteArray takeReceived() override
     {
         QByteArray taken;
         taken.swap(m_waiting);
@@ -34,7 +34,7 @@ public:
     {
         m_waiting.append(bytes);
         if (m_threshold > 0 && m_waiting.size() >= m_threshold)
-            emit OnComm(comEvReceive);
+            emit receiveEvent(kBytesWaiting);
     }
     long long sent = 0;
 

@@ -3,11 +3,11 @@
 // as the channel editor shows them: decode, the grid models' announcements, and a full
 // paint of each grid into an image.
 #include "editors/ChannelGrid.h"
-#include "editors/Form1.h"
+#include "editors/ChannelEditor.h"
 #include "image/DatFile.h"
 #include "image/ImageCodec.h"
 #include "shell/FileCommands.h"
-#include "shell/MDIForm1.h"
+#include "shell/MainWindow.h"
 #include "shell/SettingStore.h"
 #include "support/SampleRadio.h"
 #include "widgets/MessageBox.h"
@@ -38,15 +38,15 @@ void BM_OpenAndDrawBothGrids(benchmark::State &state)
 {
     QTemporaryDir dir;
     IniSettingStore settings(dir.filePath(QStringLiteral("settings.ini")));
-    MDIForm1::Options options;
+    MainWindow::Options options;
     options.settings = &settings;
     options.listPorts = [] { return QStringList(); };
-    MDIForm1 w(std::move(options));
+    MainWindow w(std::move(options));
     w.load();
     w.resize(1024, 768);
     w.show();
     const QString path = writeFullFile(dir);
-    ChannelGrid *grids[2] = {w.form1()->grid(1), w.form1()->grid(2)};
+    ChannelGrid *grids[2] = {w.channelEditor()->grid(1), w.channelEditor()->grid(2)};
     for (ChannelGrid *g : grids)
         g->resize(grids[0]->size());
     QImage canvas(grids[0]->size(), QImage::Format_ARGB32_Premultiplied);

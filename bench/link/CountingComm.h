@@ -1,32 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's serial port with a count of the bytes that cross it each way.
-#include "link/SerialComm.h"
+#include "link/SerialPortLine.h"
 
 namespace kt913::bench {
 
-class CountingComm : public MSComm {
+class CountingComm : public SerialLine {
 public:
     CountingComm()
     {
-        connect(&m_inner, &MSComm::OnComm, this, &MSComm::OnComm);
-        connect(&m_inner, &MSComm::portFailed, this, &MSComm::portFailed);
+        connect(&m_inner, &SerialLine::receiveEvent, this, &SerialLine::receiveEvent);
+        connect(&m_inner, &SerialLine::portFailed, this, &SerialLine::portFailed);
     }
-    QString CommPort() const override { return m_inner.CommPort(); }
-    void setCommPort(const QString &port) override { m_inner.setCommPort(port); }
-    bool PortOpen() const override { return m_inner.PortOpen(); }
+    QString portName() const override { return m_inner.portName(); }
+    void setPortName(const QString &port) override { m_inner.setPortName(port); }
+    bool isOpen() const override { return m_inner.isOpen(); }
     PortOpenResult openPort() override { return m_inner.openPort(); }
     void closePort() override { m_inner.closePort(); }
-    int RThreshold() const override { return m_inner.RThreshold(); }
-    void setRThreshold(int bytes) override { m_inner.setRThreshold(bytes); }
-    void Output(const QByteArray &bytes) override
+    int receiveThreshold() const override { return m_inner.receiveThreshold(); }
+    void setReceiveThreshold(int bytes) override { m_inner.setReceiveThreshold(bytes); }
+    void send(const QByteArray &bytes) override
     {
         sent += bytes.size();
-        m_inner.Output(bytes);
+        m_inner.send(bytes);
     }
-    QByteArray Input() override
+    QByteArray takeReceived() override
     {
-        const QByteArray bytes = m_inner.Input();
+        const QByteArray bytes = m_inner.takeReceived();
         received += bytes.size();
         return bytes;
     }
@@ -35,7 +35,7 @@ public:
     qint64 received = 0;
 
 private:
-    SerialComm m_inner;
+    SerialPortLine m_inner;
 };
 
 } // namespace kt913::bench

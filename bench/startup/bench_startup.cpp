@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of kt913: the whole program launched as a user launches it (process start to
 // main window shown, resident memory then), and the main window alone built in-process.
-#include "shell/MDIForm1.h"
+#include "shell/MainWindow.h"
 #include "widgets/MessageBox.h"
 #include "shell/SettingStore.h"
 #include <QApplication>
@@ -95,10 +95,10 @@ void MainWindowBuildAndShow(benchmark::State &state)
     IniSettingStore settings(dir.filePath(QStringLiteral("settings.ini")));
     setMessageAnswerer([](const MessageRequest &) { return int(mbResult::Ok); });
     for (auto _ : state) {
-        MDIForm1::Options options;
+        MainWindow::Options options;
         options.settings = &settings;
         options.listPorts = [] { return QStringList(); };
-        auto window = std::make_unique<MDIForm1>(std::move(options));
+        auto window = std::make_unique<MainWindow>(std::move(options));
         window->load();
         window->show();
         QElapsedTimer waited;

@@ -2,7 +2,7 @@
 #include "editors/ChannelClipboard.h"
 #include "editors/ChannelGrid.h"
 #include "editors/ChannelUndo.h"
-#include "editors/Form1.h"
+#include "editors/ChannelEditor.h"
 #include "image/ChannelEditMessages.h"
 #include "image/ChannelGridModel.h"
 #include "image/ChannelRowPaste.h"
@@ -15,7 +15,7 @@
 
 namespace kt913 {
 
-ChannelClipboard::ChannelClipboard(Form1 &form, RadioModel &model, ChannelUndo &undo)
+ChannelClipboard::ChannelClipboard(ChannelEditor &form, RadioModel &model, ChannelUndo &undo)
     : m_form(form), m_model(model), m_undo(undo)
 {
 }

@@ -7,12 +7,12 @@
 namespace kt913 {
 
 class ChannelUndo;
-class Form1;
+class ChannelEditor;
 class RadioModel;
 
 class ChannelClipboard {
 public:
-    ChannelClipboard(Form1 &form, RadioModel &model, ChannelUndo &undo);
+    ChannelClipboard(ChannelEditor &form, RadioModel &model, ChannelUndo &undo);
 
     // The channels of the rows selected in the group shown (the current row when
     // nothing is selected), in row order.
@@ -24,7 +24,7 @@ public:
     void paste();
 
 private:
-    Form1 &m_form;
+    ChannelEditor &m_form;
     RadioModel &m_model;
     ChannelUndo &m_undo;
 };

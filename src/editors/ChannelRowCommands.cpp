@@ -3,7 +3,7 @@
 #include "editors/ChannelClipboard.h"
 #include "editors/ChannelGrid.h"
 #include "editors/ChannelUndo.h"
-#include "editors/Form1.h"
+#include "editors/ChannelEditor.h"
 #include "image/ChannelEditMessages.h"
 #include "image/ChannelGridModel.h"
 #include "image/ChannelRowOps.h"
@@ -16,7 +16,7 @@
 
 namespace kt913 {
 
-ChannelRowCommands::ChannelRowCommands(Form1 &form, RadioModel &model, ChannelUndo &undo)
+ChannelRowCommands::ChannelRowCommands(ChannelEditor &form, RadioModel &model, ChannelUndo &undo)
     : QObject(&form), m_form(form), m_model(model), m_undo(undo), m_menu(new QMenu(&form)),
       m_clipboard(std::make_unique<ChannelClipboard>(form, model, undo))
 {

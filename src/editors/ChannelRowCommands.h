@@ -18,13 +18,13 @@ namespace kt913 {
 class ChannelClipboard;
 class ChannelGrid;
 class ChannelUndo;
-class Form1;
+class ChannelEditor;
 class RadioModel;
 
 class ChannelRowCommands : public QObject {
     Q_OBJECT
 public:
-    ChannelRowCommands(Form1 &form, RadioModel &model, ChannelUndo &undo);
+    ChannelRowCommands(ChannelEditor &form, RadioModel &model, ChannelUndo &undo);
     ~ChannelRowCommands() override;
 
     // Actions by name: "MNUndo", "MNRedo", "MNCopyRows", "MNPasteRows", "MNInsertRow",
@@ -50,7 +50,7 @@ private:
     void showMenuAtCurrentCell();
     void applyRowEdits(const char *what, int channel, int step);
 
-    Form1 &m_form;
+    ChannelEditor &m_form;
     RadioModel &m_model;
     ChannelUndo &m_undo;
     QMenu *m_menu;

@@ -5,10 +5,10 @@
 
 namespace kt913 {
 
-const CaptionTable &form1Captions();
-const CaptionTable &form2Captions();
-const CaptionTable &form3Captions();
-const CaptionTable &form4Captions();
-const CaptionTable &form5Captions();
+const CaptionTable &channelEditorCaptions();
+const CaptionTable &dtmfEditorCaptions();
+const CaptionTable &optionalFeaturesEditorCaptions();
+const CaptionTable &debugEditorCaptions();
+const CaptionTable &fmEditorCaptions();
 
 } // namespace kt913

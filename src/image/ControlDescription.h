@@ -62,7 +62,7 @@ struct ElementDescription {
 };
 
 struct FormDescription {
-    QString name;                  // "Form3"
+    QString name;                  // "OptionalFeaturesEditor"
     QString captionZh, captionEn;  // window caption
     bool captionTranslated = true; // false: the same caption in both languages, never re-set
     int widthTwips = 0, heightTwips = 0; // the window's size after loading

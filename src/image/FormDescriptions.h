@@ -6,12 +6,12 @@
 
 namespace kt913 {
 
-const FormDescription &dtmfFormDescription();     // Form2
-const FormDescription &optionsFormDescription();  // Form3
-const FormDescription &debugFormDescription();    // Form4
-const FormDescription &fmFormDescription();       // Form5
+const FormDescription &dtmfFormDescription();     // DtmfEditor
+const FormDescription &optionsFormDescription();  // OptionalFeaturesEditor
+const FormDescription &debugFormDescription();    // DebugEditor
+const FormDescription &fmFormDescription();       // FmEditor
 
-// Channel editor (Form1) choice lists: the option list of grid column 5..11
+// Channel editor (ChannelEditor) choice lists: the option list of grid column 5..11
 // ("Combo5(5)".."Combo5(11)"), the item a new channel gets, and the list's load selection.
 struct ChannelOptionList {
     int column;
@@ -20,7 +20,7 @@ struct ChannelOptionList {
 const ChannelOptionList &channelOptionList(int column); // column 5..11
 QString channelOptionText(int column, int index, Language lang); // "" when out of range
 
-// The channel editor window (Form1): its caption, the two tabs of the group strip and
+// The channel editor window (ChannelEditor): its caption, the two tabs of the group strip and
 // the twelve columns of its grids, each with the cell editor that edits it.
 struct ChannelColumn {
     int widthTwips;

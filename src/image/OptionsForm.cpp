@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The optional features window (Form3): its controls, their items in both languages,
+// The optional features window (OptionalFeaturesEditor): its controls, their items in both languages,
 // their "New" values and the captions of their labels.
 #include "FormBuilders.h"
 #include "FormDescriptions.h"

@@ -46,13 +46,13 @@ public:
     void setForceWriteUnlocked(bool on);
     void setDebugUnlocked(bool on);
 
-    FormStore dtmf;    // Form2
-    FormStore options; // Form3
-    FormStore debug;   // Form4: slider positions
-    FormStore fmForm;  // Form5: Text2, Combo1(0..2)
+    FormStore dtmf;    // DtmfEditor
+    FormStore options; // OptionalFeaturesEditor
+    FormStore debug;   // DebugEditor: slider positions
+    FormStore fmForm;  // FmEditor: Text2, Combo1(0..2)
 
     FmState fm;
-    // Form5 grid cells, column 1 (channel k at k - 1), and the kept alignment values (0 at
+    // FmEditor grid cells, column 1 (channel k at k - 1), and the kept alignment values (0 at
     // start): read here, written through setFmGridCell and setDebugValue.
     const std::array<QString, map::kFmChannelCount> &fmGrid = m_fmGrid;
     const std::array<int, map::kSliderCount> &debugValues = m_debugValues;
@@ -62,7 +62,7 @@ public:
     void fmOk();
 
     // Writes band variant `index` (0..3): the frequency limits, the VFO frequency boxes
-    // and VFO bandwidth lists of Form3.
+    // and VFO bandwidth lists of OptionalFeaturesEditor.
     void applyBand(int index);
 
     // The band list's selection changed to `index`. The new band applies at once. When

@@ -3,7 +3,7 @@
 // Port names as the user gives them, and the words that go with a port that cannot be
 // opened.
 #include "image/Language.h"
-#include "link/MSComm.h"
+#include "link/SerialLine.h"
 #include <QString>
 #include <QStringList>
 

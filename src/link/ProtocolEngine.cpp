@@ -17,10 +17,10 @@ constexpr int kLastBlockStep = 195;
 constexpr int kDebugStepB = 127, kDebugStepA = 128;
 } // namespace
 
-ProtocolEngine::ProtocolEngine(RadioModel &model, MSComm &port, QObject *parent)
+ProtocolEngine::ProtocolEngine(RadioModel &model, SerialLine &port, QObject *parent)
     : QObject(parent), m_model(model), m_port(port), m_readTarget(&model.memoryImage)
 {
-    connect(&m_port, &MSComm::OnComm, this, &ProtocolEngine::onComm);
+    connect(&m_port, &SerialLine::receiveEvent, this, &ProtocolEngine::onReceiveEvent);
 }
 
 bool ProtocolEngine::startRead()
@@ -51,15 +51,15 @@ bool ProtocolEngine::start(qint16 &step, bool &active)
     m_state.TimeoutTicks = 0;
     m_state.SendBuffer = handshake();
     emit frameSent(m_state.SendBuffer);
-    m_port.Output(m_state.SendBuffer);
+    m_port.send(m_state.SendBuffer);
     return true;
 }
 
-void ProtocolEngine::onComm(int commEvent)
+void ProtocolEngine::onReceiveEvent(int commEvent)
 {
-    if (commEvent != MSComm::comEvReceive)
+    if (commEvent != SerialLine::kBytesWaiting)
         return;
-    const QByteArray input = m_port.Input();
+    const QByteArray input = m_port.takeReceived();
     if (!input.isEmpty())
         emit bytesReceived(input);
     appendHex(m_state.RxHex, input);
@@ -89,7 +89,7 @@ void ProtocolEngine::readStepTable()
             send(kAckFrame);
         } else if (isAcknowledge(s.RxHex)) {
             sendFrame(readRequest(0));
-            m_port.setRThreshold(kDataFrameThreshold);
+            m_port.setReceiveThreshold(kDataFrameThreshold);
             s.ReadStep = 3;
         }
     } else if (step <= kLastBlockStep) {
@@ -101,11 +101,11 @@ void ProtocolEngine::readStepTable()
                     (*m_readTarget)[std::size_t(address)] = dataByte(s.RxHex, i);
             }
             send(kAckFrame);
-            m_port.setRThreshold(1);
+            m_port.setReceiveThreshold(1);
         } else if (isAcknowledge(s.RxHex)) {
             if (step <= kLastReadRequestStep) {
                 sendFrame(readRequest((step - 2) * kBlockSize));
-                m_port.setRThreshold(kDataFrameThreshold);
+                m_port.setReceiveThreshold(kDataFrameThreshold);
                 s.ReadStep = qint16(step + 1);
             } else {
                 send(kEndFrame);
@@ -188,11 +188,11 @@ void ProtocolEngine::tick()
         ++m_state.TimeoutTicks;
         return;
     }
-    m_port.setRThreshold(1);
+    m_port.setReceiveThreshold(1);
     m_state.SendBuffer = kEndFrame;
     m_state.TimeoutTicks = 0;
     emit frameSent(m_state.SendBuffer);
-    m_port.Output(m_state.SendBuffer);
+    m_port.send(m_state.SendBuffer);
     finish(Outcome::CommunicationTimeout);
 }
 
@@ -202,7 +202,7 @@ void ProtocolEngine::send(const QByteArray &frame)
     m_state.TimeoutTicks = 0;
     m_state.RxHex.clear();
     emit frameSent(frame);
-    m_port.Output(frame);
+    m_port.send(frame);
 }
 
 void ProtocolEngine::sendFrame(const QByteArray &frame)
@@ -212,7 +212,7 @@ void ProtocolEngine::sendFrame(const QByteArray &frame)
     m_state.RxHex.clear();
     emit frameSent(frame);
     for (const char byte : frame)
-        m_port.Output(QByteArray(1, byte));
+        m_port.send(QByteArray(1, byte));
 }
 
 void ProtocolEngine::setTimerW(bool enabled)

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The step machine that moves the radio's memory over the programming cable. It is fed
-// the port's receive events (onComm) and the ticks of the 200 ms time-out timer TimerW
+// the port's receive events (onReceiveEvent) and the ticks of the 200 ms time-out timer TimerW
 // (tick); whoever owns TimerW starts and stops it when timerWChanged says so. A read
 // stores into the model's memory image, a write sends from its output image. The engine
 // shows nothing: it tells how a transfer ended through outcome(), synchronously from
 // inside the receive event or tick, so listeners that open windows must queue (Transfer
 // does).
 #include "link/LinkTiming.h"
-#include "link/MSComm.h"
+#include "link/SerialLine.h"
 #include "link/ProtocolFrames.h"
 #include <QObject>
 
@@ -47,7 +47,7 @@ public:
     // The engine listens to the port's receive event itself. It reads ForceWriteUnlocked,
     // DebugUnlocked and bandSelection from the model at the moment it needs them. Both
     // objects must outlive the engine.
-    ProtocolEngine(RadioModel &model, MSComm &port, QObject *parent = nullptr);
+    ProtocolEngine(RadioModel &model, SerialLine &port, QObject *parent = nullptr);
 
     // Start a transfer: step 1, TimerW on, handshake sent. RxHex is kept from before.
     // Refused (false, nothing sent) while a transfer runs. The port's open state is the
@@ -59,9 +59,9 @@ public:
     // read.
     bool startReadInto(Image &target);
 
-    // The port's receive event. Takes Input and, while a transfer runs, does at most one
-    // step. Events other than MSComm::comEvReceive are ignored.
-    void onComm(int commEvent);
+    // The port's receive event. Takes what waits and, while a transfer runs, does at most one
+    // step. Events other than SerialLine::kBytesWaiting are ignored.
+    void onReceiveEvent(int commEvent);
     // One TimerW tick; ignored while TimerW is off.
     void tick();
     // The user's answer after Outcome::BandMismatchToConfirm: true goes on writing, false
@@ -91,13 +91,13 @@ private:
     bool start(qint16 &step, bool &active);
     void readStepTable();
     void writeStepTable();
-    void send(const QByteArray &frame); // Send X: one Output
-    void sendFrame(const QByteArray &frame); // Send X: one Output per byte
+    void send(const QByteArray &frame); // Send X: one send
+    void sendFrame(const QByteArray &frame); // Send X: one send per byte
     void setTimerW(bool enabled);
     void finish(Outcome how);
 
     RadioModel &m_model;
-    MSComm &m_port;
+    SerialLine &m_port;
     TransferState m_state;
     Image *m_readTarget = nullptr;
     int m_timeoutTicks = kTimeoutTicks;

@@ -4,18 +4,18 @@
 #include "image/ImageCodec.h"
 #include "image/RadioModel.h"
 #include "link/PortNames.h"
-#include "link/SerialComm.h"
+#include "link/SerialPortLine.h"
 #include "link/SerialTrace.h"
 #include <QMetaEnum>
 
 namespace kt913 {
 
 Transfer::Transfer(RadioModel &model, QObject *parent)
-    : Transfer(model, std::make_unique<SerialComm>(), parent)
+    : Transfer(model, std::make_unique<SerialPortLine>(), parent)
 {
 }
 
-Transfer::Transfer(RadioModel &model, std::unique_ptr<MSComm> port, QObject *parent)
+Transfer::Transfer(RadioModel &model, std::unique_ptr<SerialLine> port, QObject *parent)
     : QObject(parent), m_model(model), m_port(std::move(port)), m_engine(model, *m_port)
 {
     m_port->setParent(nullptr); // owned by the unique_ptr, not by a QObject parent
@@ -44,7 +44,7 @@ Transfer::Transfer(RadioModel &model, std::unique_ptr<MSComm> port, QObject *par
     });
     // A cable pulled or an adapter replugged: the same port is tried again before the
     // next transfer, so that the user need not choose it anew.
-    connect(m_port.get(), &MSComm::portFailed, this, [this](const QString &reason) {
+    connect(m_port.get(), &SerialLine::portFailed, this, [this](const QString &reason) {
         m_reopenWanted = true;
         emit portLost(reason);
     });
@@ -66,14 +66,14 @@ PortOpenResult Transfer::openPort(const QString &port)
 {
     m_reopenWanted = false;
     m_port->closePort();
-    m_port->setCommPort(port);
+    m_port->setPortName(port);
     return m_port->openPort();
 }
 
 bool Transfer::reopenLostPort()
 {
-    if (m_port->PortOpen() || !m_reopenWanted || m_running)
-        return m_port->PortOpen();
+    if (m_port->isOpen() || !m_reopenWanted || m_running)
+        return m_port->isOpen();
     if (!m_port->openPort().ok())
         return false;
     m_reopenWanted = false;
@@ -94,7 +94,7 @@ bool Transfer::startWrite()
 // The system's name ("COM3" rather than the port list's "3").
 QString Transfer::tracedPortName() const
 {
-    return systemPortName(m_port->CommPort());
+    return systemPortName(m_port->portName());
 }
 
 void Transfer::traceSent(const QByteArray &frame)
@@ -109,11 +109,11 @@ bool Transfer::probe()
         return false;
     m_probing = true;
     m_probeAnswered = false;
-    if (!m_port->PortOpen() && !m_port->CommPort().isEmpty() && m_port->openPort().ok() && m_reopenWanted) {
+    if (!m_port->isOpen() && !m_port->portName().isEmpty() && m_port->openPort().ok() && m_reopenWanted) {
         m_reopenWanted = false;
         emit portReopened();
     }
-    if (!m_port->PortOpen()) {
+    if (!m_port->isOpen()) {
         QTimer::singleShot(0, this, &Transfer::endProbe);
         return true;
     }
@@ -122,18 +122,18 @@ bool Transfer::probe()
     // on its way through.
     const QByteArray handshake = frames::handshake();
     traceSent(handshake);
-    m_port->Output(handshake);
+    m_port->send(handshake);
     QTimer::singleShot(m_timing.probeMs, this, &Transfer::endProbe);
     return true;
 }
 
 void Transfer::endProbe()
 {
-    const bool answered = m_probeAnswered && m_port->PortOpen();
+    const bool answered = m_probeAnswered && m_port->isOpen();
     if (answered) {
         const QByteArray end(1, frames::kEnd);
         traceSent(end);
-        m_port->Output(end);
+        m_port->send(end);
     }
     QTimer::singleShot(answered ? m_timing.settleMs : 0, this, [this, answered] {
         m_probing = false;
@@ -146,7 +146,7 @@ bool Transfer::start(Kind kind)
     if (m_running || m_probing || m_engine.isRunning())
         return false;
     reopenLostPort();
-    if (!m_port->PortOpen()) {
+    if (!m_port->isOpen()) {
         QMetaObject::invokeMethod(this, [this] { emit finished(Ending::PortInvalid); }, Qt::QueuedConnection);
         return false;
     }
@@ -218,7 +218,7 @@ void Transfer::startReadBack()
     m_readBack.fill(0xFF);
     m_lastProgress = 0;
     reopenLostPort();
-    if (!m_port->PortOpen() || !m_engine.startReadInto(m_readBack)) {
+    if (!m_port->isOpen() || !m_engine.startReadInto(m_readBack)) {
         onReadBackOutcome(ProtocolEngine::Outcome::CommunicationTimeout);
         return;
     }

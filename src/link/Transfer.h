@@ -15,7 +15,7 @@
 #include "image/Image.h"
 #include "image/Messages.h"
 #include "link/LinkTiming.h"
-#include "link/MSComm.h"
+#include "link/SerialLine.h"
 #include "link/ProtocolEngine.h"
 #include "link/WriteVerify.h"
 #include <QObject>
@@ -47,18 +47,18 @@ public:
 
     static constexpr int kSteps = frames::kSteps; // progress range 1..kSteps
 
-    // With the program's serial port (SerialComm).
+    // With the program's serial port (SerialPortLine).
     explicit Transfer(RadioModel &model, QObject *parent = nullptr);
     // With a port of the caller's choosing (a test's scripted port).
-    Transfer(RadioModel &model, std::unique_ptr<MSComm> port, QObject *parent = nullptr);
+    Transfer(RadioModel &model, std::unique_ptr<SerialLine> port, QObject *parent = nullptr);
     ~Transfer() override;
 
-    MSComm &port() { return *m_port; }
+    SerialLine &port() { return *m_port; }
     const ProtocolEngine &engine() const { return m_engine; }
     QTimer &timerW() { return m_timerW; }
     RadioModel &model() { return m_model; }
 
-    // Chooses and opens a port (see MSComm::setCommPort); the previous one is closed.
+    // Chooses and opens a port (see SerialLine::setPortName); the previous one is closed.
     PortOpenResult openPort(const QString &port);
 
     // Opens again a port that failed while open (portLost). True when the port is open
@@ -146,7 +146,7 @@ private:
     void onReadBackOutcome(ProtocolEngine::Outcome outcome);
 
     RadioModel &m_model;
-    std::unique_ptr<MSComm> m_port;
+    std::unique_ptr<SerialLine> m_port;
     ProtocolEngine m_engine;
     QTimer m_timerW;
     LinkTiming m_timing;

@@ -5,7 +5,7 @@
 
 namespace kt913 {
 
-const CaptionTable &mdiForm1Captions();
-const CaptionTable &frmAboutCaptions();
+const CaptionTable &mainWindowCaptions();
+const CaptionTable &aboutWindowCaptions();
 
 } // namespace kt913

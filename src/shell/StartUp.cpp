@@ -2,7 +2,7 @@
 #include "shell/StartUp.h"
 #include "widgets/AppIcon.h"
 #include "shell/FileCommands.h"
-#include "shell/MDIForm1.h"
+#include "shell/MainWindow.h"
 #include "link/SerialTrace.h"
 #include "link/Transfer.h"
 #include "widgets/MessageBox.h"
@@ -96,7 +96,7 @@ StartUpRequest parseCommandLine(const QStringList &arguments)
     return request;
 }
 
-std::unique_ptr<SerialTrace> attachSerialTrace(MDIForm1 &window, const QString &path)
+std::unique_ptr<SerialTrace> attachSerialTrace(MainWindow &window, const QString &path)
 {
     auto trace = std::make_unique<SerialTrace>(path, QStringLiteral("kt913"));
     // Told once, after the event that found it, over whatever window is up.
@@ -138,11 +138,11 @@ int runApplication(int argc, char **argv)
         return request.exitCode;
     }
 
-    MDIForm1::Options options;
+    MainWindow::Options options;
     options.startPort = request.port;
     options.sessionLanguage = request.language;
     std::unique_ptr<SerialTrace> trace; // outlives the window's transfer
-    MDIForm1 window(std::move(options));
+    MainWindow window(std::move(options));
     if (!request.tracePath.isEmpty())
         trace = attachSerialTrace(window, request.tracePath);
     window.load();

@@ -9,7 +9,7 @@
 
 namespace kt913 {
 
-class MDIForm1;
+class MainWindow;
 class SerialTrace;
 
 // What the command line `kt913 [--lang en|zh] [--port PORT] [--trace FILE] [FILE.dat]` asks for.
@@ -30,7 +30,7 @@ StartUpRequest parseCommandLine(const QStringList &arguments);
 
 // Records the window's serial line into `path` until the trace is destroyed (before the
 // window); a file that cannot be written is told once in a message box.
-std::unique_ptr<SerialTrace> attachSerialTrace(MDIForm1 &window, const QString &path);
+std::unique_ptr<SerialTrace> attachSerialTrace(MainWindow &window, const QString &path);
 
 // Runs the application. Returns the exit code.
 int runApplication(int argc, char **argv);

@@ -38,7 +38,7 @@ struct CaptionRow {
 };
 
 struct CaptionTable {
-    const char *window;       // objectName of the window ("MDIForm1")
+    const char *window;       // objectName of the window ("MainWindow")
     std::vector<CaptionRow> rows;
     // Texts that are computed rather than listed (counted lists, positions that depend on
     // the language). Runs after the rows.

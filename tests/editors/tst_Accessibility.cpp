@@ -3,16 +3,16 @@
 // force, the grids answer as tables with their row labels and column headers, an open
 // cell editor names its cell, and messages and the progress bar are spoken.
 #include "editors/ChannelGrid.h"
-#include "editors/Form1.h"
-#include "editors/Form2.h"
-#include "editors/Form3.h"
-#include "editors/Form4.h"
-#include "editors/Form5.h"
+#include "editors/ChannelEditor.h"
+#include "editors/DtmfEditor.h"
+#include "editors/OptionalFeaturesEditor.h"
+#include "editors/DebugEditor.h"
+#include "editors/FmEditor.h"
 #include "image/ChannelGridModel.h"
-#include "link/ui/FrmWriting.h"
-#include "print/FrmPrint.h"
-#include "shell/FrmAbout.h"
-#include "shell/FrmKeys.h"
+#include "link/ui/ProgressWindow.h"
+#include "print/PrintPreview.h"
+#include "shell/AboutWindow.h"
+#include "shell/KeyboardHelp.h"
 #include "shell/ShellTestKit.h"
 #include "support/SampleRadio.h"
 #include <QAccessible>
@@ -56,7 +56,7 @@ QString spokenName(QAccessibleInterface *iface)
     return w ? w->accessibleName() : QString();
 }
 
-// "Form3/Combo1(QComboBox)": where a control is, for the failure message.
+// "OptionalFeaturesEditor/Combo1(QComboBox)": where a control is, for the failure message.
 QString describe(QAccessibleInterface *iface)
 {
     QObject *o = iface->object();
@@ -92,7 +92,7 @@ void walk(QAccessibleInterface *iface, QStringList &unnamed, QStringList &names)
 struct Shell {
     MessageLog log;
     ShellUnderTest shell;
-    MDIForm1 *w = nullptr;
+    MainWindow *w = nullptr;
     Shell()
     {
         w = &shell.start();
@@ -125,31 +125,31 @@ private slots:
             const bool english = lang == Language::English;
             QStringList unnamed, names;
             auto visit = [&](QWidget *top) { walk(QAccessible::queryAccessibleInterface(top), unnamed, names); };
-            auto *pages = findControl<QTabBar *>(s.w->form3(), QStringLiteral("TabStrip1"));
-            auto *groups = findControl<QTabBar *>(s.w->form1(), QStringLiteral("TabStrip1"));
+            auto *pages = findControl<QTabBar *>(s.w->optionalFeaturesEditor(), QStringLiteral("TabStrip1"));
+            auto *groups = findControl<QTabBar *>(s.w->channelEditor(), QStringLiteral("TabStrip1"));
             pages->setCurrentIndex(0);
             groups->setCurrentIndex(0);
-            for (QWidget *form : {static_cast<QWidget *>(s.w->form1()), static_cast<QWidget *>(s.w->form2()),
-                                  static_cast<QWidget *>(s.w->form3()), static_cast<QWidget *>(s.w->form4()),
-                                  static_cast<QWidget *>(s.w->form5())}) {
+            for (QWidget *form : {static_cast<QWidget *>(s.w->channelEditor()), static_cast<QWidget *>(s.w->dtmfEditor()),
+                                  static_cast<QWidget *>(s.w->optionalFeaturesEditor()), static_cast<QWidget *>(s.w->debugEditor()),
+                                  static_cast<QWidget *>(s.w->fmEditor())}) {
                 s.w->showChild(form);
                 visit(s.w);
             }
             pages->setCurrentIndex(1);
-            visit(s.w->form3());
+            visit(s.w->optionalFeaturesEditor());
             groups->setCurrentIndex(1);
-            visit(s.w->form1());
+            visit(s.w->channelEditor());
             // The toolbar's buttons take no focus, but a screen reader's review reads them.
             for (QAction *a : findControl<QToolBar *>(s.w, QStringLiteral("Toolbar1"))->actions())
                 for (QObject *o : a->associatedObjects())
                     if (auto *button = qobject_cast<QToolButton *>(o); button && button->isVisible())
                         names << a->objectName() + QStringLiteral(" = ") +
                                      QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name);
-            FrmKeys keys(lang, s.w);
+            KeyboardHelp keys(lang, s.w);
             keys.show();
             visit(&keys);
-            visit(s.w->frmAbout());
-            FrmPrint preview(s.w->model(), s.w);
+            visit(s.w->aboutWindow());
+            PrintPreview preview(s.w->model(), s.w);
             preview.show();
             visit(&preview);
 
@@ -188,7 +188,7 @@ private slots:
         Shell s;
         fillSampleRadio(s.w->model());
         s.w->setLanguage(Language::English);
-        QTableView *view = grid == 5 ? s.w->form5()->grid() : s.w->form1()->grid(grid);
+        QTableView *view = grid == 5 ? s.w->fmEditor()->grid() : s.w->channelEditor()->grid(grid);
         QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(view);
         QAccessibleTableInterface *table = iface->tableInterface();
         QVERIFY(table);
@@ -214,18 +214,18 @@ private slots:
     {
         Shell s;
         fillSampleRadio(s.w->model());
-        ChannelGrid *g = s.w->form1()->grid(1);
+        ChannelGrid *g = s.w->channelEditor()->grid(1);
         for (Language lang : {Language::English, Language::Chinese}) {
             s.w->setLanguage(lang);
             g->setFocus();
             g->setCurrentCell(12, col::Rx);
             QTest::keyClick(g, Qt::Key_F2);
-            QWidget *editor = s.w->form1()->openEditor();
+            QWidget *editor = s.w->channelEditor()->openEditor();
             QVERIFY(editor);
             QCOMPARE(editor->accessibleDescription(), lang == Language::English ? QStringLiteral("A12, RX Fre")
                                                                                  : QStringLiteral("A12, 接收频率"));
             QTest::keyClick(editor, Qt::Key_Escape);
-            QVERIFY(!s.w->form1()->openEditor());
+            QVERIFY(!s.w->channelEditor()->openEditor());
         }
     }
 
@@ -249,7 +249,7 @@ private slots:
 
     void progressBarIsSpoken()
     {
-        FrmWriting window;
+        ProgressWindow window;
         window.Label1->setText(QStringLiteral("Reading..."));
         window.setStep(7);
         QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(window.ProgressBar1);
@@ -271,21 +271,21 @@ private slots:
         for (Language lang : {Language::Chinese, Language::English}) {
             s.w->setLanguage(lang);
             const QString suffix = lang == Language::English ? QStringLiteral("en") : QStringLiteral("zh");
-            FrmKeys keys(lang, s.w);
+            KeyboardHelp keys(lang, s.w);
             keys.show();
             QTest::qWait(20);
             keys.grab().save(dir + QStringLiteral("/keys-%1.png").arg(suffix));
             keys.hide();
             QApplication::setActiveWindow(s.w);
 
-            s.w->showChild(s.w->form3());
-            auto *caption = findControl<QWidget *>(s.w->form3(), QStringLiteral("Label37"));
+            s.w->showChild(s.w->optionalFeaturesEditor());
+            auto *caption = findControl<QWidget *>(s.w->optionalFeaturesEditor(), QStringLiteral("Label37"));
             caption->setFocus(Qt::TabFocusReason);
             QTRY_VERIFY(caption->hasFocus());
-            s.w->form3()->parentWidget()->grab().save(dir + QStringLiteral("/focus-caption-%1.png").arg(suffix));
+            s.w->optionalFeaturesEditor()->parentWidget()->grab().save(dir + QStringLiteral("/focus-caption-%1.png").arg(suffix));
 
-            s.w->showChild(s.w->form1());
-            ChannelGrid *g = s.w->form1()->grid(1);
+            s.w->showChild(s.w->channelEditor());
+            ChannelGrid *g = s.w->channelEditor()->grid(1);
             g->setFocus(Qt::TabFocusReason);
             g->setCurrentCell(3, col::RxTone);
             QTest::qWait(20);

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Whatever is pasted or typed into any text box of any window ends in a text that box's
 // rules allow: every character passes its filter and the text keeps its length limit.
-#include "editors/Form1.h"
-#include "editors/Form2.h"
-#include "editors/Form3.h"
-#include "editors/Form4.h"
-#include "editors/Form5.h"
+#include "editors/ChannelEditor.h"
+#include "editors/DtmfEditor.h"
+#include "editors/OptionalFeaturesEditor.h"
+#include "editors/DebugEditor.h"
+#include "editors/FmEditor.h"
 #include "shell/ShellTestKit.h"
 #include "widgets/FilteredLineEdit.h"
 #include <QApplication>
@@ -53,12 +53,12 @@ private slots:
     {
         MessageLog log;
         ShellUnderTest shell;
-        MDIForm1 &w = shell.start();
+        MainWindow &w = shell.start();
         QApplication::setActiveWindow(&w);
         int boxes = 0;
-        for (QWidget *window : {static_cast<QWidget *>(w.form1()), static_cast<QWidget *>(w.form2()),
-                                static_cast<QWidget *>(w.form3()), static_cast<QWidget *>(w.form4()),
-                                static_cast<QWidget *>(w.form5())}) {
+        for (QWidget *window : {static_cast<QWidget *>(w.channelEditor()), static_cast<QWidget *>(w.dtmfEditor()),
+                                static_cast<QWidget *>(w.optionalFeaturesEditor()), static_cast<QWidget *>(w.debugEditor()),
+                                static_cast<QWidget *>(w.fmEditor())}) {
             for (FilteredLineEdit *box : window->findChildren<FilteredLineEdit *>()) {
                 ++boxes;
                 const QString where = window->objectName() + QLatin1Char('.') + box->objectName();

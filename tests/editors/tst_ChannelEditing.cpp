@@ -5,7 +5,7 @@
 #include "editors/ChannelGrid.h"
 #include "editors/ChannelRowCommands.h"
 #include "editors/ChannelUndo.h"
-#include "editors/Form1.h"
+#include "editors/ChannelEditor.h"
 #include "image/ChannelGridModel.h"
 #include "image/ChannelCsv.h"
 #include "image/ChannelCsvImport.h"
@@ -54,13 +54,13 @@ bool sameChannel(const ChannelRow &a, const ChannelRow &b)
 struct Editor {
     MessageLog log;
     ShellUnderTest shell;
-    MDIForm1 *w = nullptr;
-    Form1 *f = nullptr;
+    MainWindow *w = nullptr;
+    ChannelEditor *f = nullptr;
 
     Editor()
     {
         w = &shell.start();
-        f = w->form1();
+        f = w->channelEditor();
         QApplication::setActiveWindow(w);
         fillSampleRadio(w->model());
         f->undo().stack().clear(); // the sample is the data the user starts from

@@ -3,10 +3,10 @@
 // the grid's cell editors, the settings, the FM channels and a debug slider (its mode
 // unlocked from the keyboard), to the file that Save writes. Key events only.
 #include "editors/ChannelGrid.h"
-#include "editors/Form1.h"
-#include "editors/Form3.h"
-#include "editors/Form4.h"
-#include "editors/Form5.h"
+#include "editors/ChannelEditor.h"
+#include "editors/OptionalFeaturesEditor.h"
+#include "editors/DebugEditor.h"
+#include "editors/FmEditor.h"
 #include "image/ChannelGridModel.h"
 #include "image/DatFile.h"
 #include "image/ImageCodec.h"
@@ -53,16 +53,16 @@ private slots:
     {
         MessageLog log;
         ShellUnderTest shell;
-        MDIForm1 &w = shell.start();
+        MainWindow &w = shell.start();
         QApplication::setActiveWindow(&w);
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        w.form3()->setClock([] { return 40000; });
+        w.optionalFeaturesEditor()->setClock([] { return 40000; });
         const ChannelTables &tables = w.model().channels;
 
         // A channel: Ctrl+M, the arrows to channel 2's receive cell, Enter, the
         // frequency, Enter; then its power with F2 and the list's arrow keys.
         press(Qt::Key_M, Qt::ControlModifier);
-        ChannelGrid *grid = w.form1()->grid(1);
+        ChannelGrid *grid = w.channelEditor()->grid(1);
         QVERIFY(tabTo(grid));
         QCOMPARE(grid->currentColumn(), col::Rx); // not the label column
         press(Qt::Key_Down);
@@ -77,7 +77,7 @@ private slots:
         for (int c = col::Rx; c < col::Power; ++c)
             press(Qt::Key_Right);
         press(Qt::Key_F2);
-        auto *power = findControl<QComboBox *>(w.form1(), QStringLiteral("Combo5(5)"));
+        auto *power = findControl<QComboBox *>(w.channelEditor(), QStringLiteral("Combo5(5)"));
         QTRY_VERIFY(power->view()->isVisible());
         QTest::keyClick(power->view(), Qt::Key_Up);
         QTest::keyClick(power->view(), Qt::Key_Return);
@@ -85,8 +85,8 @@ private slots:
         // Escape leaves a cell as it was, from a text box and from a list alike.
         press(Qt::Key_Left);
         press(Qt::Key_Return);
-        QTRY_VERIFY(findControl<QComboBox *>(w.form1(), QStringLiteral("Combo1"))->view()->isVisible());
-        QTest::keyClick(findControl<QComboBox *>(w.form1(), QStringLiteral("Combo1"))->view(), Qt::Key_Escape);
+        QTRY_VERIFY(findControl<QComboBox *>(w.channelEditor(), QStringLiteral("Combo1"))->view()->isVisible());
+        QTest::keyClick(findControl<QComboBox *>(w.channelEditor(), QStringLiteral("Combo1"))->view(), Qt::Key_Escape);
         press(Qt::Key_Down);
         press(Qt::Key_Escape);
         QCOMPARE(focus(), grid);
@@ -101,7 +101,7 @@ private slots:
 
         // A setting: Ctrl+P, Tab to the group A channel number, type, Tab on.
         press(Qt::Key_P, Qt::ControlModifier);
-        auto *text6 = findControl<QWidget *>(w.form3(), QStringLiteral("Text6"));
+        auto *text6 = findControl<QWidget *>(w.optionalFeaturesEditor(), QStringLiteral("Text6"));
         QVERIFY(tabTo(text6));
         QTest::keyClicks(focus(), QStringLiteral("\b\b12"));
         press(Qt::Key_Tab);
@@ -109,24 +109,24 @@ private slots:
 
         // The debug mode from the three captions of the VOX frame: Tab to each, Space.
         for (const char *name : kDebugLabels) {
-            QVERIFY2(tabTo(findControl<QLabel *>(w.form3(), QString::fromLatin1(name))), name);
+            QVERIFY2(tabTo(findControl<QLabel *>(w.optionalFeaturesEditor(), QString::fromLatin1(name))), name);
             press(Qt::Key_Space);
         }
         QVERIFY(w.model().DebugUnlocked);
         // And the forced writing from the VFO page's captions, the page turned with the
         // arrow key on the tabs.
-        QVERIFY(tabTo(findControl<QWidget *>(w.form3(), QStringLiteral("TabStrip1"))));
+        QVERIFY(tabTo(findControl<QWidget *>(w.optionalFeaturesEditor(), QStringLiteral("TabStrip1"))));
         press(Qt::Key_Right);
-        QCOMPARE(w.form3()->currentPage(), 1);
+        QCOMPARE(w.optionalFeaturesEditor()->currentPage(), 1);
         for (const char *name : kForceWriteLabels) {
-            QVERIFY2(tabTo(findControl<QLabel *>(w.form3(), QString::fromLatin1(name))), name);
+            QVERIFY2(tabTo(findControl<QLabel *>(w.optionalFeaturesEditor(), QString::fromLatin1(name))), name);
             press(Qt::Key_Return);
         }
         QVERIFY(w.model().ForceWriteUnlocked);
 
         // A slider: Ctrl+B, Tab to slider 0, one step right, one page up.
         press(Qt::Key_B, Qt::ControlModifier);
-        QSlider *slider = w.form4()->slider(0);
+        QSlider *slider = w.debugEditor()->slider(0);
         QVERIFY(tabTo(slider));
         press(Qt::Key_Right);
         press(Qt::Key_PageUp);
@@ -135,7 +135,7 @@ private slots:
         // An FM channel: Ctrl+F, down to channel 3, F2, the frequency, Enter; a value out
         // of range is refused on the message line; OK with the keyboard.
         press(Qt::Key_F, Qt::ControlModifier);
-        QTableView *fm = w.form5()->grid();
+        QTableView *fm = w.fmEditor()->grid();
         QVERIFY(tabTo(fm));
         press(Qt::Key_Down);
         press(Qt::Key_Down);
@@ -143,7 +143,7 @@ private slots:
         QTest::keyClicks(focus(), QStringLiteral("86"));
         press(Qt::Key_Return);
         // The message line is read as what it says.
-        auto *line = findControl<QLabel *>(w.form5(), QStringLiteral("Label2"));
+        auto *line = findControl<QLabel *>(w.fmEditor(), QStringLiteral("Label2"));
         QVERIFY(line->isVisible());
         QCOMPARE(QAccessible::queryAccessibleInterface(line)->text(QAccessible::Name), line->text());
         press(Qt::Key_Return);
@@ -155,7 +155,7 @@ private slots:
         press(Qt::Key_Escape);
         QCOMPARE(focus(), fm);
         QCOMPARE(w.model().fmGrid[2], QStringLiteral("98.50"));
-        QVERIFY(tabTo(findControl<QWidget *>(w.form5(), QStringLiteral("Command1"))));
+        QVERIFY(tabTo(findControl<QWidget *>(w.fmEditor(), QStringLiteral("Command1"))));
         press(Qt::Key_Space);
 
         // Save, and what it wrote read back as a new program would.
@@ -177,7 +177,7 @@ private slots:
     {
         MessageLog log;
         ShellUnderTest shell;
-        MDIForm1 &w = shell.start();
+        MainWindow &w = shell.start();
         QApplication::setActiveWindow(&w);
         w.setLanguage(Language::English);
         QString title, text;
@@ -202,7 +202,7 @@ private slots:
     {
         MessageLog log;
         ShellUnderTest shell;
-        MDIForm1 &w = shell.start({QStringLiteral("ttyKT1"), QStringLiteral("ttyKT2")});
+        MainWindow &w = shell.start({QStringLiteral("ttyKT1"), QStringLiteral("ttyKT2")});
         QApplication::setActiveWindow(&w);
         QVERIFY(QTest::qWaitForWindowActive(&w));
         log.clear(); // no such ports here: the load said so
@@ -239,7 +239,7 @@ private slots:
         QFETCH(QStringList, then);
         MessageLog log;
         ShellUnderTest shell;
-        MDIForm1 &w = shell.start();
+        MainWindow &w = shell.start();
         QApplication::setActiveWindow(&w);
         QVERIFY(QTest::qWaitForWindowActive(&w));
         w.model().setDebugUnlocked(true);

@@ -2,20 +2,20 @@
 #pragma once
 // A scripted serial port for driving the protocol engine without a line: the test feeds
 // what "the radio" sends and reads back what the engine output, call by call.
-#include "link/MSComm.h"
+#include "link/SerialLine.h"
 #include <QList>
 #include <functional>
 
 namespace kt913::test {
 
-class FakePort : public MSComm {
+class FakePort : public SerialLine {
     Q_OBJECT
 public:
-    using MSComm::MSComm;
+    using SerialLine::SerialLine;
 
-    QString CommPort() const override { return m_name; }
-    void setCommPort(const QString &port) override { m_name = port; }
-    bool PortOpen() const override { return m_open; }
+    QString portName() const override { return m_name; }
+    void setPortName(const QString &port) override { m_name = port; }
+    bool isOpen() const override { return m_open; }
     PortOpenResult openPort() override
     {
         ++opens;
@@ -33,29 +33,29 @@ public:
     bool openFails = false;
     int opens = 0;
     void closePort() override { m_open = false; }
-    int RThreshold() const override { return m_threshold; }
-    void setRThreshold(int bytes) override { m_threshold = bytes; }
-    void Output(const QByteArray &bytes) override
+    int receiveThreshold() const override { return m_threshold; }
+    void setReceiveThreshold(int bytes) override { m_threshold = bytes; }
+    void send(const QByteArray &bytes) override
     {
         if (onOutput)
             onOutput(bytes);
         outputs.append(bytes);
         sent.append(bytes);
     }
-    QByteArray Input() override
+    QByteArray takeReceived() override
     {
         QByteArray taken;
         taken.swap(m_waiting);
         return taken;
     }
 
-    // Bytes from the radio: the receive event fires once RThreshold bytes wait, as the
+    // Bytes from the radio: the receive event fires once receiveThreshold bytes wait, as the
     // real control does.
     void feed(const QByteArray &bytes)
     {
         m_waiting.append(bytes);
         if (m_threshold > 0 && m_waiting.size() >= m_threshold)
-            emit OnComm(comEvReceive);
+            emit receiveEvent(kBytesWaiting);
     }
     // Everything sent since the last call.
     QByteArray takeSent()
@@ -66,8 +66,8 @@ public:
     }
     int waiting() const { return int(m_waiting.size()); }
 
-    std::function<void(const QByteArray &)> onOutput; // sees each Output as it happens
-    QList<QByteArray> outputs; // one entry per Output call
+    std::function<void(const QByteArray &)> onOutput; // sees each send as it happens
+    QList<QByteArray> outputs; // one entry per send call
     QByteArray sent;
 
 private:

@@ -86,7 +86,7 @@ inline void answerOnTheLine(FakePort &port, ScriptedRadio &radio, LineReply repl
             const QByteArray frame = port.takeSent();
             const QByteArray answer = radio.answer(frame);
             const QByteArray sent = reply ? reply(frame, answer) : answer;
-            if (!sent.isEmpty() && port.PortOpen())
+            if (!sent.isEmpty() && port.isOpen())
                 port.feed(sent);
         });
     };

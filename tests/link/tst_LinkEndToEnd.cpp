@@ -186,7 +186,7 @@ void TestLinkEndToEnd::timeout()
     QCOMPARE(bench.run(write ? Transfer::Kind::Write : Transfer::Kind::Read), Ending::CommunicationTimeout);
     QVERIFY2(clock.elapsed() >= 2000, "eleven ticks of 200 ms");
     QVERIFY(!bench.transfer.timerW().isActive());
-    QCOMPARE(bench.transfer.port().RThreshold(), 1);
+    QCOMPARE(bench.transfer.port().receiveThreshold(), 1);
     QTRY_COMPARE_WITH_TIMEOUT(bench.wire().size(), wire.size(), timeBound(30000));
     QCOMPARE(bench.wire(), wire);
 }
@@ -229,10 +229,10 @@ void TestLinkEndToEnd::cablePulledEndsInTimeout()
     Bench bench;
     auto radio = bench.radio({"--hangup-after", "100"});
     QVERIFY(radio);
-    QSignalSpy failed(&bench.transfer.port(), &MSComm::portFailed);
+    QSignalSpy failed(&bench.transfer.port(), &SerialLine::portFailed);
     QCOMPARE(bench.run(Transfer::Kind::Read), Ending::CommunicationTimeout);
     QCOMPARE(failed.count(), 1);
-    QVERIFY(!bench.transfer.port().PortOpen());
+    QVERIFY(!bench.transfer.port().isOpen());
     // With the port gone, a new start is refused instead of timing out again.
     QCOMPARE(bench.run(Transfer::Kind::Read), Ending::PortInvalid);
 }
@@ -244,7 +244,7 @@ void TestLinkEndToEnd::portThatCannotOpen()
     const PortOpenResult result = transfer.openPort(QStringLiteral("/dev/kt913-no-such-port"));
     QCOMPARE(result.status, PortOpenResult::NotFound);
     QVERIFY(!result.reason.isEmpty());
-    QVERIFY(!transfer.port().PortOpen());
+    QVERIFY(!transfer.port().isOpen());
     QSignalSpy finished(&transfer, &Transfer::finished);
     QVERIFY(!transfer.startRead());
     QVERIFY(finished.wait(timeBound(5000)));

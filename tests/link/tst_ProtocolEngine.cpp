@@ -106,9 +106,9 @@ void TestProtocolEngine::wholeRead()
     const TransferState &s = rig.engine.state();
     QVERIFY(!s.ReadActive && !s.TimerWEnabled && s.SendBuffer.isEmpty());
     QCOMPARE(s.ReadStep, qint16(196));
-    QCOMPARE(rig.port.RThreshold(), 1);
+    QCOMPARE(rig.port.receiveThreshold(), 1);
 
-    // The handshake is one Output; every later byte, frames included, goes on its own.
+    // The handshake is one send; every later byte, frames included, goes on its own.
     QCOMPARE(rig.port.outputs.first(), QByteArray("PROGRAM"));
     for (int i = 1; i < rig.port.outputs.size(); ++i)
         QCOMPARE(rig.port.outputs.at(i).size(), 1);
@@ -203,7 +203,7 @@ void TestProtocolEngine::timeoutOnEleventhTickKeepsReceptionText()
     rig.port.feed(kAck);
     rig.port.feed(identification(0));
     rig.port.feed(kAck);
-    QCOMPARE(rig.port.RThreshold(), 20); // a data frame is awaited
+    QCOMPARE(rig.port.receiveThreshold(), 20); // a data frame is awaited
     rig.port.takeSent();
     rig.port.feed(QByteArray("\x57\x00\x00", 3)); // a frame that never completes
 
@@ -214,7 +214,7 @@ void TestProtocolEngine::timeoutOnEleventhTickKeepsReceptionText()
     QCOMPARE(rig.outcomes.count(), 1);
     QCOMPARE(rig.lastOutcome(), Outcome::CommunicationTimeout);
     QCOMPARE(rig.port.takeSent(), kEnd);
-    QCOMPARE(rig.port.RThreshold(), 1);
+    QCOMPARE(rig.port.receiveThreshold(), 1);
     const TransferState &s = rig.engine.state();
     QVERIFY(!s.ReadActive && !s.WriteActive && !s.TimerWEnabled);
     QCOMPARE(s.TimeoutTicks, qint16(0));

@@ -35,7 +35,7 @@ LinkTiming quickTiming()
 struct Rig {
     RadioModel model;
     FakePort *port = new FakePort;
-    Transfer transfer{model, std::unique_ptr<MSComm>(port)};
+    Transfer transfer{model, std::unique_ptr<SerialLine>(port)};
     QSignalSpy finished{&transfer, &Transfer::finished};
     QSignalSpy started{&transfer, &Transfer::started};
     QSignalSpy progress{&transfer, &Transfer::progressChanged};
@@ -131,7 +131,7 @@ void TestTransfer::aLostPortIsOpenedAgainBeforeTheNextTransfer()
 {
     Rig rig;
     QSignalSpy lost(&rig.transfer, &Transfer::portLost), back(&rig.transfer, &Transfer::portReopened);
-    rig.port->setCommPort(QStringLiteral("/dev/ttyUSB0"));
+    rig.port->setPortName(QStringLiteral("/dev/ttyUSB0"));
     rig.port->fail();
     QCOMPARE(lost.count(), 1);
     // Still away: the read is refused as on a port never opened, and tried again later.
@@ -140,8 +140,8 @@ void TestTransfer::aLostPortIsOpenedAgainBeforeTheNextTransfer()
     QCOMPARE(rig.waitForEnding(), Ending::PortInvalid);
     rig.port->openFails = false;
     QVERIFY(rig.transfer.startRead());
-    QVERIFY(rig.port->PortOpen());
-    QCOMPARE(rig.port->CommPort(), QStringLiteral("/dev/ttyUSB0"));
+    QVERIFY(rig.port->isOpen());
+    QCOMPARE(rig.port->portName(), QStringLiteral("/dev/ttyUSB0"));
     QCOMPARE(back.count(), 1);
     QVERIFY(rig.port->outputs.size() > 0); // the handshake went out on the port opened again
 
@@ -246,7 +246,7 @@ void TestTransfer::aSilentRadioTimesOut()
     QFETCH(QByteArray, model);
     Rig rig;
     rig.transfer.setTiming(quickTiming());
-    rig.port->setCommPort(QStringLiteral("/dev/ttyUSB0"));
+    rig.port->setPortName(QStringLiteral("/dev/ttyUSB0"));
     QSignalSpy lost(&rig.transfer, &Transfer::portLost);
     ScriptedRadio radio;
     radio.memory = patternImage(3);
@@ -259,7 +259,7 @@ void TestTransfer::aSilentRadioTimesOut()
             return answer; // the fault is past: the next transfer goes through
         if (++frames <= answered)
             return frame == QByteArray(1, 0x02) ? identification(radio.band, model) : answer;
-        if (portFails && rig.port->PortOpen())
+        if (portFails && rig.port->isOpen())
             rig.port->fail();
         return QByteArray();
     });
@@ -268,7 +268,7 @@ void TestTransfer::aSilentRadioTimesOut()
     QCOMPARE(rig.waitForEnding(), Ending::CommunicationTimeout);
     QVERIFY(rig.port->outputs.last() == kEnd);
     QVERIFY(!rig.transfer.timerW().isActive());
-    QCOMPARE(rig.port->RThreshold(), 1);
+    QCOMPARE(rig.port->receiveThreshold(), 1);
     QCOMPARE(lost.count(), portFails ? 1 : 0);
     EncodeImage(rig.model);
     QVERIFY2(rig.model.outputImage == editorsBefore, "a failed transfer leaves the editors alone");
@@ -276,7 +276,7 @@ void TestTransfer::aSilentRadioTimesOut()
     // Once the radio answers again (on the port opened again), the same transfer succeeds.
     faultDone = true;
     QVERIFY(write ? rig.transfer.startWrite() : rig.transfer.startRead());
-    QVERIFY(rig.port->PortOpen());
+    QVERIFY(rig.port->isOpen());
     QCOMPARE(rig.waitForEnding(), write ? Ending::WriteFinished : Ending::ReadFinished);
     if (write)
         QVERIFY(std::equal(radio.memory.begin(), radio.memory.begin() + 0x7C0, rig.model.outputImage.begin()));
@@ -354,7 +354,7 @@ void TestTransfer::probe()
     QFETCH(QByteArray, wire);
     Rig rig;
     rig.transfer.setTiming(quickTiming());
-    rig.port->setCommPort(QStringLiteral("/dev/ttyUSB0"));
+    rig.port->setPortName(QStringLiteral("/dev/ttyUSB0"));
     QSignalSpy presence(&rig.transfer, &Transfer::presence), back(&rig.transfer, &Transfer::portReopened);
     ScriptedRadio radio;
     QByteArray heard;

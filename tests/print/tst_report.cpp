@@ -3,7 +3,7 @@
 // no text leaves its cell or reaches the paper as garbage.
 #include "image/FormDescriptions.h"
 #include "image/ImageCodec.h"
-#include "print/FrmPrint.h"
+#include "print/PrintPreview.h"
 #include "print/PrintContent.h"
 #include "print/ReportDrawing.h"
 #include "print/ReportLayout.h"
@@ -283,8 +283,8 @@ private slots:
         RadioModel m;
         loadSample(m, Language::English);
         QCoreApplication::setApplicationName("kt913");
-        QCOMPARE(FrmPrint::captionFor(Language::Chinese), QStringLiteral("kt913打印预览"));
-        FrmPrint preview(m);
+        QCOMPARE(PrintPreview::captionFor(Language::Chinese), QStringLiteral("kt913打印预览"));
+        PrintPreview preview(m);
         QCOMPARE(preview.windowTitle(), QStringLiteral("kt913 Print preview"));
         QToolBar *bar = preview.findChild<QToolBar *>();
         QVERIFY(bar);

@@ -4,7 +4,7 @@
 // file dialogs that answer with a prepared name, and a main window whose setting, port
 // list and clock belong to the test.
 #include "shell/FileDialogs.h"
-#include "shell/MDIForm1.h"
+#include "shell/MainWindow.h"
 #include "widgets/MessageBox.h"
 #include "widgets/WindowScope.h"
 #include "shell/SettingStore.h"
@@ -78,21 +78,21 @@ struct ShellUnderTest {
     ScriptedDialogs dialogs;
     int secondsOfDay = 36000;
     std::optional<Language> sessionLanguage; // as kt913 --lang gives it
-    std::unique_ptr<MDIForm1> window;
+    std::unique_ptr<MainWindow> window;
 
     QString settingsPath() const { return dir.filePath(QStringLiteral("settings.ini")); }
 
-    MDIForm1 &start(const QStringList &ports = {}, const QString &startPort = QString())
+    MainWindow &start(const QStringList &ports = {}, const QString &startPort = QString())
     {
         settings = std::make_unique<IniSettingStore>(settingsPath());
-        MDIForm1::Options options;
+        MainWindow::Options options;
         options.settings = settings.get();
         options.dialogs = &dialogs;
         options.listPorts = [ports] { return ports; };
         options.startPort = startPort;
         options.sessionLanguage = sessionLanguage;
         options.clock = [this] { return secondsOfDay; };
-        window = std::make_unique<MDIForm1>(std::move(options));
+        window = std::make_unique<MainWindow>(std::move(options));
         window->load();
         window->show();
         window->activateWindow(); // also where no window manager hands out the focus

@@ -2,7 +2,7 @@
 // The File menu's Import CSV and Export CSV on the open data, driven through the menu
 // with the keyboard as a user drives it.
 #include "ShellTestKit.h"
-#include "editors/Form1.h"
+#include "editors/ChannelEditor.h"
 #include "shell/FileCommands.h"
 #include "image/ImageCodec.h"
 #include "support/SampleRadio.h"
@@ -17,10 +17,10 @@ using namespace kt913::test;
 
 namespace {
 
-QMenu *fileMenu(MDIForm1 &w) { return w.menuBar()->findChild<QMenu *>(QStringLiteral("MNFile")); }
+QMenu *fileMenu(MainWindow &w) { return w.menuBar()->findChild<QMenu *>(QStringLiteral("MNFile")); }
 
 // Alt+F opens the File menu; the item's mnemonic chooses it.
-void chooseFromFileMenu(MDIForm1 &w, Qt::Key mnemonic)
+void chooseFromFileMenu(MainWindow &w, Qt::Key mnemonic)
 {
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QTest::keyClick(&w, Qt::Key_F, Qt::AltModifier);
@@ -45,7 +45,7 @@ private slots:
     {
         MessageLog log;
         ShellUnderTest s;
-        MDIForm1 &w = s.start();
+        MainWindow &w = s.start();
         QCOMPARE(w.action(QStringLiteral("MNImportCsv"))->text(), QStringLiteral("导入CSV(&I)..."));
         w.setLanguage(Language::English);
         QCOMPARE(w.action(QStringLiteral("MNImportCsv"))->text(), QStringLiteral("Import CSV(&I)..."));
@@ -56,7 +56,7 @@ private slots:
     {
         MessageLog log;
         ShellUnderTest s;
-        MDIForm1 &w = s.start();
+        MainWindow &w = s.start();
         w.setLanguage(Language::English);
         fillSampleRadio(w.model());
         ChannelTables expected;
@@ -80,14 +80,14 @@ private slots:
         for (int n = 1; n <= 128; ++n)
             for (int c = col::Rx; c < col::Count; ++c)
                 QCOMPARE(w.model().channels.cell(n, c), QString(expected.cell(n, c)).remove(QChar(0)));
-        QVERIFY(w.form1()->isVisible());
+        QVERIFY(w.channelEditor()->isVisible());
     }
 
     void refusedRowsAreShownInOneMessage()
     {
         MessageLog log;
         ShellUnderTest s;
-        MDIForm1 &w = s.start();
+        MainWindow &w = s.start();
         fillSampleRadio(w.model());
         const ChannelRow before = w.model().channels.row(2);
         const QString csv = s.dir.filePath(QStringLiteral("mixed.csv"));
@@ -107,7 +107,7 @@ private slots:
     {
         MessageLog log;
         ShellUnderTest s;
-        MDIForm1 &w = s.start();
+        MainWindow &w = s.start();
         w.setLanguage(Language::English);
         fillSampleRadio(w.model());
         EncodeImage(w.model());
@@ -132,7 +132,7 @@ private slots:
             QSKIP("KT913_SCREENSHOT_DIR is not set");
         MessageLog log;
         ShellUnderTest s;
-        MDIForm1 &w = s.start();
+        MainWindow &w = s.start();
         for (Language lang : {Language::Chinese, Language::English}) {
             w.setLanguage(lang);
             w.activateWindow();

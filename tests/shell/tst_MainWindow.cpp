@@ -3,22 +3,22 @@
 // commands, port choice, child windows, lock buttons, about window and quitting.
 #include "widgets/AppIcon.h"
 #include "ShellTestKit.h"
-#include "editors/Form1.h"
-#include "editors/Form2.h"
-#include "editors/Form3.h"
-#include "editors/Form4.h"
-#include "editors/Form5.h"
+#include "editors/ChannelEditor.h"
+#include "editors/DtmfEditor.h"
+#include "editors/OptionalFeaturesEditor.h"
+#include "editors/DebugEditor.h"
+#include "editors/FmEditor.h"
 #include "link/ui/TransferCommands.h"
 #include "image/DatFile.h"
 #include "image/ImageCodec.h"
 #include "link/Transfer.h"
 #include "shell/CaptionRegistry.h"
 #include "shell/FileCommands.h"
-#include "shell/FrmAbout.h"
+#include "shell/AboutWindow.h"
 #include "shell/PortPathDialog.h"
 #include "editors/ChannelGrid.h"
-#include "link/ui/FrmWriting.h"
-#include "link/ui/FrmWritingCaptions.h"
+#include "link/ui/ProgressWindow.h"
+#include "link/ui/ProgressWindowCaptions.h"
 #include <QProgressBar>
 #include "widgets/Twips.h"
 #include "support/SampleRadio.h"
@@ -61,7 +61,7 @@ void sendWheel(QWidget *w, int delta)
     QApplication::sendEvent(w, &event);
 }
 
-QWidget *toolButton(MDIForm1 &w, const char *key)
+QWidget *toolButton(MainWindow &w, const char *key)
 {
     return findControl<QToolBar *>(&w, QStringLiteral("Toolbar1"))->widgetForAction(w.action(QString::fromLatin1(key)));
 }
@@ -145,7 +145,7 @@ void TestMainWindow::startUpState()
 {
     MessageLog log;
     ShellUnderTest s;
-    MDIForm1 &w = s.start();
+    MainWindow &w = s.start();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
 
     QCOMPARE(w.objectName(), QStringLiteral("MDIForm1"));
@@ -212,13 +212,13 @@ void TestMainWindow::startUpState()
     QCOMPARE(comboCom->x(), twips(2475));
     QCOMPARE(comboCom->width(), twips(1185));
 
-    QVERIFY(w.form1()->isVisible());
-    QVERIFY(frameOf(w.form1())->isVisible());
-    QCOMPARE(w.form1()->windowTitle(), QStringLiteral("信道编辑"));
-    for (QWidget *form : {static_cast<QWidget *>(w.form2()), static_cast<QWidget *>(w.form3()),
-                          static_cast<QWidget *>(w.form4()), static_cast<QWidget *>(w.form5())})
+    QVERIFY(w.channelEditor()->isVisible());
+    QVERIFY(frameOf(w.channelEditor())->isVisible());
+    QCOMPARE(w.channelEditor()->windowTitle(), QStringLiteral("信道编辑"));
+    for (QWidget *form : {static_cast<QWidget *>(w.dtmfEditor()), static_cast<QWidget *>(w.optionalFeaturesEditor()),
+                          static_cast<QWidget *>(w.debugEditor()), static_cast<QWidget *>(w.fmEditor())})
         QVERIFY2(!frameOf(form)->isVisible(), qPrintable(form->objectName()));
-    QCOMPARE(w.form3()->windowTitle(), QStringLiteral("可选功能"));
+    QCOMPARE(w.optionalFeaturesEditor()->windowTitle(), QStringLiteral("可选功能"));
 
     // The clock panels keep time.
     QVERIFY(findControl<QTimer *>(&w, QStringLiteral("StatusClock"))->isActive());
@@ -230,15 +230,15 @@ void TestMainWindow::everyCaptionFindsItsControl()
 {
     MessageLog log;
     ShellUnderTest s;
-    MDIForm1 &w = s.start();
+    MainWindow &w = s.start();
     QMap<QString, QWidget *> windows;
     windows["MDIForm1"] = &w;
-    windows["Form1"] = w.form1();
-    windows["Form2"] = w.form2();
-    windows["Form3"] = w.form3();
-    windows["Form4"] = w.form4();
-    windows["Form5"] = w.form5();
-    windows["FrmAbout"] = w.frmAbout();
+    windows["Form1"] = w.channelEditor();
+    windows["Form2"] = w.dtmfEditor();
+    windows["Form3"] = w.optionalFeaturesEditor();
+    windows["Form4"] = w.debugEditor();
+    windows["Form5"] = w.fmEditor();
+    windows["FrmAbout"] = w.aboutWindow();
     int visited = 0;
     for (const CaptionTable *table : captionTables()) {
         QWidget *window = windows.value(QString::fromLatin1(table->window));
@@ -256,14 +256,14 @@ void TestMainWindow::storedEnglishStartsInEnglish()
     MessageLog log;
     ShellUnderTest s;
     storeLanguage(*std::make_unique<IniSettingStore>(s.settingsPath()), Language::English);
-    MDIForm1 &w = s.start();
+    MainWindow &w = s.start();
     QCOMPARE(w.model().language, Language::English);
     QCOMPARE(w.windowTitle(), QStringLiteral("KT-913 Radio Programming Software"));
     QCOMPARE(w.action(QStringLiteral("MNRead"))->text(), QStringLiteral("Read Data from the Transceive(&R)"));
     QCOMPARE(findControl<QMenu *>(&w, QStringLiteral("MNHelp"))->title(), QStringLiteral("Help(&H)"));
     QCOMPARE(findControl<QComboBox *>(&w, QStringLiteral("ComboCom"))->x(), twips(3475));
-    QCOMPARE(w.form1()->windowTitle(), QStringLiteral("Channel Edit"));
-    QCOMPARE(w.frmAbout()->lblVersion->text(), QStringLiteral("English edition V2.20"));
+    QCOMPARE(w.channelEditor()->windowTitle(), QStringLiteral("Channel Edit"));
+    QCOMPARE(w.aboutWindow()->lblVersion->text(), QStringLiteral("English edition V2.20"));
 }
 
 void TestMainWindow::sessionLanguageLeavesTheStoredOne()
@@ -272,9 +272,9 @@ void TestMainWindow::sessionLanguageLeavesTheStoredOne()
     ShellUnderTest s;
     storeLanguage(*std::make_unique<IniSettingStore>(s.settingsPath()), Language::English);
     s.sessionLanguage = Language::Chinese;
-    MDIForm1 &w = s.start();
+    MainWindow &w = s.start();
     QCOMPARE(w.model().language, Language::Chinese);
-    QCOMPARE(w.form1()->windowTitle(), QStringLiteral("信道编辑"));
+    QCOMPARE(w.channelEditor()->windowTitle(), QStringLiteral("信道编辑"));
     QVERIFY(w.close());
     QCOMPARE(readLanguage(*std::make_unique<IniSettingStore>(s.settingsPath())), Language::English);
 }
@@ -283,7 +283,7 @@ void TestMainWindow::languageSwitchRoundTrip()
 {
     MessageLog log;
     ShellUnderTest s;
-    MDIForm1 &w = s.start();
+    MainWindow &w = s.start();
     fillSampleRadio(w.model());
     const QMap<QString, QString> chinese = allTexts(&w);
     const auto channelsBefore = w.model().channels.Cells;
@@ -307,7 +307,7 @@ void TestMainWindow::bandListIgnoresTheWheel()
 {
     MessageLog log;
     ShellUnderTest s;
-    MDIForm1 &w = s.start();
+    MainWindow &w = s.start();
     auto *combo1 = findControl<QComboBox *>(&w, QStringLiteral("Combo1"));
     combo1->setFocus();
     sendWheel(combo1, -120);
@@ -320,7 +320,7 @@ void TestMainWindow::bandChangeAnsweredCancelKeepsTheChannels()
 {
     MessageLog log;
     ShellUnderTest s;
-    MDIForm1 &w = s.start();
+    MainWindow &w = s.start();
     fillSampleRadio(w.model());
     auto *combo1 = findControl<QComboBox *>(&w, QStringLiteral("Combo1"));
     log.answers = {mbResult::Cancel};
@@ -349,7 +349,7 @@ void TestMainWindow::bandChangeAnsweredOkClearsTheChannels()
 {
     MessageLog log;
     ShellUnderTest s;
-    MDIForm1 &w = s.start();
+    MainWindow &w = s.start();
     fillSampleRadio(w.model());
     auto *combo1 = findControl<QComboBox *>(&w, QStringLiteral("Combo1"));
     QSignalSpy cleared(&w.model(), &RadioModel::channelsChanged);
@@ -374,7 +374,7 @@ void TestMainWindow::openOfAWrongFile()
 {
     MessageLog log;
     ShellUnderTest s;
-    MDIForm1 &w = s.start();
+    MainWindow &w = s.start();
     w.action(QStringLiteral("MNEnglish"))->trigger();
     QVERIFY(QTest::qWaitForWindowActive(&w));
 
@@ -413,7 +413,7 @@ void TestMainWindow::saveThenOpenGivesTheSameImage()
 {
     MessageLog log;
     ShellUnderTest s;
-    MDIForm1 &w = s.start();
+    MainWindow &w = s.start();
     fillSampleRadio(w.model());
 
     const QString first = s.dir.filePath(QStringLiteral("first.dat"));
@@ -427,12 +427,12 @@ void TestMainWindow::saveThenOpenGivesTheSameImage()
     log.answers = {mbResult::Ok};
     w.action(QStringLiteral("MNNew"))->trigger();
     QVERIFY(!w.model().channels.isUsed(1));
-    frameOf(w.form1())->close();
+    frameOf(w.channelEditor())->close();
     s.dialogs.openAnswer = first;
     QTest::mouseClick(toolButton(w, "TOpen"), Qt::LeftButton);
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(w.model().memoryImage.data()), kImageSize), saved.mid(48));
     QVERIFY(w.model().channels.isUsed(1));
-    QVERIFY(frameOf(w.form1())->isVisible()); // the channel editor comes up with the file
+    QVERIFY(frameOf(w.channelEditor())->isVisible()); // the channel editor comes up with the file
 
     // A name typed without an extension is saved as a .dat file that Open finds.
     s.dialogs.saveAnswer = s.dir.filePath(QStringLiteral("second"));
@@ -446,7 +446,7 @@ void TestMainWindow::cancelledDialogsDoNothing()
 {
     MessageLog log;
     ShellUnderTest s;
-    MDIForm1 &w = s.start();
+    MainWindow &w = s.start();
     fillSampleRadio(w.model());
     const Image output = w.model().outputImage;
     const Image memory = w.model().memoryImage;
@@ -463,7 +463,7 @@ void TestMainWindow::failedOpenAndSaveSaySo()
 {
     MessageLog log;
     ShellUnderTest s;
-    MDIForm1 &w = s.start();
+    MainWindow &w = s.start();
     w.setLanguage(Language::English);
 
     s.dialogs.saveAnswer = s.dir.filePath(QStringLiteral("no-such-folder/x.dat"));
@@ -484,7 +484,7 @@ void TestMainWindow::dialogsStartInTheFolderLastUsed()
 {
     MessageLog log;
     ShellUnderTest s;
-    MDIForm1 &w = s.start();
+    MainWindow &w = s.start();
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     w.action(QStringLiteral("MNOpen"))->trigger();
     QVERIFY(s.dialogs.lastFolder == documents || s.dialogs.lastFolder == QDir::homePath());
@@ -503,12 +503,12 @@ void TestMainWindow::newAnsweredCancelChangesNothing()
 {
     MessageLog log;
     ShellUnderTest s;
-    MDIForm1 &w = s.start();
+    MainWindow &w = s.start();
     fillSampleRadio(w.model());
     w.model().dtmf.startForm();
     const auto cells = w.model().channels.Cells;
     const QString optionText = w.model().options.text(QStringLiteral("Text31"), w.model().language);
-    frameOf(w.form1())->close();
+    frameOf(w.channelEditor())->close();
 
     log.answers = {mbResult::Cancel};
     QTest::mouseClick(toolButton(w, "TNew"), Qt::LeftButton);
@@ -518,23 +518,23 @@ void TestMainWindow::newAnsweredCancelChangesNothing()
     QCOMPARE(log.requests[0].flags, 4385);
     QCOMPARE(w.model().channels.Cells, cells);
     QCOMPARE(w.model().options.text(QStringLiteral("Text31"), w.model().language), optionText);
-    QVERIFY(!frameOf(w.form1())->isVisible());
+    QVERIFY(!frameOf(w.channelEditor())->isVisible());
 }
 
 void TestMainWindow::newAnsweredOkResetsAndShowsTheChannelEditor()
 {
     MessageLog log;
     ShellUnderTest s;
-    MDIForm1 &w = s.start();
+    MainWindow &w = s.start();
     fillSampleRadio(w.model());
     const Image memory = w.model().memoryImage;
-    frameOf(w.form1())->close();
+    frameOf(w.channelEditor())->close();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QTest::keyClick(&w, Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(log.requests.size(), 1);
     for (int n = 1; n <= 128; ++n)
         QVERIFY(!w.model().channels.isUsed(n));
-    QVERIFY(frameOf(w.form1())->isVisible());
+    QVERIFY(frameOf(w.channelEditor())->isVisible());
     QVERIFY(w.model().memoryImage == memory); // neither image is touched
 }
 
@@ -543,7 +543,7 @@ void TestMainWindow::missingPortAtStartUp()
     MessageLog log;
     ShellUnderTest s;
     const QString missing = s.dir.filePath(QStringLiteral("ttyNOPE"));
-    MDIForm1 &w = s.start({missing});
+    MainWindow &w = s.start({missing});
     QCOMPARE(log.requests.size(), 1);
     QVERIFY2(log.requests[0].prompt.startsWith(QStringLiteral("串行端口") + missing + QStringLiteral("无效或已被其它程序使用")),
              qPrintable(log.requests[0].prompt));
@@ -567,7 +567,7 @@ void TestMainWindow::missingPortAtStartUp()
     // A port named at start-up that does not open is not left in the list as a port.
     ShellUnderTest named;
     log.clear();
-    MDIForm1 &w2 = named.start({}, missing);
+    MainWindow &w2 = named.start({}, missing);
     QCOMPARE(log.requests.size(), 1);
     QCOMPARE(findControl<QComboBox *>(&w2, QStringLiteral("ComboCom"))->findText(missing), -1);
 }
@@ -584,18 +584,18 @@ void TestMainWindow::busyPortIsRefused()
     QVERIFY2(holder.open(QIODevice::ReadWrite), qPrintable(holder.errorString()));
 
     ShellUnderTest s;
-    MDIForm1 &w = s.start();
+    MainWindow &w = s.start();
     w.selectPort(device);
     QCOMPARE(log.requests.size(), 1);
     QVERIFY(log.requests[0].prompt.contains(device));
     QCOMPARE(findControl<QComboBox *>(&w, QStringLiteral("ComboCom"))->currentIndex(), -1);
-    QVERIFY(!w.transfer().port().PortOpen());
+    QVERIFY(!w.transfer().port().isOpen());
 
     holder.close();
     log.clear();
     w.selectPort(device);
     QVERIFY(log.requests.isEmpty());
-    QVERIFY(w.transfer().port().PortOpen());
+    QVERIFY(w.transfer().port().isOpen());
     QCOMPARE(findControl<QLabel *>(&w, QStringLiteral("Panel1"))->text(), QStringLiteral("COM: ") + device);
     ::close(master);
 }
@@ -611,7 +611,7 @@ void TestMainWindow::portListShownByTheMenu()
     ShellUnderTest s;
     const QString missing = s.dir.filePath(QStringLiteral("ttyNOPE"));
     log.answers = {mbResult::Ok};
-    MDIForm1 &w = s.start({missing, device});
+    MainWindow &w = s.start({missing, device});
     QCOMPARE(log.requests.size(), 1); // the first entry is tried at load and fails
     auto *comboCom = findControl<QComboBox *>(&w, QStringLiteral("ComboCom"));
 
@@ -622,7 +622,7 @@ void TestMainWindow::portListShownByTheMenu()
     QTest::keyClick(comboCom->view(), Qt::Key_Return);
     QTRY_VERIFY(!comboCom->isVisible());
     QCOMPARE(comboCom->currentText(), device);
-    QVERIFY(w.transfer().port().PortOpen());
+    QVERIFY(w.transfer().port().isOpen());
     QCOMPARE(findControl<QLabel *>(&w, QStringLiteral("Panel1"))->text(), QStringLiteral("COM: ") + device);
     QCOMPARE(log.requests.size(), 1);
     ::close(master);
@@ -632,7 +632,7 @@ void TestMainWindow::printShowsThePreviewOfTheReport()
 {
     MessageLog log;
     ShellUnderTest s;
-    MDIForm1 &w = s.start();
+    MainWindow &w = s.start();
     w.setLanguage(Language::English);
     fillSampleRadio(w.model());
     QString caption;
@@ -641,13 +641,13 @@ void TestMainWindow::printShowsThePreviewOfTheReport()
         QWidget *preview = QApplication::activeModalWidget();
         QVERIFY(preview);
         caption = preview->windowTitle();
-        gridFrozen = !w.form1()->grid(1)->updatesEnabled();
+        gridFrozen = !w.channelEditor()->grid(1)->updatesEnabled();
         preview->close();
     });
     w.action(QStringLiteral("MNPrint"))->trigger();
     QVERIFY(caption.endsWith(QStringLiteral("Print preview")));
     QVERIFY(gridFrozen);
-    QVERIFY(w.form1()->grid(1)->updatesEnabled()); // redrawn again afterwards
+    QVERIFY(w.channelEditor()->grid(1)->updatesEnabled()); // redrawn again afterwards
     QVERIFY(log.requests.isEmpty());
 }
 
@@ -660,17 +660,17 @@ void TestMainWindow::screenshotsOfTheSmallWindows()
         QSKIP("KT913_SCREENSHOT_DIR is not set");
     MessageLog log;
     ShellUnderTest s;
-    MDIForm1 &w = s.start();
+    MainWindow &w = s.start();
     fillSampleRadio(w.model());
     for (Language lang : {Language::Chinese, Language::English}) {
         w.setLanguage(lang);
         const QString suffix = lang == Language::English ? QStringLiteral("en") : QStringLiteral("zh");
-        w.frmAbout()->show();
+        w.aboutWindow()->show();
         QTest::qWait(20);
-        w.frmAbout()->grab().save(dir + QStringLiteral("/frmabout-%1.png").arg(suffix));
-        w.frmAbout()->hide();
-        FrmWriting progress(&w);
-        applyCaptionTable(&progress, frmWritingCaptions(), lang);
+        w.aboutWindow()->grab().save(dir + QStringLiteral("/frmabout-%1.png").arg(suffix));
+        w.aboutWindow()->hide();
+        ProgressWindow progress(&w);
+        applyCaptionTable(&progress, progressWindowCaptions(), lang);
         progress.Label1->setText(message(MessageId::ReadingLabel, lang).text);
         progress.setWindowTitle(message(MessageId::ReadingCaption, lang).text);
         progress.ProgressBar1->setValue(80);
@@ -699,28 +699,28 @@ void TestMainWindow::childWindowsHideInsteadOfClosing()
 {
     MessageLog log;
     ShellUnderTest s;
-    MDIForm1 &w = s.start();
-    QPointer<QWidget> form3 = w.form3();
+    MainWindow &w = s.start();
+    QPointer<QWidget> optionalFeaturesEditor = w.optionalFeaturesEditor();
     w.action(QStringLiteral("MNOption"))->trigger();
-    QVERIFY(frameOf(form3)->isVisible());
-    QCOMPARE(w.mdiArea()->activeSubWindow(), frameOf(form3));
-    frameOf(form3)->close();
+    QVERIFY(frameOf(optionalFeaturesEditor)->isVisible());
+    QCOMPARE(w.mdiArea()->activeSubWindow(), frameOf(optionalFeaturesEditor));
+    frameOf(optionalFeaturesEditor)->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(form3);
-    QVERIFY(!frameOf(form3)->isVisible());
+    QVERIFY(optionalFeaturesEditor);
+    QVERIFY(!frameOf(optionalFeaturesEditor)->isVisible());
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QTest::keyClick(&w, Qt::Key_P, Qt::ControlModifier);
-    QVERIFY(frameOf(form3)->isVisible());
+    QVERIFY(frameOf(optionalFeaturesEditor)->isVisible());
 
     // The DTMF window cannot be reached: its item is switched off, its shortcut dead.
     QTest::keyClick(&w, Qt::Key_D, Qt::ControlModifier);
-    QVERIFY(!frameOf(w.form2())->isVisible());
+    QVERIFY(!frameOf(w.dtmfEditor())->isVisible());
     QTest::keyClick(&w, Qt::Key_F, Qt::ControlModifier);
-    QVERIFY(frameOf(w.form5())->isVisible());
+    QVERIFY(frameOf(w.fmEditor())->isVisible());
 
     // Every frame carries the program's own icon, not the toolkit's.
     QCOMPARE(w.windowIcon().cacheKey(), appIcon().cacheKey());
-    for (QWidget *form : std::initializer_list<QWidget *>{w.form1(), w.form2(), w.form3(), w.form4(), w.form5()})
+    for (QWidget *form : std::initializer_list<QWidget *>{w.channelEditor(), w.dtmfEditor(), w.optionalFeaturesEditor(), w.debugEditor(), w.fmEditor()})
         QCOMPARE(frameOf(form)->windowIcon().cacheKey(), appIcon().cacheKey());
 }
 
@@ -728,9 +728,9 @@ void TestMainWindow::lockButtonsNeedADoubleClickWithinASecond()
 {
     MessageLog log;
     ShellUnderTest s;
-    MDIForm1 &w = s.start();
-    QSignalSpy debugLocked(&w, &MDIForm1::debugLocked);
-    QSignalSpy forceLocked(&w, &MDIForm1::forceWriteLocked);
+    MainWindow &w = s.start();
+    QSignalSpy debugLocked(&w, &MainWindow::debugLocked);
+    QSignalSpy forceLocked(&w, &MainWindow::forceWriteLocked);
     w.model().setDebugUnlocked(true);
     w.model().setForceWriteUnlocked(true);
     w.action(QStringLiteral("TDebug"))->setVisible(true);
@@ -763,7 +763,7 @@ void TestMainWindow::toolbarTooltipsAreTheirCaptions()
 {
     MessageLog log;
     ShellUnderTest s;
-    MDIForm1 &w = s.start();
+    MainWindow &w = s.start();
     w.model().setDebugUnlocked(true);
     w.model().setForceWriteUnlocked(true);
     QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -788,9 +788,9 @@ void TestMainWindow::aboutWindow()
 {
     MessageLog log;
     ShellUnderTest s;
-    MDIForm1 &w = s.start();
+    MainWindow &w = s.start();
     w.setLanguage(Language::English);
-    FrmAbout *about = w.frmAbout();
+    AboutWindow *about = w.aboutWindow();
     QCOMPARE(about->objectName(), QStringLiteral("FrmAbout"));
     QCOMPARE(about->lblTitle->objectName(), QStringLiteral("lblTitle"));
     QVERIFY(about->findChild<QLabel *>(QStringLiteral("Image1")));
@@ -814,28 +814,28 @@ void TestMainWindow::aboutWindow()
 
     // Shown again it keeps its texts; a click on its background unloads it.
     QTimer::singleShot(0, this, [&] {
-        version = w.frmAbout()->lblVersion->text();
-        QTest::mouseClick(w.frmAbout(), Qt::LeftButton, {}, QPoint(2, 2));
+        version = w.aboutWindow()->lblVersion->text();
+        QTest::mouseClick(w.aboutWindow(), Qt::LeftButton, {}, QPoint(2, 2));
     });
     w.action(QStringLiteral("MNAbout"))->trigger();
     QCOMPARE(version, QStringLiteral("English edition V2.20"));
-    QVERIFY(!w.frmAbout()->isVisible());
+    QVERIFY(!w.aboutWindow()->isVisible());
 
     // Made anew, it carries its design-time texts until the language is applied again.
     QTimer::singleShot(0, this, [&] {
-        title = w.frmAbout()->lblTitle->text();
-        version = w.frmAbout()->lblVersion->text();
-        w.frmAbout()->close();
+        title = w.aboutWindow()->lblTitle->text();
+        version = w.aboutWindow()->lblVersion->text();
+        w.aboutWindow()->close();
     });
     w.action(QStringLiteral("MNAbout"))->trigger();
     QCOMPARE(title, QStringLiteral("KT-913 RadioSoft"));
     QCOMPARE(version, QStringLiteral("简体中文版 V1.90"));
     w.setLanguage(Language::English);
-    QCOMPARE(w.frmAbout()->lblVersion->text(), QStringLiteral("English edition V2.20"));
-    about = w.frmAbout();
+    QCOMPARE(w.aboutWindow()->lblVersion->text(), QStringLiteral("English edition V2.20"));
+    about = w.aboutWindow();
 
     // The link leads to the program's own manual, not to a web site.
-    const QUrl doc = FrmAbout::documentationUrl();
+    const QUrl doc = AboutWindow::documentationUrl();
     QVERIFY(doc.isLocalFile());
     QVERIFY(about->lblCopyR->text().contains(doc.toString().toHtmlEscaped()));
     QVERIFY(log.requests.isEmpty());
@@ -845,7 +845,7 @@ void TestMainWindow::quitAnsweredCancelKeepsEverything()
 {
     MessageLog log;
     ShellUnderTest s;
-    MDIForm1 &w = s.start();
+    MainWindow &w = s.start();
     fillSampleRadio(w.model());
     const auto cells = w.model().channels.Cells;
     log.answers = {mbResult::Cancel, mbResult::Cancel};
@@ -869,7 +869,7 @@ void TestMainWindow::quitStoresTheLanguage()
 {
     MessageLog log;
     ShellUnderTest s;
-    MDIForm1 &w = s.start();
+    MainWindow &w = s.start();
     w.action(QStringLiteral("MNEnglish"))->trigger();
     QVERIFY(!QFile::exists(s.settingsPath())); // switching does not store by itself
     QVERIFY(w.close());

@@ -10,7 +10,7 @@
 #include "link/RadioProcess.h"
 #include "link/SerialTrace.h"
 #include "link/Transfer.h"
-#include "link/ui/FrmWriting.h"
+#include "link/ui/ProgressWindow.h"
 #include "link/ui/TransferCommands.h"
 #include "shell/SettingStore.h"
 #include "shell/StartUp.h"
@@ -43,7 +43,7 @@ struct Moment {
     bool commandsEnabled = false;
 };
 
-bool commandsEnabled(MDIForm1 &w)
+bool commandsEnabled(MainWindow &w)
 {
     bool all = true, none = true;
     for (const QString &name : kCommands) {
@@ -91,24 +91,24 @@ private:
     // Starts the window on the radio's port and records each message with the moment.
     void startOn(ShellUnderTest &s, MessageLog &log, RadioProcess &radio, QList<Moment> &moments);
     // Waits until the transfer that was started has ended (bounded).
-    bool waitForEnding(MDIForm1 &w, QSignalSpy &ended);
+    bool waitForEnding(MainWindow &w, QSignalSpy &ended);
 };
 
 void TestTransferWindows::startOn(ShellUnderTest &s, MessageLog &log, RadioProcess &radio, QList<Moment> &moments)
 {
     QVERIFY(radio.start());
     s.start({}, radio.devicePath());
-    QVERIFY(s.window->transfer().port().PortOpen());
+    QVERIFY(s.window->transfer().port().isOpen());
     QVERIFY(log.requests.isEmpty());
-    MDIForm1 *w = s.window.get();
+    MainWindow *w = s.window.get();
     log.onMessage = [w, &moments](const MessageRequest &r) {
-        FrmWriting *progress = w->transferCommands().progressWindow();
+        ProgressWindow *progress = w->transferCommands().progressWindow();
         moments.append({r.prompt, progress && progress->isVisible(), commandsEnabled(*w)});
     };
     QVERIFY(QTest::qWaitForWindowActive(w));
 }
 
-bool TestTransferWindows::waitForEnding(MDIForm1 &w, QSignalSpy &ended)
+bool TestTransferWindows::waitForEnding(MainWindow &w, QSignalSpy &ended)
 {
     Q_UNUSED(w);
     return ended.count() > 0 || ended.wait(20000);
@@ -126,12 +126,12 @@ void TestTransferWindows::readThroughCtrlR()
     RadioProcess radio({QStringLiteral("--image"), image});
     QList<Moment> moments;
     startOn(s, log, radio, moments);
-    MDIForm1 &w = *s.window;
+    MainWindow &w = *s.window;
     QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
     QSignalSpy decoded(&w.model(), &RadioModel::channelsChanged);
 
     QTest::keyClick(&w, Qt::Key_R, Qt::ControlModifier);
-    FrmWriting *progress = w.transferCommands().progressWindow();
+    ProgressWindow *progress = w.transferCommands().progressWindow();
     QVERIFY(progress);
     QVERIFY(progress->isVisible());
     QCOMPARE(progress->objectName(), QStringLiteral("FrmWriting"));
@@ -180,14 +180,14 @@ void TestTransferWindows::writeThroughTheToolbar()
     RadioProcess radio({QStringLiteral("--save"), saved});
     QList<Moment> moments;
     startOn(s, log, radio, moments);
-    MDIForm1 &w = *s.window;
+    MainWindow &w = *s.window;
     s.window->setLanguage(Language::English);
     fillSampleRadio(w.model());
     QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
 
     auto *toolbar = findControl<QToolBar *>(&w, QStringLiteral("Toolbar1"));
     QTest::mouseClick(toolbar->widgetForAction(w.action(QStringLiteral("TWrite"))), Qt::LeftButton);
-    FrmWriting *progress = w.transferCommands().progressWindow();
+    ProgressWindow *progress = w.transferCommands().progressWindow();
     QVERIFY(progress);
     QCOMPARE(progress->windowTitle(), QStringLiteral("Writing……"));
     QCOMPARE(progress->Label1->text(), QStringLiteral("Writing frequently, please wait a moment."));
@@ -222,7 +222,7 @@ void TestTransferWindows::verifiedWriteChosenInTheMenu()
     RadioProcess radio({QStringLiteral("--keep-wrong"), QStringLiteral("0x010")});
     QList<Moment> moments;
     startOn(s, log, radio, moments);
-    MDIForm1 &w = *s.window;
+    MainWindow &w = *s.window;
     fillSampleRadio(w.model());
     const Image memoryBefore = w.model().memoryImage;
     QAction *verify = w.action(QStringLiteral("MNVerify"));
@@ -250,7 +250,7 @@ void TestTransferWindows::verifiedWriteChosenInTheMenu()
     // The progress window while the radio is read back.
     QString label;
     connect(&w.transfer(), &Transfer::verifyStarted, this, [&] {
-        FrmWriting *progress = w.transferCommands().progressWindow();
+        ProgressWindow *progress = w.transferCommands().progressWindow();
         QVERIFY(progress);
         label = progress->Label1->text();
         if (!shots.isEmpty())
@@ -289,7 +289,7 @@ void TestTransferWindows::serialTraceOfTheWindow()
     RadioProcess radio({});
     QList<Moment> moments;
     startOn(s, log, radio, moments);
-    MDIForm1 &w = *s.window;
+    MainWindow &w = *s.window;
     {
         const std::unique_ptr<SerialTrace> nowhere = attachSerialTrace(w, dir.filePath(QStringLiteral("no-folder/t")));
         QTRY_COMPARE(log.requests.size(), 1);
@@ -315,7 +315,7 @@ void TestTransferWindows::readByTheToolbarButton()
     RadioProcess radio({});
     QList<Moment> moments;
     startOn(s, log, radio, moments);
-    MDIForm1 &w = *s.window;
+    MainWindow &w = *s.window;
     QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
     auto *toolbar = findControl<QToolBar *>(&w, QStringLiteral("Toolbar1"));
     QTest::mouseClick(toolbar->widgetForAction(w.action(QStringLiteral("TRead"))), Qt::LeftButton);
@@ -339,7 +339,7 @@ void TestTransferWindows::timeoutGivesTheCommandsBackAtOnce()
     RadioProcess radio({QStringLiteral("--silent")});
     QList<Moment> moments;
     startOn(s, log, radio, moments);
-    MDIForm1 &w = *s.window;
+    MainWindow &w = *s.window;
     fillSampleRadio(w.model());
     const auto cells = w.model().channels.Cells;
     QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
@@ -369,7 +369,7 @@ void TestTransferWindows::bandMismatchIsRefusedWhileTheProgressWindowIsUp()
     RadioProcess radio({QStringLiteral("--band"), QStringLiteral("1")});
     QList<Moment> moments;
     startOn(s, log, radio, moments);
-    MDIForm1 &w = *s.window;
+    MainWindow &w = *s.window;
     w.setLanguage(Language::English);
     QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
 
@@ -392,7 +392,7 @@ void TestTransferWindows::forcedWriteAnsweredCancelEndsQuietly()
     RadioProcess radio({QStringLiteral("--band"), QStringLiteral("2")});
     QList<Moment> moments;
     startOn(s, log, radio, moments);
-    MDIForm1 &w = *s.window;
+    MainWindow &w = *s.window;
     w.model().setForceWriteUnlocked(true);
     QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
 
@@ -419,7 +419,7 @@ void TestTransferWindows::channelsOutsideTheBandAreWrittenOnlyWhenConfirmed()
     RadioProcess radio({QStringLiteral("--band"), QStringLiteral("2"), QStringLiteral("--save"), saved});
     QList<Moment> moments;
     startOn(s, log, radio, moments);
-    MDIForm1 &w = *s.window;
+    MainWindow &w = *s.window;
     w.setLanguage(Language::English);
     fillSampleRadio(w.model());
     log.answers = {mbResult::Cancel};
@@ -453,7 +453,7 @@ void TestTransferWindows::aPulledCableShowsInTheStatusBar()
     RadioProcess radio({QStringLiteral("--hangup-after"), QStringLiteral("3")});
     QList<Moment> moments;
     startOn(s, log, radio, moments);
-    MDIForm1 &w = *s.window;
+    MainWindow &w = *s.window;
     auto *panel = findControl<QLabel *>(&w, QStringLiteral("Panel1"));
     QCOMPARE(panel->text(), QStringLiteral("COM: ") + radio.devicePath());
     QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
@@ -472,9 +472,9 @@ void TestTransferWindows::aPortTheListDoesNotShow()
     ShellUnderTest s;
     RadioProcess radio({});
     QVERIFY(radio.start());
-    MDIForm1 &w = s.start(); // the system shows no port at all
+    MainWindow &w = s.start(); // the system shows no port at all
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    QVERIFY(!w.transfer().port().PortOpen());
+    QVERIFY(!w.transfer().port().isOpen());
 
     // The menu item by its keys, then the path typed into the dialog it opens.
     QString offered, title;
@@ -501,7 +501,7 @@ void TestTransferWindows::aPortTheListDoesNotShow()
     QCOMPARE(title, QStringLiteral("其他端口"));
     QCOMPARE(offered, QString());
     QVERIFY(log.requests.isEmpty());
-    QVERIFY(w.transfer().port().PortOpen());
+    QVERIFY(w.transfer().port().isOpen());
     QCOMPARE(findControl<QLabel *>(&w, QStringLiteral("Panel1"))->text(), QStringLiteral("COM: ") + radio.devicePath());
     QCOMPARE(readOtherPort(*s.settings), radio.devicePath());
     QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
@@ -520,7 +520,7 @@ void TestTransferWindows::aPortTheListDoesNotShow()
     QCOMPARE(log.requests.size(), 1);
     QVERIFY2(log.requests[0].prompt.contains(missing), qPrintable(log.requests[0].prompt));
     QVERIFY(findControl<QStatusBar *>(&w, QStringLiteral("StatusBar1"))->currentMessage().contains(missing));
-    QVERIFY(!w.transfer().port().PortOpen());
+    QVERIFY(!w.transfer().port().isOpen());
     QCOMPARE(readOtherPort(*s.settings), radio.devicePath()); // a path that failed is not kept
 }
 

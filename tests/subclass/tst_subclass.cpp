@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The event hook engine against plain objects, and the grid wheel hook against a real
 // table view fed wheel events the way the window system delivers them.
-#include "subclass/MSubclass.h"
-#include "subclass/SubClassGrid.h"
+#include "subclass/EventHookEngine.h"
+#include "subclass/GridWheelHook.h"
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QStandardItemModel>
@@ -27,16 +27,16 @@ struct Window : QObject {
     bool event(QEvent *e) override { return e->type() == Probe ? (trail.append("own"), true) : QObject::event(e); }
 };
 
-struct Client : ISubclass {
-    Client(const char *n, MSubclass &e) : name(QString::fromLatin1(n)), engine(e) {}
+struct Client : EventHookClient {
+    Client(const char *n, EventHookEngine &e) : name(QString::fromLatin1(n)), engine(e) {}
     QString name;
-    MSubclass &engine;
+    EventHookEngine &engine;
     int response = Consume;
     int seen = -1; // CurrentMessage as this client saw it
     std::function<void(QObject *)> during;
-    int MsgResponse() const override { return response; }
-    void setMsgResponse(int r) override { response = r; }
-    qint32 WindowProc(QObject *w, int, QEvent *) override
+    int response() const override { return response; }
+    void setResponse(int r) override { response = r; }
+    qint32 handleEvent(QObject *w, int, QEvent *) override
     {
         trail.append(name);
         seen = engine.CurrentMessage();
@@ -80,13 +80,13 @@ struct Grid {
 
 class TestSubclass : public QObject {
     Q_OBJECT
-    std::unique_ptr<MSubclass> engine;
+    std::unique_ptr<EventHookEngine> engine;
     Window w;
 
 private slots:
     void init()
     {
-        engine = std::make_unique<MSubclass>();
+        engine = std::make_unique<EventHookEngine>();
         trail.clear();
     }
 
@@ -94,18 +94,18 @@ private slots:
     {
         Client a("a", *engine), b("b", *engine);
         QEvent probe(Probe);
-        QCOMPARE(engine->CallOldWindowProc(&w, Probe, &probe), 0); // not hooked: not delivered
-        QVERIFY(engine->AttachMessage(&a, &w, Probe).ok());
-        QVERIFY(engine->AttachMessage(&a, &w, Other).ok());
-        QVERIFY(engine->AttachMessage(&b, &w, Probe).ok());
-        QCOMPARE(engine->CallOldWindowProc(&w, Probe, &probe), 1);
-        engine->DetachMessage(&b, &w, Other); // never attached there
+        QCOMPARE(engine->callOriginalHandler(&w, Probe, &probe), 0); // not hooked: not delivered
+        QVERIFY(engine->attach(&a, &w, Probe).ok());
+        QVERIFY(engine->attach(&a, &w, Other).ok());
+        QVERIFY(engine->attach(&b, &w, Probe).ok());
+        QCOMPARE(engine->callOriginalHandler(&w, Probe, &probe), 1);
+        engine->detach(&b, &w, Other); // never attached there
         QCOMPARE(engine->attachmentCount(&w), 3);
         for (auto [c, t] : {std::pair{&a, Probe}, {&a, Other}, {&b, Probe}})
-            engine->DetachMessage(c, &w, t);
+            engine->detach(c, &w, t);
         QVERIFY(!engine->isHooked(&w));
         send(&w);
-        QCOMPARE(trail, (QStringList{"own", "own"})); // CallOldWindowProc's, then the unhooked one
+        QCOMPARE(trail, (QStringList{"own", "own"})); // callOriginalHandler's, then the unhooked one
     }
 
     void errors_data()
@@ -127,8 +127,8 @@ private slots:
         foreign.moveToThread(&elsewhere);
         QObject *targets[] = {nullptr, &foreign, &w, &w};
         if (which == 2)
-            engine->AttachMessage(&a, &w, Probe);
-        const SubclassError e = engine->AttachMessage(which == 3 ? nullptr : &a, targets[which], Probe);
+            engine->attach(&a, &w, Probe);
+        const HookError e = engine->attach(which == 3 ? nullptr : &a, targets[which], Probe);
         QTEST(e.number, "number");
         QTEST(e.description, "text");
         if (which < 3)
@@ -160,7 +160,7 @@ private slots:
         if (switchTo >= 0)
             a.during = [&](QObject *) { a.response = switchTo; };
         for (Client *x : {&a, &b, &c})
-            engine->AttachMessage(x, &w, Probe);
+            engine->attach(x, &w, Probe);
         send(&w);
         QTEST(trail, "expected");
     }
@@ -170,8 +170,8 @@ private slots:
         Client a("a", *engine), b("b", *engine);
         int afterInner = -1;
         a.during = [&](QObject *to) { send(to, Other), afterInner = engine->CurrentMessage(); };
-        engine->AttachMessage(&a, &w, Probe);
-        engine->AttachMessage(&b, &w, Other);
+        engine->attach(&a, &w, Probe);
+        engine->attach(&b, &w, Other);
         send(&w);
         QCOMPARE(b.seen, int(Other));
         QCOMPARE(afterInner, int(Probe));
@@ -183,15 +183,15 @@ private slots:
         Client a("a", *engine), c("c", *engine);
         auto *b = new Client("b", *engine);
         for (Client *x : {&a, b, &c})
-            engine->AttachMessage(x, &w, Probe);
-        c.during = [&](QObject *to) { engine->DetachMessage(b, to, Probe), delete b; };
+            engine->attach(x, &w, Probe);
+        c.during = [&](QObject *to) { engine->detach(b, to, Probe), delete b; };
         send(&w);
         QCOMPARE(trail, (QStringList{"c", "a"}));
 
         // A post-process client that lets go in its own call still lets the object have it.
-        engine->DetachMessage(&c, &w, Probe);
-        a.response = ISubclass::PostProcess;
-        a.during = [&](QObject *to) { engine->DetachMessage(&a, to, Probe); };
+        engine->detach(&c, &w, Probe);
+        a.response = EventHookClient::PostProcess;
+        a.during = [&](QObject *to) { engine->detach(&a, to, Probe); };
         send(&w);
         QCOMPARE(trail.mid(2), (QStringList{"a", "own"}));
         QVERIFY(!engine->isHooked(&w));
@@ -217,10 +217,10 @@ private slots:
         QFETCH(int, dx);
         QFETCH(int, dy);
         Grid g;
-        SubClassGrid hook(*engine);
-        hook.setMsgResponse(ISubclass::PostProcess); // must not let the grid scroll
+        GridWheelHook hook(*engine);
+        hook.setResponse(EventHookClient::PostProcess); // must not let the grid scroll
         QVERIFY(hook.HookGrid(&g.view).ok());
-        QSignalSpy spy(&hook, &SubClassGrid::MouseWheel);
+        QSignalSpy spy(&hook, &GridWheelHook::MouseWheel);
         QWidget *targets[] = {g.view.viewport(), g.view.verticalScrollBar(), g.view.verticalHeader()->viewport(),
                               &g.view};
         turnWheel(targets[over], dx, dy);
@@ -234,18 +234,18 @@ private slots:
     void hookLifetime()
     {
         Grid a, b;
-        auto hook = std::make_unique<SubClassGrid>(*engine);
+        auto hook = std::make_unique<GridWheelHook>(*engine);
         hook->HookGrid(&a.view);
         hook->HookGrid(&b.view); // moves over to b
         turnWheel(a.view.viewport(), 0, -120);
         QCOMPARE(a.top(), 23);
-        hook = std::make_unique<SubClassGrid>(*engine); // switching groups: b is let go
+        hook = std::make_unique<GridWheelHook>(*engine); // switching groups: b is let go
         hook->HookGrid(&a.view);
         turnWheel(b.view.viewport(), 0, -120);
         QCOMPARE(b.top(), 23);
 
         // The receiver may replace the hook from inside its signal.
-        connect(hook.get(), &SubClassGrid::MouseWheel, this, [&] { hook.reset(); });
+        connect(hook.get(), &GridWheelHook::MouseWheel, this, [&] { hook.reset(); });
         turnWheel(a.view.viewport(), 0, -120);
         QVERIFY(!hook);
         QCOMPARE(a.top(), 23);
@@ -254,7 +254,7 @@ private slots:
         QCOMPARE(a.top(), 26);
 
         // A hook may outlive its grid, and nothing stays under the dead grid's address.
-        hook = std::make_unique<SubClassGrid>(*engine);
+        hook = std::make_unique<GridWheelHook>(*engine);
         auto *gone = new QTableView;
         hook->HookGrid(gone);
         delete gone;

@@ -2,8 +2,8 @@
 #include "link/ui/TransferCommands.h"
 #include "image/OutOfBand.h"
 #include "image/RadioModel.h"
-#include "link/ui/FrmWriting.h"
-#include "link/ui/FrmWritingCaptions.h"
+#include "link/ui/ProgressWindow.h"
+#include "link/ui/ProgressWindowCaptions.h"
 #include "widgets/MessageBox.h"
 #include <QAction>
 #include <QLabel>
@@ -60,8 +60,8 @@ void TransferCommands::start(Transfer::Kind kind)
     if (!(reading ? m_transfer.startRead() : m_transfer.startWrite()))
         return;
 
-    auto *window = new FrmWriting(m_owner);
-    applyCaptionTable(window, frmWritingCaptions(), language());
+    auto *window = new ProgressWindow(m_owner);
+    applyCaptionTable(window, progressWindowCaptions(), language());
     window->Label1->setText(message(reading ? MessageId::ReadingLabel : MessageId::WritingLabel, language()).text);
     window->setWindowTitle(message(reading ? MessageId::ReadingCaption : MessageId::WritingCaption, language()).text);
     m_progress = window;

@@ -5,7 +5,7 @@
 // itself (port, protocol, decoding) is the headless Transfer's; everything it reports
 // arrives by queued signals, so the messages here never open inside a receive event.
 #include "link/Transfer.h"
-#include "link/ui/FrmWriting.h"
+#include "link/ui/ProgressWindow.h"
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -32,7 +32,7 @@ public:
     // Gives the commands back 1.2 s (twelve 100 ms ticks) after a success message.
     QTimer &timer1() { return m_timer1; }
     // The progress window while a transfer runs, else null.
-    FrmWriting *progressWindow() const { return m_progress; }
+    ProgressWindow *progressWindow() const { return m_progress; }
     Transfer &transfer() { return m_transfer; }
 
 public slots:
@@ -58,7 +58,7 @@ private:
     QWidget *m_owner;
     QList<QAction *> m_commands;
     std::function<void()> m_commitPendingEdit;
-    QPointer<FrmWriting> m_progress;
+    QPointer<ProgressWindow> m_progress;
     QTimer m_timer1;
     qint16 ReenableTicks = 0;
 };

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PrintPreview.h"
+#include "PrintContent.h"
+#include "ReportDrawing.h"
+#include "ReportPdf.h"
+#include "widgets/MessageBox.h"
+#include <QAction>
+#include <QComboBox>
+#include <QGraphicsView>
+#include <QLineEdit>
+#include <QPrintPreviewWidget>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPrinter>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QStyle>
+#include <QToolBar>
+
+namespace kt913 {
+
+PrintPreview::PrintPreview(RadioModel &model, QWidget *owner) : QPrintPreviewDialog(owner), m_model(model)
+{
+    setObjectName(QStringLiteral("FrmPrint"));
+    setWindowTitle(captionFor(model.language));
+    printer()->setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    // The preview and the printer alike get a freshly built report, so what is printed
+    // is what the model holds at that moment.
+    connect(this, &QPrintPreviewDialog::paintRequested, this, &PrintPreview::paintReport);
+
+    const bool english = model.language == Language::English;
+    m_export = new QAction(style()->standardIcon(QStyle::SP_DialogSaveButton),
+                           english ? QStringLiteral("Export to PDF") : QStringLiteral("导出PDF"), this);
+    m_export->setObjectName(QStringLiteral("ExportPdf"));
+    m_export->setToolTip(m_export->text());
+    connect(m_export, &QAction::triggered, this, &PrintPreview::askAndExport);
+    if (QToolBar *bar = findChild<QToolBar *>()) {
+        bar->addSeparator();
+        bar->addAction(m_export);
+    } else {
+        addAction(m_export);
+    }
+
+    nameQtControls(english);
+
+    QSize size(1000, 820);
+    if (const QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 0.9);
+    resize(size);
+}
+
+void PrintPreview::nameQtControls(bool english)
+{
+    // Qt's preview leaves its zoom list, its page number box and the page view without a
+    // name a screen reader could speak.
+    const QString zoom = english ? QStringLiteral("Zoom") : QStringLiteral("缩放");
+    const QString page = english ? QStringLiteral("Page") : QStringLiteral("页码");
+    for (QComboBox *list : findChildren<QComboBox *>()) {
+        list->setAccessibleName(zoom);
+        if (list->lineEdit())
+            list->lineEdit()->setAccessibleName(zoom);
+    }
+    for (QLineEdit *box : findChildren<QLineEdit *>())
+        if (box->accessibleName().isEmpty() && !qobject_cast<QComboBox *>(box->parentWidget()))
+            box->setAccessibleName(page);
+    for (QPrintPreviewWidget *preview : findChildren<QPrintPreviewWidget *>())
+        preview->setAccessibleName(windowTitle());
+    for (QGraphicsView *view : findChildren<QGraphicsView *>()) {
+        view->setAccessibleName(windowTitle());
+        view->viewport()->setAccessibleName(windowTitle());
+    }
+}
+
+QString PrintPreview::captionFor(Language lang)
+{
+    QString name = QCoreApplication::applicationName();
+    if (name.isEmpty())
+        name = QStringLiteral("kt913");
+    return lang == Language::English ? name + QStringLiteral(" Print preview") : name + QStringLiteral("打印预览");
+}
+
+void PrintPreview::showPreview(RadioModel &model, QWidget *owner)
+{
+    PrintPreview preview(model, owner);
+    preview.exec();
+}
+
+void PrintPreview::paintReport(QPrinter *target)
+{
+    ReportWriter report;
+    PrintContent(m_model, report);
+    drawReport(report, *target);
+}
+
+bool PrintPreview::exportPdf(const QString &path, QString *error)
+{
+    ReportWriter report;
+    PrintContent(m_model, report);
+    return saveReportPdf(report, path, error, printer()->pageLayout());
+}
+
+void PrintPreview::askAndExport()
+{
+    const Language lang = m_model.language;
+    const bool english = lang == Language::English;
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString path = QFileDialog::getSaveFileName(this, m_export->text(),
+                                                QDir(folder).filePath(QStringLiteral("KT-913.pdf")),
+                                                english ? QStringLiteral("PDF files (*.pdf)")
+                                                        : QStringLiteral("PDF文件 (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+    QString error;
+    if (!exportPdf(path, &error))
+        MsgBox(this, lang, MessageId::FileSaveFailed, path + QStringLiteral(" (") + error + QLatin1Char(')'));
+}
+
+} // namespace kt913
