@@ -87,8 +87,9 @@ void FmEditor::showOutOfRange()
     // A second entry while the line shows does not make it stay longer.
     if (Timer1->isActive())
         return;
-    const ElementDescription *line = fmFormDescription().findElement(QStringLiteral("Label2"));
-    Label2->setText(line->texts(m_model.language == Language::English).value(0));
+    const FormDescription &form = fmFormDescription();
+    const ElementDescription *line = form.findElement(QStringLiteral("Label2"));
+    Label2->setText(form.texts(*line, m_model.language).value(0));
     Label2->show();
     // The line is no dialog: a screen reader hears of it as an alert.
     QAccessibleEvent alert(Label2, QAccessible::Alert);

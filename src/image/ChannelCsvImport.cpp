@@ -24,9 +24,9 @@ ChannelCsvImport planChannelCsvImport(const QString &text, const RadioModel &mod
     for (const ChannelCsvLine &line : parse.lines) {
         QString reason = line.problem;
         if (reason.isEmpty() && line.channel == 0)
-            reason = textIn(lang, "没有频道号（Location）", "no Location");
+            reason = textIn(lang, "没有频道号（Location）", KT913_TR("ChannelCsv", "no Location"));
         if (reason.isEmpty() && givenIn.contains(line.channel))
-            reason = textIn(lang, "频道 %1 已在第 %2 行给出", "channel %1 is already given in line %2")
+            reason = textIn(lang, "频道 %1 已在第 %2 行给出", KT913_TR("ChannelCsv", "channel %1 is already given in line %2"))
                          .arg(line.channel)
                          .arg(givenIn[line.channel]);
         if (!reason.isEmpty()) {
@@ -43,9 +43,9 @@ ChannelCsvImport planChannelCsvImport(const QString &text, const RadioModel &mod
             edits.insert(line.channel, edit);
     }
     if (parse.lines.isEmpty())
-        plan.problem = textIn(lang, "文件中没有频道", "the file holds no channels");
+        plan.problem = textIn(lang, "文件中没有频道", KT913_TR("ChannelCsv", "the file holds no channels"));
     else if (plan.rowsTaken == 0)
-        plan.problem = textIn(lang, "没有一行可以读入", "no row can be taken");
+        plan.problem = textIn(lang, "没有一行可以读入", KT913_TR("ChannelCsv", "no row can be taken"));
     plan.edits = edits.values();
     return plan;
 }
@@ -66,7 +66,7 @@ QStringList refusalLines(const QList<CsvRefusal> &refused, Language lang)
 {
     QStringList lines;
     for (const CsvRefusal &r : refused)
-        lines << textIn(lang, "第 %1 行：%2", "line %1: %2").arg(r.line).arg(r.reason);
+        lines << textIn(lang, "第 %1 行：%2", KT913_TR("ChannelCsv", "line %1: %2")).arg(r.line).arg(r.reason);
     return lines;
 }
 

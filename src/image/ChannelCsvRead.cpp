@@ -46,7 +46,7 @@ QString ctcssText(const QString &value, Language lang)
         for (int i = 1; i <= kCtcssCount; ++i)
             if (qAbs(toneList(lang)[i].toDouble() - v) < 0.001)
                 return toneList(lang)[i];
-    throw Refused{textIn(lang, "亚音频 %1 不在列表中", "tone %1 is not one this radio has").arg(value)};
+    throw Refused{textIn(lang, "亚音频 %1 不在列表中", KT913_TR("ChannelCsv", "tone %1 is not one this radio has")).arg(value)};
 }
 
 // A DCS code as three digits ("23" and "023" alike).
@@ -55,7 +55,7 @@ QString dcsCode(const QString &value, Language lang)
     bool ok = false;
     const int digits = value.toInt(&ok);
     if (!ok || digits < 0 || value.size() > 3)
-        throw Refused{textIn(lang, "数字亚音频 %1 不是三位数字", "DTCS code %1 is not three digits").arg(value)};
+        throw Refused{textIn(lang, "数字亚音频 %1 不是三位数字", KT913_TR("ChannelCsv", "DTCS code %1 is not three digits")).arg(value)};
     return QStringLiteral("%1").arg(digits, 3, 10, QLatin1Char('0'));
 }
 
@@ -65,14 +65,14 @@ QString dcsText(const QString &value, bool inverted, Language lang)
     const QString text = QLatin1Char('D') + dcsCode(value, lang) + QLatin1Char(inverted ? 'I' : 'N');
     if (toneList(lang).indexOf(text) > 0)
         return text;
-    throw Refused{textIn(lang, "数字亚音频 %1 不在列表中", "DTCS code %1 is not one this radio has").arg(value)};
+    throw Refused{textIn(lang, "数字亚音频 %1 不在列表中", KT913_TR("ChannelCsv", "DTCS code %1 is not one this radio has")).arg(value)};
 }
 
 bool invertedAt(const QString &polarity, int side, Language lang)
 {
     const QString p = polarity.toUpper();
     if (p.size() != 2 || !(p[0] == 'N' || p[0] == 'R') || !(p[1] == 'N' || p[1] == 'R'))
-        throw Refused{textIn(lang, "极性 %1 无效（应为 NN、NR、RN 或 RR）", "polarity %1 is none of NN, NR, RN, RR").arg(polarity)};
+        throw Refused{textIn(lang, "极性 %1 无效（应为 NN、NR、RN 或 RR）", KT913_TR("ChannelCsv", "polarity %1 is none of NN, NR, RN, RR")).arg(polarity)};
     return p[side] == 'R';
 }
 
@@ -105,14 +105,14 @@ std::pair<QString, QString> readTones(const Fields &f, Language lang)
         return {dcsText(code, invertedAt(polarity, 0, lang), lang), dcsText(code, invertedAt(polarity, 1, lang), lang)};
     }
     if (mode.compare(QLatin1String("Cross"), Qt::CaseInsensitive) != 0)
-        throw Refused{textIn(lang, "未知的亚音频方式 %1", "unknown tone mode %1").arg(mode)};
+        throw Refused{textIn(lang, "未知的亚音频方式 %1", KT913_TR("ChannelCsv", "unknown tone mode %1")).arg(mode)};
     const QString cross = f.orDefault(CrossMode, kDefaultCrossMode);
     const qsizetype arrow = cross.indexOf(QLatin1String("->"));
     const QString txKind = arrow < 0 ? QString() : cross.left(arrow).trimmed().toUpper();
     const QString rxKind = arrow < 0 ? QString() : cross.mid(arrow + 2).trimmed().toUpper();
     const auto known = [](const QString &k) { return k.isEmpty() || k == QLatin1String("TONE") || k == QLatin1String("DTCS"); };
     if (arrow < 0 || !known(txKind) || !known(rxKind) || (txKind.isEmpty() && rxKind.isEmpty()))
-        throw Refused{textIn(lang, "未知的交叉方式 %1", "unknown cross mode %1").arg(cross)};
+        throw Refused{textIn(lang, "未知的交叉方式 %1", KT913_TR("ChannelCsv", "unknown cross mode %1")).arg(cross)};
     QString tx, rx;
     if (txKind == QLatin1String("TONE"))
         tx = ctcssText(r, lang);
@@ -162,7 +162,7 @@ int powerIndex(const QString &value, Language lang)
     const double w = watts.trimmed().toDouble(&ok);
     if (ok && w >= 0)
         return w >= 2 ? 1 : 0;
-    throw Refused{textIn(lang, "功率 %1 无效", "power %1 is neither High, Low nor watts").arg(value)};
+    throw Refused{textIn(lang, "功率 %1 无效", KT913_TR("ChannelCsv", "power %1 is neither High, Low nor watts")).arg(value)};
 }
 
 struct Option {
@@ -176,7 +176,7 @@ qint64 frequencyOf(const Fields &f, Column c, Language lang)
 {
     const std::optional<qint64> v = parseMHz(f[c]);
     if (!v || *v <= 0)
-        throw Refused{textIn(lang, "频率 %1 不是数字", "frequency %1 is no number").arg(f[c])};
+        throw Refused{textIn(lang, "频率 %1 不是数字", KT913_TR("ChannelCsv", "frequency %1 is no number")).arg(f[c])};
     return *v;
 }
 
@@ -200,7 +200,7 @@ ChannelRow readRow(const Fields &f, const ChannelRow &base, const ChannelCsvCont
     const auto commit = [&](int column, qint64 units) {
         const FrequencyCommit c = commitFrequency(row, column, frequencyText(units), ctx.band, ctx.bandSelection, lang);
         if (c.outcome != FrequencyOutcome::Accepted)
-            throw Refused{textIn(lang, "频率 %1 超出频段范围", "frequency %1 is outside the band's limits").arg(formatMHz(units))};
+            throw Refused{textIn(lang, "频率 %1 超出频段范围", KT913_TR("ChannelCsv", "frequency %1 is outside the band's limits")).arg(formatMHz(units))};
         if (column == col::Rx && !fresh) {
             // A channel without a transmit frequency is no new channel here: only the
             // receive frequency changes; the row's other fields say what they say.
@@ -212,7 +212,7 @@ ChannelRow readRow(const Fields &f, const ChannelRow &base, const ChannelCsvCont
     };
 
     if (!f.has(Frequency) || f[Frequency].isEmpty())
-        throw Refused{textIn(lang, "没有频率", "no frequency")};
+        throw Refused{textIn(lang, "没有频率", KT913_TR("ChannelCsv", "no frequency"))};
     const qint64 rx = frequencyOf(f, Frequency, lang);
     // A frequency the channel already has is kept as it is, even off the raster.
     if (fresh || parseMHz(row.freq[0]) != rx)
@@ -226,18 +226,18 @@ ChannelRow readRow(const Fields &f, const ChannelRow &base, const ChannelCsvCont
         else if (duplex == QLatin1String("+") || duplex == QLatin1String("-")) {
             const std::optional<qint64> shift = parseMHz(f[Offset]);
             if (!shift)
-                throw Refused{textIn(lang, "频差 %1 不是数字", "offset %1 is no number").arg(f[Offset])};
+                throw Refused{textIn(lang, "频差 %1 不是数字", KT913_TR("ChannelCsv", "offset %1 is no number")).arg(f[Offset])};
             tx = duplex == QLatin1String("+") ? rx + *shift : rx - *shift;
         } else if (duplex == QLatin1String("split"))
             tx = frequencyOf(f, Offset, lang);
         else if (duplex != QLatin1String("off"))
-            throw Refused{textIn(lang, "未知的双工方式 %1", "unknown duplex %1").arg(f[Duplex])};
+            throw Refused{textIn(lang, "未知的双工方式 %1", KT913_TR("ChannelCsv", "unknown duplex %1")).arg(f[Duplex])};
         if (!tx) {
             row.freq[1].clear();
             row.cells[col::Tx].clear();
         } else if (row.freq[1].isEmpty() || parseMHz(row.freq[1]) != *tx) {
             if (*tx <= 0)
-                throw Refused{textIn(lang, "发射频率低于 0", "the transmit frequency is below 0")};
+                throw Refused{textIn(lang, "发射频率低于 0", KT913_TR("ChannelCsv", "the transmit frequency is below 0"))};
             commit(col::Tx, *tx);
         }
     }
@@ -251,10 +251,10 @@ ChannelRow readRow(const Fields &f, const ChannelRow &base, const ChannelCsvCont
     }
 
     static const Option options[] = {
-        {Mode, col::Bandwidth, {"NFM"}, {"FM"}, "模式 %1 无效（应为 FM 或 NFM）", "mode %1 is neither FM nor NFM"},
-        {Skip, col::ScanAdd, {"S"}, {"", "P"}, "扫描跳过 %1 无效", "skip %1 is neither S nor empty"},
-        {BusyLock, col::BusyLock, {"On"}, {"Off"}, "繁忙信道锁定 %1 无效（应为 On 或 Off）", "busy lock %1 is neither On nor Off"},
-        {Scramble, col::Scramble, {"On"}, {"Off"}, "倒频 %1 无效（应为 On 或 Off）", "scramble %1 is neither On nor Off"},
+        {Mode, col::Bandwidth, {"NFM"}, {"FM"}, "模式 %1 无效（应为 FM 或 NFM）", QT_TRANSLATE_NOOP("ChannelCsv", "mode %1 is neither FM nor NFM")},
+        {Skip, col::ScanAdd, {"S"}, {"", "P"}, "扫描跳过 %1 无效", QT_TRANSLATE_NOOP("ChannelCsv", "skip %1 is neither S nor empty")},
+        {BusyLock, col::BusyLock, {"On"}, {"Off"}, "繁忙信道锁定 %1 无效（应为 On 或 Off）", QT_TRANSLATE_NOOP("ChannelCsv", "busy lock %1 is neither On nor Off")},
+        {Scramble, col::Scramble, {"On"}, {"Off"}, "倒频 %1 无效（应为 On 或 Off）", QT_TRANSLATE_NOOP("ChannelCsv", "scramble %1 is neither On nor Off")},
     };
     const auto put = [&](int gridColumn, int index) {
         if (fresh || row.optionIndex[optionSlot(gridColumn)] != index)
@@ -266,7 +266,7 @@ ChannelRow readRow(const Fields &f, const ChannelRow &base, const ChannelCsvCont
             continue;
         const int index = choice(f[o.column], o.zero, o.one);
         if (index < 0)
-            throw Refused{textIn(lang, o.zh, o.en).arg(f[o.column])};
+            throw Refused{textIn(lang, o.zh, SourceText{"ChannelCsv", o.en}).arg(f[o.column])};
         put(o.gridColumn, index);
     }
     if (f.has(Power) && !f[Power].isEmpty())
@@ -279,7 +279,7 @@ ChannelRow readRow(const Fields &f, const ChannelRow &base, const ChannelCsvCont
         if (name != boxName(channelNameText(row.name)))
             row = commitName(row, name);
         if (const QString taken = channelNameText(row.name); taken != f[Name])
-            nameNote = textIn(lang, "名称“%1”改为“%2”", "name \"%1\" is taken as \"%2\"").arg(f[Name], taken);
+            nameNote = textIn(lang, "名称“%1”改为“%2”", KT913_TR("ChannelCsv", "name \"%1\" is taken as \"%2\"")).arg(f[Name], taken);
     }
     return row;
 }
@@ -312,7 +312,7 @@ ChannelCsvParse parseChannelCsv(const QString &text, const ChannelCsvContext &ct
     const Language lang = ctx.lang;
     const csv::ReadResult read = csv::readRecords(text, csv::detectSeparator(text), lang);
     if (!read.ok()) {
-        result.problem = read.problemLine > 0 ? textIn(lang, "第 %1 行：%2", "line %1: %2").arg(read.problemLine).arg(read.problem)
+        result.problem = read.problemLine > 0 ? textIn(lang, "第 %1 行：%2", KT913_TR("ChannelCsv", "line %1: %2")).arg(read.problemLine).arg(read.problem)
                                               : read.problem;
         return result;
     }
@@ -331,7 +331,7 @@ ChannelCsvParse parseChannelCsv(const QString &text, const ChannelCsvContext &ct
         first = 1;
     } else if (!read.records.isEmpty() && isForeignHeader(read.records.front().fields)) {
         result.problem = textIn(lang, "第 %1 行：表头中没有认识的列（应有 Location、Frequency 等）",
-                            "line %1: the header names no known column (Location, Frequency, ...)")
+                            KT913_TR("ChannelCsv", "line %1: the header names no known column (Location, Frequency, ...)"))
                              .arg(read.records.front().line);
         return result;
     }
@@ -346,7 +346,7 @@ ChannelCsvParse parseChannelCsv(const QString &text, const ChannelCsvContext &ct
                 line.channel = f[Location].toInt(&ok);
                 if (!ok || line.channel < 1 || line.channel > map::kChannelCount) {
                     line.channel = 0;
-                    throw Refused{textIn(lang, "频道号 %1 不在 1..128 之内", "location %1 is outside 1..128").arg(f[Location])};
+                    throw Refused{textIn(lang, "频道号 %1 不在 1..128 之内", KT913_TR("ChannelCsv", "location %1 is outside 1..128")).arg(f[Location])};
                 }
             }
             ChannelRow start = base && line.channel > 0 ? base(line.channel) : ChannelRow();

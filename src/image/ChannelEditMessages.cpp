@@ -38,18 +38,25 @@ const Entry kRowMessages[] = {
 
 Message rowMessage(RowMessage id, Language lang, const QString &arg1, const QString &arg2)
 {
-    const bool en = lang == Language::English;
     for (const Entry &e : kRowMessages) {
         if (e.id != id)
             continue;
-        QString text = QString::fromUtf8(en ? e.en : e.zh);
+        QString text = textIn(lang, e.zh, SourceText{"MsgBox", e.en});
         if (text.contains(QLatin1String("%2")))
             text = text.arg(arg1, arg2);
         else if (text.contains(QLatin1String("%1")))
             text = text.arg(arg1);
-        return {text, QString::fromUtf8(en ? e.titleEn : e.titleZh), e.flags};
+        return {text, textIn(lang, e.titleZh, SourceText{"MsgBox", e.titleEn}), e.flags};
     }
     return {};
+}
+
+QList<SourceText> rowMessageSourceTexts()
+{
+    QList<SourceText> texts;
+    for (const Entry &e : kRowMessages)
+        texts << SourceText{"MsgBox", e.en} << SourceText{"MsgBox", e.titleEn};
+    return texts;
 }
 
 QString channelLabels(const QList<int> &channels, int shown)

@@ -18,6 +18,8 @@ enum class RowMessage {
 
 // `arg1`, `arg2` fill the places the text has for them.
 Message rowMessage(RowMessage id, Language lang, const QString &arg1 = QString(), const QString &arg2 = QString());
+// The English texts and titles of these messages, for the list a translator works from.
+QList<SourceText> rowMessageSourceTexts();
 
 // Channel numbers as the grids label them ("A3, A4, B1"); a list longer than `shown`
 // ends in "…".

@@ -2,6 +2,7 @@
 #pragma once
 // A window's controls described once, as data: the headless store, the codecs and the
 // widgets are all built from these descriptions.
+#include "Language.h"
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -74,6 +75,13 @@ struct FormDescription {
     // Controls and elements standing directly in `parent`, in description order.
     std::vector<const ControlDescription *> controlsIn(const QString &parent) const;
     std::vector<const ElementDescription *> elementsIn(const QString &parent) const;
+
+    // The texts as the window shows them in a language; a translation files them under
+    // the window's name.
+    QString windowCaption(Language lang) const;
+    QString caption(const ControlDescription &c, Language lang) const;
+    QStringList items(const ControlDescription &c, Language lang) const;
+    QStringList texts(const ElementDescription &e, Language lang) const;
 };
 
 // "TabStrip1#0": page 1 of the strip TabStrip1.

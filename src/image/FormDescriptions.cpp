@@ -178,8 +178,9 @@ QString channelOptionText(int column, int index, Language lang)
     if (column < 5 || column > 11)
         return QString();
     const ChannelOptionList &l = channelOptionList(column);
-    const QStringList &items = lang == Language::English ? l.itemsEn : l.itemsZh;
-    return index >= 0 && index < items.size() ? items[index] : QString();
+    if (index < 0 || index >= l.itemsZh.size() || index >= l.itemsEn.size())
+        return QString();
+    return textIn(lang, QStringLiteral("Form1"), l.itemsZh[index], l.itemsEn[index]);
 }
 
 const ChannelEditorDescription &channelEditorDescription()
@@ -209,7 +210,7 @@ QStringList channelGridHeaders(Language lang)
 {
     QStringList headers;
     for (const ChannelColumn &c : channelEditorDescription().columns)
-        headers << QString::fromUtf8(lang == Language::English ? c.headerEn : c.headerZh);
+        headers << textIn(lang, QStringLiteral("Form1"), QString::fromUtf8(c.headerZh), QString::fromUtf8(c.headerEn));
     return headers;
 }
 

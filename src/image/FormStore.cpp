@@ -98,7 +98,7 @@ QString FormStore::text(const QString &name, Language lang) const
     switch (c.kind) {
     case ControlKind::List:
     case ControlKind::EditableList: {
-        const QStringList &items = c.items(lang == Language::English);
+        const QStringList items = m_desc.items(c, lang);
         if (e->index >= 0 && e->index < items.size())
             return items[e->index];
         return e->text;
@@ -125,7 +125,7 @@ void FormStore::setText(const QString &name, const QString &text, Language lang)
         return;
     case ControlKind::List:
     case ControlKind::EditableList: {
-        const int i = int(c.items(lang == Language::English).indexOf(text));
+        const int i = int(m_desc.items(c, lang).indexOf(text));
         if (i >= 0) {
             setIndex(name, i);
         } else if (c.kind == ControlKind::EditableList && (e->index != -1 || e->text != text)) {

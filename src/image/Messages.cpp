@@ -45,6 +45,17 @@ const Entry kMessages[] = {
 
 } // namespace
 
+QList<SourceText> messageSourceTexts()
+{
+    QList<SourceText> texts;
+    for (const Entry &e : kMessages) {
+        texts.push_back({"MsgBox", e.en});
+        if (e.titleEn)
+            texts.push_back({"MsgBox", e.titleEn});
+    }
+    return texts;
+}
+
 QString applicationTitle()
 {
     return QStringLiteral("KT-913");
@@ -52,15 +63,14 @@ QString applicationTitle()
 
 Message message(MessageId id, Language lang, const QString &arg)
 {
-    const bool en = lang == Language::English;
     for (const Entry &e : kMessages) {
         if (e.id != id)
             continue;
-        QString text = QString::fromUtf8(en ? e.en : e.zh);
+        QString text = textIn(lang, e.zh, SourceText{"MsgBox", e.en});
         if (text.contains(QLatin1String("%1")))
             text = text.arg(arg);
-        const char *title = en ? e.titleEn : e.titleZh;
-        return {text, title ? QString::fromUtf8(title) : QString(), e.flags};
+        const QString title = e.titleZh ? textIn(lang, e.titleZh, SourceText{"MsgBox", e.titleEn}) : QString();
+        return {text, title, e.flags};
     }
     return {};
 }

@@ -3,6 +3,7 @@
 // The messages the program shows, in both languages, with their titles and
 // message-box style flags. The front ends show them; the core only names them.
 #include "Language.h"
+#include <QList>
 #include <QString>
 
 namespace kt913 {
@@ -49,5 +50,8 @@ struct Message {
 Message message(MessageId id, Language lang, const QString &arg = QString());
 
 QString applicationTitle();
+
+// The English texts and titles of every message, for the list a translator works from.
+QList<SourceText> messageSourceTexts();
 
 } // namespace kt913

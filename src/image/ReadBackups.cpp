@@ -17,7 +17,7 @@ QString defaultBackupFolder()
 
 QString backupFailedText(Language lang, const QString &reason)
 {
-    return QString::fromUtf8(pick(lang, "读频成功，但备份未能保存：%1", "The read succeeded, but its backup could not be kept: %1"))
+    return textIn(lang, "读频成功，但备份未能保存：%1", KT913_TR("MDIForm1", "The read succeeded, but its backup could not be kept: %1"))
         .arg(reason);
 }
 

@@ -39,13 +39,19 @@ QStringList build(Language lang)
 
 QString offText(Language lang)
 {
-    return lang == Language::English ? QStringLiteral("Off") : QStringLiteral("关闭");
+    return textIn(lang, "关闭", KT913_TR("Form1", "Off"));
 }
 
 const QStringList &toneList(Language lang)
 {
     static const QStringList zh = build(Language::Chinese);
     static const QStringList en = build(Language::English);
+    if (lang == Language::Translated) {
+        // The translation in use may change between calls: only the first item follows it.
+        static QStringList translatedList = en;
+        translatedList[0] = offText(lang);
+        return translatedList;
+    }
     return lang == Language::English ? en : zh;
 }
 

@@ -55,8 +55,8 @@ void SerialTrace::fail()
 
 QString SerialTrace::failureText(const QString &path, const QString &reason, Language lang)
 {
-    return QString::fromUtf8(pick(lang, "无法写入串口记录 %1（%2），传输照常进行，但不作记录。",
-                                  "The serial trace %1 cannot be written (%2); the transfer goes on without it."))
+    return textIn(lang, "无法写入串口记录 %1（%2），传输照常进行，但不作记录。",
+                                  KT913_TR("MDIForm1", "The serial trace %1 cannot be written (%2); the transfer goes on without it."))
         .arg(path, reason);
 }
 

@@ -11,18 +11,19 @@ constexpr int kCellWidth = 4500;
 class ContentBuilder {
 public:
     ContentBuilder(const RadioModel &model, ReportWriter &w)
-        : m(model), w(w), lang(model.language), english(model.language == Language::English)
+        : m(model), w(w), lang(model.language)
     {
     }
 
-    QString tr(const char *zh, const char *en) const { return QString::fromUtf8(pick(lang, zh, en)); }
+    QString say(const char *zh, SourceText en) const { return textIn(lang, zh, en); }
 
     // Caption of the label `label` of the optional features window.
     QString labelCaption(const QString &label) const
     {
-        for (const ControlDescription &c : m.options.description().controls)
+        const FormDescription &d = m.options.description();
+        for (const ControlDescription &c : d.controls)
             if (c.label == label)
-                return english ? c.captionEn : c.captionZh;
+                return d.caption(c, lang);
         return QString();
     }
 
@@ -47,9 +48,9 @@ public:
     {
         w.BeginReport();
         w.NewPage();
-        w.ReportTitle(tr("KT-913对讲机", "KT-913 Interphone ") + tr("编程数据打印", "programming data are printed"));
+        w.ReportTitle(say("KT-913对讲机", KT913_TR("Report", "KT-913 Interphone ")) + say("编程数据打印", KT913_TR("Report", "programming data are printed")));
 
-        section(tr("功能设置", "Function set"));
+        section(say("功能设置", KT913_TR("Report", "Function set")));
         static const char *const functionRows[][2] = {
             {"Label2", "Text2"},   {"Label6", "Text6"},   {"Label1", "Combo1"},   {"Label3", "Combo3"},
             {"Label5", "Combo5"},  {"Label7", "Combo7"},  {"Label8", "Combo8"},   {"Label9", "Combo9"},
@@ -60,27 +61,27 @@ public:
             optionRow(QLatin1String(r[0]), QLatin1String(r[1]));
 
         w.NewPage();
-        section(tr("全频频率", "The whole frequency frequently"));
+        section(say("全频频率", KT913_TR("Report", "The whole frequency frequently")));
         optionRow(QStringLiteral("Label20"), QStringLiteral("Text20"));
         optionRow(QStringLiteral("Label21"), QStringLiteral("Text21"));
         for (int i = 22; i <= 30; ++i)
             optionRow(QStringLiteral("Label%1").arg(i), QStringLiteral("Combo%1").arg(i));
 
-        section(tr("VOX(声控发射)", "VOX(Voice control launches)"));
+        section(say("VOX(声控发射)", KT913_TR("Report", "VOX(Voice control launches)")));
         optionRow(QStringLiteral("Label14"), QStringLiteral("Combo14"));
         optionRow(QStringLiteral("Label15"), QStringLiteral("Combo15"));
         const ControlDescription &check = m.options.control(QStringLiteral("Check12"));
-        row(tr("是否", "Whether") + (english ? check.captionEn : check.captionZh),
-            m.options.isChecked(QStringLiteral("Check12")) ? tr("是", "Yes") : tr("否", "No"));
+        row(say("是否", KT913_TR("Report", "Whether")) + m.options.description().caption(check, lang),
+            m.options.isChecked(QStringLiteral("Check12")) ? say("是", KT913_TR("Report", "Yes")) : say("否", KT913_TR("Report", "No")));
 
-        section(tr("调试信息", "Debug information"));
+        section(say("调试信息", KT913_TR("Report", "Debug information")));
         debugRows();
 
         w.NewPage();
-        w.ReportTitle(tr("A组信道数据", "A Channel data"));
+        w.ReportTitle(say("A组信道数据", KT913_TR("Report", "A Channel data")));
         w.PrintGrid(QString(), channelReportTable(m, 1));
         w.BlankLine();
-        w.ReportTitle(tr("B组信道数据", "B Channel data"));
+        w.ReportTitle(say("B组信道数据", KT913_TR("Report", "B Channel data")));
         w.PrintGrid(QString(), channelReportTable(m, 2));
         w.BlankLine();
         w.EndReport();
@@ -92,10 +93,10 @@ public:
     {
         const FormDescription &debug = m.debug.description();
         const ElementDescription *grade = debug.findElement(QStringLiteral("Frame1(0)"));
-        const QString gradeCaption = grade ? grade->texts(english).value(0) : QString();
+        const QString gradeCaption = grade ? debug.texts(*grade, lang).value(0) : QString();
         for (int k = 0; k < 3; ++k) {
             const ControlDescription &slider = m.debug.control(QStringLiteral("Slider1(%1)").arg(k));
-            row(gradeCaption + QLatin1Char(' ') + (english ? slider.captionEn : slider.captionZh),
+            row(gradeCaption + QLatin1Char(' ') + debug.caption(slider, lang),
                 QString::number(m.debugValues[size_t(k)]));
         }
     }
@@ -104,7 +105,6 @@ private:
     const RadioModel &m;
     ReportWriter &w;
     Language lang;
-    bool english;
 };
 
 } // namespace
@@ -117,14 +117,14 @@ void PrintContent(const RadioModel &model, ReportWriter &writer)
 ReportTable channelReportTable(const RadioModel &model, int group)
 {
     const ChannelEditorDescription &d = channelEditorDescription();
-    const bool english = model.language == Language::English;
+    const QStringList headers = channelGridHeaders(model.language);
     ReportTable t;
     std::vector<int> shown;
     for (int c = 0; c < col::Count; ++c) {
         if (c == col::Hidden)
             continue;
         shown.push_back(c);
-        t.header << QString::fromUtf8(english ? d.columns[c].headerEn : d.columns[c].headerZh);
+        t.header << headers.value(c);
         t.widthsTwips.push_back(d.columns[c].widthTwips);
     }
     for (int r = 1; r <= map::kGroupSize; ++r) {

@@ -31,9 +31,9 @@ PrintPreview::PrintPreview(RadioModel &model, QWidget *owner) : QPrintPreviewDia
     // is what the model holds at that moment.
     connect(this, &QPrintPreviewDialog::paintRequested, this, &PrintPreview::paintReport);
 
-    const bool english = model.language == Language::English;
+    const Language lang = model.language;
     m_export = new QAction(style()->standardIcon(QStyle::SP_DialogSaveButton),
-                           english ? QStringLiteral("Export to PDF") : QStringLiteral("导出PDF"), this);
+                           textIn(lang, "导出PDF", KT913_TR("FrmPrint", "Export to PDF")), this);
     m_export->setObjectName(QStringLiteral("ExportPdf"));
     m_export->setToolTip(m_export->text());
     connect(m_export, &QAction::triggered, this, &PrintPreview::askAndExport);
@@ -44,7 +44,7 @@ PrintPreview::PrintPreview(RadioModel &model, QWidget *owner) : QPrintPreviewDia
         addAction(m_export);
     }
 
-    nameQtControls(english);
+    nameQtControls(lang);
 
     QSize size(1000, 820);
     if (const QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen())
@@ -52,12 +52,12 @@ PrintPreview::PrintPreview(RadioModel &model, QWidget *owner) : QPrintPreviewDia
     resize(size);
 }
 
-void PrintPreview::nameQtControls(bool english)
+void PrintPreview::nameQtControls(Language lang)
 {
     // Qt's preview leaves its zoom list, its page number box and the page view without a
     // name a screen reader could speak.
-    const QString zoom = english ? QStringLiteral("Zoom") : QStringLiteral("缩放");
-    const QString page = english ? QStringLiteral("Page") : QStringLiteral("页码");
+    const QString zoom = textIn(lang, "缩放", KT913_TR("FrmPrint", "Zoom"));
+    const QString page = textIn(lang, "页码", KT913_TR("FrmPrint", "Page"));
     for (QComboBox *list : findChildren<QComboBox *>()) {
         list->setAccessibleName(zoom);
         if (list->lineEdit())
@@ -79,7 +79,7 @@ QString PrintPreview::captionFor(Language lang)
     QString name = QCoreApplication::applicationName();
     if (name.isEmpty())
         name = QStringLiteral("kt913");
-    return lang == Language::English ? name + QStringLiteral(" Print preview") : name + QStringLiteral("打印预览");
+    return name + textIn(lang, "打印预览", KT913_TR("FrmPrint", " Print preview"));
 }
 
 void PrintPreview::showPreview(RadioModel &model, QWidget *owner)
@@ -105,12 +105,10 @@ bool PrintPreview::exportPdf(const QString &path, QString *error)
 void PrintPreview::askAndExport()
 {
     const Language lang = m_model.language;
-    const bool english = lang == Language::English;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QString path = QFileDialog::getSaveFileName(this, m_export->text(),
                                                 QDir(folder).filePath(QStringLiteral("KT-913.pdf")),
-                                                english ? QStringLiteral("PDF files (*.pdf)")
-                                                        : QStringLiteral("PDF文件 (*.pdf)"));
+                                                textIn(lang, "PDF文件 (*.pdf)", KT913_TR("FrmPrint", "PDF files (*.pdf)")));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())

@@ -30,7 +30,7 @@ public:
 private:
     void paintReport(QPrinter *printer);
     void askAndExport();
-    void nameQtControls(bool english);
+    void nameQtControls(Language lang);
 
     RadioModel &m_model;
     QAction *m_export = nullptr;

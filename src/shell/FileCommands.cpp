@@ -44,7 +44,7 @@ bool FileCommands::newData()
 
 bool FileCommands::open()
 {
-    const QString path = m_dialogs.openFileName(m_owner, startFolder(), datNameFilters(m_model.language == Language::English));
+    const QString path = m_dialogs.openFileName(m_owner, startFolder(), datNameFilters(m_model.language));
     if (path.isEmpty())
         return false;
     remember(path);
@@ -74,7 +74,7 @@ bool FileCommands::openFile(const QString &path)
 
 bool FileCommands::save()
 {
-    QString path = m_dialogs.saveFileName(m_owner, startFolder(), datNameFilters(m_model.language == Language::English));
+    QString path = m_dialogs.saveFileName(m_owner, startFolder(), datNameFilters(m_model.language));
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty() && !path.endsWith(QLatin1Char('.')))

@@ -27,30 +27,29 @@ QString rowList(const QString &heading, const QList<CsvRefusal> &rows, Language 
     for (int i = 0; i < lines.size() && i < kRefusalsShown; ++i)
         text += QLatin1Char('\n') + lines[i];
     if (lines.size() > kRefusalsShown)
-        text += QLatin1Char('\n') + textIn(lang, "……另有 %1 行", "... and %1 more").arg(lines.size() - kRefusalsShown);
+        text += QLatin1Char('\n') + textIn(lang, "……另有 %1 行", KT913_TR("ChannelCsv", "... and %1 more")).arg(lines.size() - kRefusalsShown);
     return text;
 }
 
 QString refusedRows(const ChannelCsvImport &plan, Language lang)
 {
-    return rowList(textIn(lang, "以下 %1 行未读入：", "Rows that could not be taken: %1"), plan.refused, lang);
+    return rowList(textIn(lang, "以下 %1 行未读入：", KT913_TR("ChannelCsv", "Rows that could not be taken: %1")), plan.refused, lang);
 }
 
 QString importReport(const ChannelCsvImport &plan, Language lang)
 {
-    return textIn(lang, "已读入 %1 行，%2 个频道有改变。", "Rows taken: %1. Channels changed: %2.")
+    return textIn(lang, "已读入 %1 行，%2 个频道有改变。", KT913_TR("ChannelCsv", "Rows taken: %1. Channels changed: %2."))
                .arg(plan.rowsTaken)
                .arg(plan.edits.size()) +
            refusedRows(plan, lang) +
-           rowList(textIn(lang, "以下 %1 行的名称有改动：", "Names changed to fit the radio: %1"), plan.renamed, lang);
+           rowList(textIn(lang, "以下 %1 行的名称有改动：", KT913_TR("ChannelCsv", "Names changed to fit the radio: %1")), plan.renamed, lang);
 }
 
 } // namespace
 
 bool FileCommands::exportCsv()
 {
-    const bool english = m_model.language == Language::English;
-    QString path = m_dialogs.saveFileName(m_owner, startFolder(), csvNameFilters(english));
+    QString path = m_dialogs.saveFileName(m_owner, startFolder(), csvNameFilters(m_model.language));
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty() && !path.endsWith(QLatin1Char('.')))
@@ -73,8 +72,7 @@ bool FileCommands::exportCsvFile(const QString &path)
 
 bool FileCommands::importCsv()
 {
-    const bool english = m_model.language == Language::English;
-    const QString path = m_dialogs.openFileName(m_owner, startFolder(), csvNameFilters(english));
+    const QString path = m_dialogs.openFileName(m_owner, startFolder(), csvNameFilters(m_model.language));
     if (path.isEmpty())
         return false;
     remember(path);
@@ -96,7 +94,7 @@ bool FileCommands::importCsvFile(const QString &path)
     const ChannelCsvImport plan = planChannelCsvImport(file.read(csv::kMaxTextBytes + 1), m_model);
     if (!plan.ok()) {
         MsgBox(m_owner, lang,
-               textIn(lang, "无法导入 %1：\n%2\n频道没有改变。", "%1 cannot be imported:\n%2\nThe channels are unchanged.")
+               textIn(lang, "无法导入 %1：\n%2\n频道没有改变。", KT913_TR("ChannelCsv", "%1 cannot be imported:\n%2\nThe channels are unchanged."))
                    .arg(QDir::toNativeSeparators(path), plan.problem) + refusedRows(plan, lang),
                mb::Critical, QString());
         return false;

@@ -28,14 +28,14 @@ QStringList qtNameFilters(const QString &commonDialogFilter)
     return filters;
 }
 
-QStringList datNameFilters(bool english)
+QStringList datNameFilters(Language lang)
 {
-    return qtNameFilters(QString::fromUtf8(english ? kDatFilterEnglish : kDatFilter));
+    return qtNameFilters(textIn(lang, kDatFilter, SourceText{"FileDialogs", kDatFilterEnglish}));
 }
 
-QStringList csvNameFilters(bool english)
+QStringList csvNameFilters(Language lang)
 {
-    return qtNameFilters(QString::fromUtf8(english ? kCsvFilterEnglish : kCsvFilter));
+    return qtNameFilters(textIn(lang, kCsvFilter, SourceText{"FileDialogs", kCsvFilterEnglish}));
 }
 
 namespace {

@@ -2,6 +2,7 @@
 #pragma once
 // The Open and Save As dialogs of the file commands, behind a small interface so that
 // tests choose file names without a dialog on the screen.
+#include "image/Language.h"
 #include <QString>
 #include <QStringList>
 
@@ -13,17 +14,17 @@ namespace kt913 {
 // description and patterns, each ended by "|").
 constexpr const char *kDatFilter = "DAT文件(*.dat)|*.dat|AllFiles(*.*)|*.*|";
 // The same filter for an English interface, so that the dialog speaks one language.
-constexpr const char *kDatFilterEnglish = "DAT Files(*.dat)|*.dat|All Files(*.*)|*.*|";
+constexpr const char *kDatFilterEnglish = QT_TRANSLATE_NOOP("FileDialogs", "DAT Files(*.dat)|*.dat|All Files(*.*)|*.*|");
 
 // The filter of the CSV channel-list dialogs, in both languages.
 constexpr const char *kCsvFilter = "CSV文件(*.csv)|*.csv|AllFiles(*.*)|*.*|";
-constexpr const char *kCsvFilterEnglish = "CSV Files(*.csv)|*.csv|All Files(*.*)|*.*|";
+constexpr const char *kCsvFilterEnglish = QT_TRANSLATE_NOOP("FileDialogs", "CSV Files(*.csv)|*.csv|All Files(*.*)|*.*|");
 
 // Turns a common-dialog filter into Qt's name filters ("DAT文件 (*.dat)", "AllFiles (*)").
 QStringList qtNameFilters(const QString &commonDialogFilter);
 // The data-file filters in the interface language.
-QStringList datNameFilters(bool english);
-QStringList csvNameFilters(bool english);
+QStringList datNameFilters(Language lang);
+QStringList csvNameFilters(Language lang);
 
 class FileDialogs {
 public:

@@ -180,21 +180,7 @@ void MainWindow::showChild(QWidget *form)
 
 void MainWindow::applyLanguage()
 {
-    // The file dialogs are Qt's: give them the program's language too, where the system
-    // has Qt's Chinese texts installed.
-    if (!m_qtTexts) {
-        m_qtTexts = new QTranslator(this);
-        // Without them the dialogs simply stay in English.
-        (void)m_qtTexts->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    }
-    const bool wantQtChinese = m_model.language == Language::Chinese && !m_qtTexts->isEmpty();
-    if (wantQtChinese != m_qtTextsInstalled) {
-        if (wantQtChinese)
-            QCoreApplication::installTranslator(m_qtTexts);
-        else
-            QCoreApplication::removeTranslator(m_qtTexts);
-        m_qtTextsInstalled = wantQtChinese;
-    }
+    useQtTexts();
 
     ApplyLanguage(m_model.language, captionTables(), [this](const QString &window) -> QWidget * {
         if (window == QLatin1String("MDIForm1"))

@@ -82,6 +82,8 @@ public:
     void applyLanguage();
     // The language menu: switch, re-caption, re-text the channel grids.
     void setLanguage(Language lang);
+    // The same for an installed translation ("de"); false when there is none of that name.
+    bool setTranslation(const QString &locale);
 
     // Selects a port of the port list (added when it is not there) and opens it.
     void selectPort(const QString &port);
@@ -100,6 +102,10 @@ private:
     void createToolbar();
     void createStatusBar();
     QAction *addAction(QMenu *menu, const char *name, const QKeySequence &shortcut = QKeySequence());
+    // One item per installed translation, after the built-in languages.
+    void addTranslations(QMenu *language);
+    // Qt's own texts (file dialogs, the print preview's) for the language in force.
+    void useQtTexts();
     QAction *addToolButton(const char *key);
     void connectCommands();
     void updateClock();
@@ -146,8 +152,8 @@ private:
     bool m_shutDown = false;
     bool m_storeLanguageAtExit = true;
     bool m_closeAfterTransfer = false; // a close asked for while a transfer ran
-    QTranslator *m_qtTexts = nullptr; // Qt's own dialogs in Chinese
-    bool m_qtTextsInstalled = false;
+    QTranslator *m_qtTexts = nullptr; // Qt's own dialogs in the language in force
+    QString m_qtTextsLocale;          // the locale m_qtTexts holds and has installed
 };
 
 } // namespace kt913

@@ -9,11 +9,11 @@ namespace kt913 {
 namespace {
 
 // The port list pops up under the "Programming" menu, which sits further right in
-// English.
+// English (and in a translation, which starts from the English).
 void placePortList(QWidget *window, Language lang)
 {
     if (auto *comboCom = findControl<QWidget *>(window, QStringLiteral("ComboCom"))) {
-        comboCom->setGeometry(twips(lang == Language::English ? 3475 : 2475), 0, twips(1185), comboCom->height());
+        comboCom->setGeometry(twips(lang != Language::Chinese ? 3475 : 2475), 0, twips(1185), comboCom->height());
     }
 }
 

@@ -82,6 +82,7 @@ void MainWindow::createMenus()
     QMenu *language = menu("MNLanguage");
     addAction(language, "MNChinese");
     addAction(language, "MNEnglish");
+    addTranslations(language);
 
     QMenu *help = menu("MNHelp");
     addAction(help, "MNF1", QKeySequence(Qt::Key_F1))->setEnabled(false);

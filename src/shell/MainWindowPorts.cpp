@@ -69,7 +69,7 @@ void MainWindow::showPortPanel()
 {
     QString text = QStringLiteral("COM: ") + ComboCom->currentText();
     if (ComboCom->currentIndex() >= 0 && !m_transfer->port().isOpen())
-        text += QString::fromUtf8(pick(m_model.language, "（已断开）", " (closed)"));
+        text += textIn(m_model.language, "（已断开）", KT913_TR("MDIForm1", " (closed)"));
     m_panels[0]->setText(text);
 }
 
@@ -85,7 +85,7 @@ void MainWindow::onPortChosen()
                 m.text += QStringLiteral("\n\n") + why;
             MsgBox(this, m_model.language, m);
             // The list shows no port now: the status bar still says which one failed.
-            StatusBar1->showMessage(QString::fromUtf8(pick(m_model.language, "串行端口 %1 无法打开", "Serial port %1 could not be opened"))
+            StatusBar1->showMessage(textIn(m_model.language, "串行端口 %1 无法打开", KT913_TR("MDIForm1", "Serial port %1 could not be opened"))
                                         .arg(port),
                                     20000);
             const QSignalBlocker quiet(ComboCom);

@@ -18,7 +18,7 @@ PortPathDialog::PortPathDialog(Language lang, const QString &title, const QStrin
     markAsWindow(this);
     setWindowTitle(title);
 
-    auto *label = new QLabel(QString::fromUtf8(pick(lang, "串口设备路径(&P):", "Serial device path(&P):")), this);
+    auto *label = new QLabel(textIn(lang, "串口设备路径(&P):", KT913_TR("PortPathDialog", "Serial device path(&P):")), this);
     label->setObjectName(QStringLiteral("PortPathLabel"));
     m_path = new QLineEdit(path, this);
     m_path->setObjectName(QStringLiteral("PortPath"));

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/SettingStore.h"
+#include "image/Translations.h"
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
@@ -153,13 +154,20 @@ Language languageFromSetting(const QString &text)
 
 Language readLanguage(SettingStore &store)
 {
-    return languageFromSetting(store.readSetting(QString::fromLatin1(kLanguageKey), QString::fromLatin1(kLanguageValue)));
+    const QString text = store.readSetting(QString::fromLatin1(kLanguageKey), QString::fromLatin1(kLanguageValue)).trimmed();
+    // A translation is kept by its locale name; one no longer installed gives the default.
+    if (isTranslationName(text))
+        return useTranslation(text) ? Language::Translated : Language::Chinese;
+    return languageFromSetting(text);
 }
 
 void storeLanguage(SettingStore &store, Language lang)
 {
-    store.writeSetting(QString::fromLatin1(kLanguageKey), QString::fromLatin1(kLanguageValue),
-                       QString::number(int(lang)));
+    const QString key = QString::fromLatin1(kLanguageKey), value = QString::fromLatin1(kLanguageValue);
+    if (lang != Language::Translated)
+        store.writeSetting(key, value, QString::number(int(lang)));
+    else if (!translationInUse().isEmpty())
+        store.writeTextSetting(key, value, translationInUse()); // a name, not a number
 }
 
 bool readVerifyWrites(SettingStore &store)

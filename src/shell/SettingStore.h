@@ -55,7 +55,9 @@ public:
 std::unique_ptr<SettingStore> platformSettingStore();
 
 // The language a stored text means: the number's last hexadecimal digit 0 is Chinese,
-// any other digit English; empty or not a number is Chinese.
+// any other digit English; empty or not a number is Chinese. readLanguage also takes the
+// locale name of an installed translation ("de"), and puts that translation in use;
+// storeLanguage keeps the one in use by that name.
 Language languageFromSetting(const QString &text);
 Language readLanguage(SettingStore &store);
 void storeLanguage(SettingStore &store, Language lang);

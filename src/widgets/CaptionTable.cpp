@@ -149,17 +149,22 @@ bool applyCaption(QObject *control, CaptionProperty property, int index, const Q
     return false;
 }
 
-QString rowText(const CaptionRow &row, Language lang)
+QString rowText(const char *window, const CaptionRow &row, Language lang)
 {
-    const char *text = lang == Language::English ? row.en : row.zh;
-    return text ? QString::fromUtf8(text) : QString();
+    // A translation starts from the English text; where the English is left alone, so is it.
+    const char *text = lang == Language::Chinese ? row.zh : row.en;
+    if (!text)
+        return QString();
+    if (!*text)
+        return QStringLiteral(""); // an empty text is set, not left alone
+    return lang == Language::Translated ? translated(window, text) : QString::fromUtf8(text);
 }
 
 int applyCaptionTable(QWidget *window, const CaptionTable &table, Language lang)
 {
     int missing = 0;
     for (const CaptionRow &row : table.rows) {
-        const char *text = lang == Language::English ? row.en : row.zh;
+        const QString text = rowText(table.window, row, lang);
         QObject *control = window;
         if (row.control && *row.control)
             control = findControl(window, QString::fromLatin1(row.control));
@@ -167,9 +172,9 @@ int applyCaptionTable(QWidget *window, const CaptionTable &table, Language lang)
             ++missing;
             continue;
         }
-        if (!text)
+        if (text.isNull())
             continue;
-        if (!applyCaption(control, row.property, row.index, QString::fromUtf8(text)))
+        if (!applyCaption(control, row.property, row.index, text))
             ++missing;
     }
     if (table.extra)

@@ -57,7 +57,8 @@ using WindowResolver = std::function<QWidget *(const QString &windowName)>;
 // that does not exist at the moment is skipped).
 void ApplyLanguage(Language lang, const std::vector<const CaptionTable *> &tables, const WindowResolver &resolve);
 
-// Text of a row in a language, null when the row leaves that language alone.
-QString rowText(const CaptionRow &row, Language lang);
+// Text of a row of the table of `window` in a language, null when the row leaves that
+// language alone. A translation files the row's English under the window's name.
+QString rowText(const char *window, const CaptionRow &row, Language lang);
 
 } // namespace kt913
