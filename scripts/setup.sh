@@ -8,11 +8,13 @@ BUILD="${KT913_BUILD_DIR:-$ROOT/build}"
 # qt6-qpa-plugins lets the window appear on an X11 or Wayland desktop; fonts-wqy-microhei
 # gives the Chinese captions their characters on a machine that has no CJK font yet, and
 # qt6-translations-l10n puts Qt's own file dialogs into Chinese along with the program;
+# qt6-tools-dev and qt6-l10n-tools give lupdate and lrelease, which compile the
+# translations/ folder's languages;
 # poppler-utils (pdftotext) lets the tests read the text of a printed report; clang
 # with its runtime builds the fuzz targets; dpkg-dev finds the Debian package's library
 # dependencies; lintian and appstream judge the package and its metainfo (about ten seconds).
 PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-serialport-dev
-          qt6-qpa-plugins qt6-translations-l10n libgl-dev libbenchmark-dev fonts-wqy-microhei
+          qt6-qpa-plugins qt6-translations-l10n qt6-tools-dev qt6-l10n-tools libgl-dev libbenchmark-dev fonts-wqy-microhei
           poppler-utils clang libclang-rt-dev dpkg-dev lintian appstream)
 missing=()
 for p in "${PACKAGES[@]}"; do

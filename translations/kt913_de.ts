@@ -502,7 +502,7 @@ Die Kanäle sind unverändert.</translation>
     <message>
         <source>Fre And Channel</source>
         <extracomment>Combo1</extracomment>
-        <translation>Frequenz und Kanal</translation>
+        <translation>Freq. + Kanal</translation>
     </message>
     <message>
         <source>B Display Mode:</source>
@@ -567,7 +567,7 @@ Die Kanäle sind unverändert.</translation>
     <message>
         <source>Auto</source>
         <extracomment>Combo13</extracomment>
-        <translation>Automatisch</translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>FM Dual Watch:</source>
@@ -702,12 +702,12 @@ Die Kanäle sind unverändert.</translation>
     <message>
         <source>Selected Channel</source>
         <extracomment>Combo39</extracomment>
-        <translation>Gewählter Kanal</translation>
+        <translation>Gewählt</translation>
     </message>
     <message>
         <source>Current Call Channel</source>
         <extracomment>Combo39</extracomment>
-        <translation>Aktueller Rufkanal</translation>
+        <translation>Rufkanal</translation>
     </message>
     <message>
         <source>A Channel Number:</source>
