@@ -237,27 +237,27 @@ Die Kanäle sind unverändert.</translation>
     <message>
         <source>RX Fre</source>
         <extracomment>Grid1</extracomment>
-        <translation>Empfangsfrequenz</translation>
+        <translation>Empfang</translation>
     </message>
     <message>
         <source>TX Fre</source>
         <extracomment>Grid1</extracomment>
-        <translation>Sendefrequenz</translation>
+        <translation>Senden</translation>
     </message>
     <message>
         <source>QT/DQT Dec</source>
         <extracomment>Grid1</extracomment>
-        <translation>CTCSS/DCS Empfang</translation>
+        <translation>RX-Ton</translation>
     </message>
     <message>
         <source>QT/DQT Enc</source>
         <extracomment>Grid1</extracomment>
-        <translation>CTCSS/DCS Senden</translation>
+        <translation>TX-Ton</translation>
     </message>
     <message>
         <source>Power</source>
         <extracomment>Grid1</extracomment>
-        <translation>Leistung</translation>
+        <translation>Lstg.</translation>
     </message>
     <message>
         <source>Channel lock</source>
@@ -272,12 +272,12 @@ Die Kanäle sind unverändert.</translation>
     <message>
         <source>Band</source>
         <extracomment>Grid1</extracomment>
-        <translation>Bandbreite</translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <source>Scramble</source>
         <extracomment>Grid1</extracomment>
-        <translation>Verschleierung</translation>
+        <translation>Versch.</translation>
     </message>
     <message>
         <source>Channel Name</source>
