@@ -3,13 +3,13 @@
 #include "image/ChannelCsvImport.h"
 #include "image/CsvText.h"
 #include "image/RadioModel.h"
+#include "image/SavedFile.h"
 #include "shell/FileCommands.h"
 #include "shell/FileDialogs.h"
 #include "widgets/MessageBox.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace kt913 {
 namespace {
@@ -63,11 +63,10 @@ bool FileCommands::exportCsvFile(const QString &path)
 {
     if (m_commitPendingEdit)
         m_commitPendingEdit();
-    QSaveFile file(path);
-    const QByteArray bytes = channelCsvText(m_model.channels, QLatin1Char(',')).toUtf8();
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    const QString why = saveWholeFile(path, channelCsvText(m_model.channels, QLatin1Char(',')).toUtf8());
+    if (why.isEmpty())
         return true;
-    MsgBox(m_owner, m_model.language, MessageId::FileSaveFailed, QDir::toNativeSeparators(path) + QLatin1Char('\n') + file.errorString());
+    MsgBox(m_owner, m_model.language, MessageId::FileSaveFailed, QDir::toNativeSeparators(path) + QLatin1Char('\n') + why);
     return false;
 }
 
