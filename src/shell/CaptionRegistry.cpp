@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/CaptionRegistry.h"
 #include "editors/EditorCaptions.h"
-#include "link/ui/ProgressWindowCaptions.h"
+#include "windows/ProgressWindowCaptions.h"
 #include "shell/ShellCaptions.h"
 
 namespace kt913 {

@@ -8,7 +8,7 @@
 #include "editors/FmEditor.h"
 #include "image/BandTable.h"
 #include "link/Transfer.h"
-#include "link/ui/TransferCommands.h"
+#include "windows/TransferCommands.h"
 #include "print/PrintPreview.h"
 #include "shell/FileCommands.h"
 #include "shell/AboutWindow.h"

@@ -9,7 +9,7 @@
 #include "editors/DebugEditor.h"
 #include "editors/FmEditor.h"
 #include "image/ChannelGridModel.h"
-#include "link/ui/ProgressWindow.h"
+#include "windows/ProgressWindow.h"
 #include "print/PrintPreview.h"
 #include "shell/AboutWindow.h"
 #include "shell/KeyboardHelp.h"
