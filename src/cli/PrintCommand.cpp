@@ -2,8 +2,8 @@
 #include "PrintCommand.h"
 #include "DataFiles.h"
 #include "image/Messages.h"
-#include "print/PrintContent.h"
-#include "print/ReportPdf.h"
+#include "report/PrintContent.h"
+#include "report/ReportPdf.h"
 #include <QFileInfo>
 #include <QSaveFile>
 

@@ -9,7 +9,7 @@
 #include "image/BandTable.h"
 #include "link/Transfer.h"
 #include "windows/TransferCommands.h"
-#include "print/PrintPreview.h"
+#include "windows/PrintPreview.h"
 #include "shell/FileCommands.h"
 #include "shell/AboutWindow.h"
 #include "shell/KeyboardHelp.h"

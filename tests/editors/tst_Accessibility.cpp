@@ -10,7 +10,7 @@
 #include "editors/FmEditor.h"
 #include "image/ChannelGridModel.h"
 #include "windows/ProgressWindow.h"
-#include "print/PrintPreview.h"
+#include "windows/PrintPreview.h"
 #include "shell/AboutWindow.h"
 #include "shell/KeyboardHelp.h"
 #include "shell/ShellTestKit.h"
