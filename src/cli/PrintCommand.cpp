@@ -2,9 +2,9 @@
 #include "PrintCommand.h"
 #include "DataFiles.h"
 #include "image/Messages.h"
-#include "print/PrintContent.h"
 #include "image/SavedFile.h"
-#include "print/ReportPdf.h"
+#include "report/PrintContent.h"
+#include "report/ReportPdf.h"
 #include <QBuffer>
 #include <QFileInfo>
 #include <QSaveFile>

@@ -134,21 +134,6 @@ QWidget *ChannelEditor::openEditor() const
     return nullptr;
 }
 
-void ChannelEditor::ClearNO(int n)
-{
-    m_model.channels.ClearNO(n);
-}
-
-void ChannelEditor::ClearGrid()
-{
-    m_model.channels.ClearGrid();
-}
-
-void ChannelEditor::StartForm()
-{
-    ClearGrid();
-}
-
 void ChannelEditor::showGroup(int index)
 {
     const int s = index + 1;

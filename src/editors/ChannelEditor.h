@@ -31,10 +31,6 @@ public:
     // the read and write commands and Save call it first.
     void commitPendingEdit();
 
-    void ClearNO(int n);
-    void ClearGrid();
-    void StartForm();
-
     // The grid of group 1 (A) or 2 (B), and the one shown now.
     ChannelGrid *grid(int group) const { return group == 2 ? Grid2 : Grid1; }
     ChannelGrid *currentGrid() const;

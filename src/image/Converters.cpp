@@ -7,18 +7,6 @@
 namespace kt913 {
 namespace {
 
-int hexDigitValue(QChar c)
-{
-    const ushort u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    return 0;
-}
-
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 
 QString hex2(std::uint8_t b)
@@ -185,37 +173,24 @@ QString ToneCode(const QString &text)
     return s.right(2) + s.left(2);
 }
 
+int hexDigitValue(QChar c)
+{
+    const ushort u = c.unicode();
+    if (u >= '0' && u <= '9')
+        return u - '0';
+    if (u >= 'A' && u <= 'F')
+        return u - 'A' + 10;
+    if (u >= 'a' && u <= 'f')
+        return u - 'a' + 10;
+    return 0;
+}
+
 std::uint64_t HexToNumber(const QString &hex)
 {
     std::uint64_t v = 0;
     for (QChar c : hex)
         v = v * 16 + std::uint64_t(hexDigitValue(c));
     return v;
-}
-
-QString HexToBits(const QString &hex)
-{
-    static const QString table =
-        QStringLiteral("0000000100100011010001010110011110001001101010111100110111101111");
-    QString bits;
-    for (QChar c : hex)
-        bits += table.mid(4 * hexDigitValue(c), 4);
-    return bits;
-}
-
-QString BitsToHex(const QString &bits)
-{
-    QString padded = bits;
-    while (padded.size() % 4)
-        padded.prepend(QLatin1Char('0'));
-    QString hex;
-    for (int i = 0; i < padded.size(); i += 4) {
-        int v = 0;
-        for (int j = 0; j < 4; ++j)
-            v = v * 2 + (padded[i + j] == QLatin1Char('1') ? 1 : 0);
-        hex += QString::number(v, 16).toUpper();
-    }
-    return hex;
 }
 
 QString FormatFmFrequency(const QString &text)

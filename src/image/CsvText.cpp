@@ -40,7 +40,7 @@ bool isCommentOrBlank(QStringView line)
 
 QString tooLong(Language lang)
 {
-    return QString::fromUtf8(pick(lang, "行太长（超过 %1 个字符）", "line longer than %1 characters")).arg(kMaxLineLength);
+    return textIn(lang, "行太长（超过 %1 个字符）", "line longer than %1 characters").arg(kMaxLineLength);
 }
 
 } // namespace
@@ -86,7 +86,7 @@ ReadResult readRecords(const QString &input, QChar separator, Language lang)
             continue;
         }
         if (r.records.size() >= kMaxRecords) {
-            r.problem = QString::fromUtf8(pick(lang, "行数太多（超过 %1 行）", "more than %1 rows")).arg(kMaxRecords);
+            r.problem = textIn(lang, "行数太多（超过 %1 行）", "more than %1 rows").arg(kMaxRecords);
             r.problemLine = line;
             r.records.clear();
             return r;
@@ -99,7 +99,7 @@ ReadResult readRecords(const QString &input, QChar separator, Language lang)
         for (;;) {
             if (i >= n) {
                 if (quoted) {
-                    r.problem = QString::fromUtf8(pick(lang, "引号没有结束", "a quoted field is not closed"));
+                    r.problem = textIn(lang, "引号没有结束", "a quoted field is not closed");
                     r.problemLine = rec.line;
                     r.records.clear();
                     return r;
@@ -164,7 +164,7 @@ QString textFromBytes(const QByteArray &bytes, QString &problem, Language lang)
 {
     problem.clear();
     if (bytes.size() > kMaxTextBytes) {
-        problem = QString::fromUtf8(pick(lang, "文件太大（超过 %1 KB），不是频道表", "the file is larger than %1 KB; it is no channel list"))
+        problem = textIn(lang, "文件太大（超过 %1 KB），不是频道表", "the file is larger than %1 KB; it is no channel list")
                       .arg(kMaxTextBytes / 1024);
         return QString();
     }

@@ -209,7 +209,7 @@ QStringList channelGridHeaders(Language lang)
 {
     QStringList headers;
     for (const ChannelColumn &c : channelEditorDescription().columns)
-        headers << QString::fromUtf8(lang == Language::English ? c.headerEn : c.headerZh);
+        headers << textIn(lang, c.headerZh, c.headerEn);
     return headers;
 }
 

@@ -21,7 +21,7 @@ QList<int> channelsOutsideBand(const ChannelTables &tables, const BandState &ban
 
 QString outsideBandNote(Language lang)
 {
-    return QString::fromUtf8(pick(lang, "超出对讲机的频段", "outside the radio's band"));
+    return textIn(lang, "超出对讲机的频段", "outside the radio's band");
 }
 
 } // namespace kt913

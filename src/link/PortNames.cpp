@@ -34,9 +34,9 @@ QString describePortFailure(const PortOpenResult &result, Language lang)
 #ifdef Q_OS_LINUX
     if (result.status == PortOpenResult::PermissionDenied) {
         text += QLatin1Char('\n');
-        text += QString::fromUtf8(pick(lang,
+        text += textIn(lang,
             "串口设备属于 dialout 组：执行 sudo usermod -aG dialout $USER，然后重新登录。",
-            "Serial devices belong to the dialout group: run sudo usermod -aG dialout $USER, then log in again."));
+            "Serial devices belong to the dialout group: run sudo usermod -aG dialout $USER, then log in again.");
     }
 #else
     Q_UNUSED(lang);

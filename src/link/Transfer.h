@@ -85,7 +85,6 @@ public:
     // A backup that cannot be written never turns the read into a failure: it is only
     // announced by backupFailed().
     void setBackupFolder(const QString &folder) { m_backupFolder = folder; }
-    QString backupFolder() const { return m_backupFolder; }
 
     // With verification on, a finished write is followed by a read of the radio into an
     // image of its own (the model is left alone), compared with what the write sent:

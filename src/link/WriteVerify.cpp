@@ -32,12 +32,12 @@ VerifyResult compareWritten(const Image &sent, const Image &readBack, bool debug
 Message verifyFailedMessage(const VerifyResult &result, Language lang)
 {
     Message m;
-    m.title = QString::fromUtf8(pick(lang, "错误", "Mistake"));
+    m.title = textIn(lang, "错误", "Mistake");
     m.flags = mb::Exclamation;
     if (!result.readBack) {
-        m.text = QString::fromUtf8(pick(lang, "写频后无法回读，未能校验。请检查对讲机，连线及串口选择！",
+        m.text = textIn(lang, "写频后无法回读，未能校验。请检查对讲机，连线及串口选择！",
                                         "The radio could not be read back after writing, so the write is "
-                                        "not verified. Check the radio, the line and the serial connection selection!"));
+                                        "not verified. Check the radio, the line and the serial connection selection!");
         return m;
     }
     const QString address = QStringLiteral("0x") + QString::number(result.firstAddress, 16).toUpper().rightJustified(3, QLatin1Char('0'));
@@ -50,12 +50,12 @@ Message verifyFailedMessage(const VerifyResult &result, Language lang)
 
 QString verifyingText(Language lang)
 {
-    return QString::fromUtf8(pick(lang, "正在校验，请稍候。", "Verifying, please wait a moment."));
+    return textIn(lang, "正在校验，请稍候。", "Verifying, please wait a moment.");
 }
 
 QString verifiedText(Language lang)
 {
-    return QString::fromUtf8(pick(lang, "校验无误：回读与写入的完全一致。", "Verified: the radio reads back exactly what was written."));
+    return textIn(lang, "校验无误：回读与写入的完全一致。", "Verified: the radio reads back exactly what was written.");
 }
 
 } // namespace kt913

@@ -69,7 +69,7 @@ KeyboardHelp::KeyboardHelp(Language lang, QWidget *parent) : QDialog(parent)
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     QPushButton *ok = buttons->button(QDialogButtonBox::Ok);
     ok->setObjectName(QStringLiteral("Command1"));
-    ok->setText(QString::fromUtf8(lang == Language::English ? "OK" : "确定"));
+    ok->setText(textIn(lang, "确定", "OK"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto *layout = new QVBoxLayout(this);

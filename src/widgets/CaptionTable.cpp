@@ -149,17 +149,11 @@ bool applyCaption(QObject *control, CaptionProperty property, int index, const Q
     return false;
 }
 
-QString rowText(const CaptionRow &row, Language lang)
-{
-    const char *text = lang == Language::English ? row.en : row.zh;
-    return text ? QString::fromUtf8(text) : QString();
-}
-
 int applyCaptionTable(QWidget *window, const CaptionTable &table, Language lang)
 {
     int missing = 0;
     for (const CaptionRow &row : table.rows) {
-        const char *text = lang == Language::English ? row.en : row.zh;
+        const char *text = pick(lang, row.zh, row.en);
         QObject *control = window;
         if (row.control && *row.control)
             control = findControl(window, QString::fromLatin1(row.control));

@@ -57,7 +57,4 @@ using WindowResolver = std::function<QWidget *(const QString &windowName)>;
 // that does not exist at the moment is skipped).
 void ApplyLanguage(Language lang, const std::vector<const CaptionTable *> &tables, const WindowResolver &resolve);
 
-// Text of a row in a language, null when the row leaves that language alone.
-QString rowText(const CaptionRow &row, Language lang);
-
 } // namespace kt913

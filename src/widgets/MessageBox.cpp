@@ -48,13 +48,13 @@ void setMessageAnswerer(MessageAnswerer a)
 QString buttonCaption(int code, Language lang)
 {
     switch (code) {
-    case mbResult::Ok: return QString::fromUtf8(pick(lang, "确定", "OK"));
-    case mbResult::Cancel: return QString::fromUtf8(pick(lang, "取消", "Cancel"));
-    case mbResult::Abort: return QString::fromUtf8(pick(lang, "放弃", "Abort"));
-    case mbResult::Retry: return QString::fromUtf8(pick(lang, "重试", "Retry"));
-    case mbResult::Ignore: return QString::fromUtf8(pick(lang, "忽略", "Ignore"));
-    case mbResult::Yes: return QString::fromUtf8(pick(lang, "是", "Yes"));
-    case mbResult::No: return QString::fromUtf8(pick(lang, "否", "No"));
+    case mbResult::Ok: return textIn(lang, "确定", "OK");
+    case mbResult::Cancel: return textIn(lang, "取消", "Cancel");
+    case mbResult::Abort: return textIn(lang, "放弃", "Abort");
+    case mbResult::Retry: return textIn(lang, "重试", "Retry");
+    case mbResult::Ignore: return textIn(lang, "忽略", "Ignore");
+    case mbResult::Yes: return textIn(lang, "是", "Yes");
+    case mbResult::No: return textIn(lang, "否", "No");
     default: return QString();
     }
 }

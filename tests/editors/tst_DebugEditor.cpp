@@ -7,7 +7,7 @@
 #include "image/ReadBackups.h"
 #include "link/RadioProcess.h"
 #include "link/Transfer.h"
-#include "link/ui/TransferCommands.h"
+#include "windows/TransferCommands.h"
 #include "shell/FileCommands.h"
 #include "shell/ShellTestKit.h"
 #include <QApplication>

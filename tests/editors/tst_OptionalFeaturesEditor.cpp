@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The optional features window driven as a user drives it: typing into its boxes,
 // leaving them, the page tabs, the service-mode captions and the file round trip.
-#include "editors/EditorCaptions.h"
+#include "image/FormDescriptions.h"
+#include "widgets/DescribedCaptions.h"
 #include "editors/DtmfEditor.h"
 #include "editors/OptionalFeaturesEditor.h"
 #include "editors/FmEditor.h"
@@ -139,10 +140,10 @@ private slots:
     void everyCaptionFindsItsControlBothWays()
     {
         Options o;
-        QCOMPARE(applyCaptionTable(o.f, optionalFeaturesEditorCaptions(), Language::English), 0);
+        QCOMPARE(applyCaptionTable(o.f, captionTableFor(optionsFormDescription()), Language::English), 0);
         QCOMPARE(o.control<QTabBar *>("TabStrip1")->tabText(1), QStringLiteral("VFO Set"));
         QCOMPARE(o.control<QComboBox *>("Combo33")->itemText(0), QStringLiteral("Group B"));
-        QCOMPARE(applyCaptionTable(o.f, optionalFeaturesEditorCaptions(), Language::Chinese), 0);
+        QCOMPARE(applyCaptionTable(o.f, captionTableFor(optionsFormDescription()), Language::Chinese), 0);
     }
 
     void startFormKeepsPasswordAndVfoFrequencies()

@@ -3,11 +3,11 @@
 // no text leaves its cell or reaches the paper as garbage.
 #include "image/FormDescriptions.h"
 #include "image/ImageCodec.h"
-#include "print/PrintPreview.h"
-#include "print/PrintContent.h"
-#include "print/ReportDrawing.h"
-#include "print/ReportLayout.h"
-#include "print/ReportPdf.h"
+#include "windows/PrintPreview.h"
+#include "report/PrintContent.h"
+#include "report/ReportDrawing.h"
+#include "report/ReportLayout.h"
+#include "report/ReportPdf.h"
 #include "support/SampleRadio.h"
 #include <QBuffer>
 #include <QFontMetricsF>

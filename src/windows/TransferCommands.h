@@ -5,7 +5,7 @@
 // itself (port, protocol, decoding) is the headless Transfer's; everything it reports
 // arrives by queued signals, so the messages here never open inside a receive event.
 #include "link/Transfer.h"
-#include "link/ui/ProgressWindow.h"
+#include "windows/ProgressWindow.h"
 #include <QList>
 #include <QObject>
 #include <QPointer>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "link/ui/TransferCommands.h"
+#include "windows/TransferCommands.h"
 #include "image/OutOfBand.h"
 #include "image/RadioModel.h"
-#include "link/ui/ProgressWindow.h"
-#include "link/ui/ProgressWindowCaptions.h"
+#include "windows/ProgressWindow.h"
+#include "windows/ProgressWindowCaptions.h"
 #include "widgets/MessageBox.h"
 #include <QAction>
 #include <QLabel>

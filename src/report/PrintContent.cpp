@@ -15,8 +15,6 @@ public:
     {
     }
 
-    QString tr(const char *zh, const char *en) const { return QString::fromUtf8(pick(lang, zh, en)); }
-
     // Caption of the label `label` of the optional features window.
     QString labelCaption(const QString &label) const
     {
@@ -47,9 +45,9 @@ public:
     {
         w.BeginReport();
         w.NewPage();
-        w.ReportTitle(tr("KT-913对讲机", "KT-913 Interphone ") + tr("编程数据打印", "programming data are printed"));
+        w.ReportTitle(textIn(lang, "KT-913对讲机", "KT-913 Interphone ") + textIn(lang, "编程数据打印", "programming data are printed"));
 
-        section(tr("功能设置", "Function set"));
+        section(textIn(lang, "功能设置", "Function set"));
         static const char *const functionRows[][2] = {
             {"Label2", "Text2"},   {"Label6", "Text6"},   {"Label1", "Combo1"},   {"Label3", "Combo3"},
             {"Label5", "Combo5"},  {"Label7", "Combo7"},  {"Label8", "Combo8"},   {"Label9", "Combo9"},
@@ -60,27 +58,27 @@ public:
             optionRow(QLatin1String(r[0]), QLatin1String(r[1]));
 
         w.NewPage();
-        section(tr("全频频率", "The whole frequency frequently"));
+        section(textIn(lang, "全频频率", "The whole frequency frequently"));
         optionRow(QStringLiteral("Label20"), QStringLiteral("Text20"));
         optionRow(QStringLiteral("Label21"), QStringLiteral("Text21"));
         for (int i = 22; i <= 30; ++i)
             optionRow(QStringLiteral("Label%1").arg(i), QStringLiteral("Combo%1").arg(i));
 
-        section(tr("VOX(声控发射)", "VOX(Voice control launches)"));
+        section(textIn(lang, "VOX(声控发射)", "VOX(Voice control launches)"));
         optionRow(QStringLiteral("Label14"), QStringLiteral("Combo14"));
         optionRow(QStringLiteral("Label15"), QStringLiteral("Combo15"));
         const ControlDescription &check = m.options.control(QStringLiteral("Check12"));
-        row(tr("是否", "Whether") + (english ? check.captionEn : check.captionZh),
-            m.options.isChecked(QStringLiteral("Check12")) ? tr("是", "Yes") : tr("否", "No"));
+        row(textIn(lang, "是否", "Whether") + (english ? check.captionEn : check.captionZh),
+            m.options.isChecked(QStringLiteral("Check12")) ? textIn(lang, "是", "Yes") : textIn(lang, "否", "No"));
 
-        section(tr("调试信息", "Debug information"));
+        section(textIn(lang, "调试信息", "Debug information"));
         debugRows();
 
         w.NewPage();
-        w.ReportTitle(tr("A组信道数据", "A Channel data"));
+        w.ReportTitle(textIn(lang, "A组信道数据", "A Channel data"));
         w.PrintGrid(QString(), channelReportTable(m, 1));
         w.BlankLine();
-        w.ReportTitle(tr("B组信道数据", "B Channel data"));
+        w.ReportTitle(textIn(lang, "B组信道数据", "B Channel data"));
         w.PrintGrid(QString(), channelReportTable(m, 2));
         w.BlankLine();
         w.EndReport();

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PrintPreview.h"
-#include "PrintContent.h"
-#include "ReportDrawing.h"
-#include "ReportPdf.h"
+#include "windows/PrintPreview.h"
+#include "report/PrintContent.h"
+#include "report/ReportDrawing.h"
+#include "report/ReportPdf.h"
 #include "widgets/MessageBox.h"
 #include <QAction>
 #include <QComboBox>
