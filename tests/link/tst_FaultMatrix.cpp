@@ -74,6 +74,10 @@ struct Side {
         if (!radio->start() || !transfer->openPort(radio->devicePath()).ok())
             return false;
         finished = std::make_unique<QSignalSpy>(transfer.get(), &Transfer::finished);
+        QObject::connect(&transfer->port(), &SerialLine::receiveEvent, transfer.get(), [this] {
+            if (finished->count() > 0)
+                ++lateReplies;
+        });
         this->kind = kind;
         return again();
     }
@@ -83,6 +87,7 @@ struct Side {
     Ending ending(int transfer = 0) const { return finished->at(transfer).at(0).value<Ending>(); }
 
     Transfer::Kind kind = Transfer::Kind::Read;
+    int lateReplies = 0; // bytes that came after the first transfer had ended
 };
 
 struct Row {
@@ -93,6 +98,7 @@ struct Row {
     Expect write;
     QString readFlaw; // why the read is known to answer wrongly
     bool retry = true; // false where the fault outlasts the transfer
+    bool lateReply = false; // the radio answers after the time-out
 };
 
 std::vector<Row> matrix()
@@ -105,6 +111,7 @@ std::vector<Row> matrix()
         // Gone, deaf and echoing lines stay so.
         const QString option = readFault.first();
         rows.back().retry = option != "--hangup-after" && option != "--quiet-after" && option != "--echo-after";
+        rows.back().lateReply = option == "--stall" && readFault.at(1).endsWith(':' + QString::number(kStallMs));
     };
 
     // Pieces with pauses, all inside the time-out: the receive threshold and the exact
@@ -250,11 +257,25 @@ void TestFaultMatrix::initTestCase()
         return std::all_of(runs.begin(), runs.end(), [](const auto &run) { return run->done(); });
     };
     QTRY_VERIFY_WITH_TIMEOUT(allDone(), kTransferBoundMs);
-    // Late replies of the stalls come in meanwhile and stay in the reception text, as
-    // after any time-out; a new transfer starts from there.
-    // That wait also lets the radios store what the writes sent: their End crosses the
-    // line after the program has finished.
-    QTest::qWait(kStallMs);
+    // The retries wait for the late replies of the stalls, which stay in the reception
+    // text as after any time-out (a new transfer starts from there), and for the radios
+    // to store what the writes sent: their End crosses the line after the program has
+    // finished.
+    auto settled = [this] {
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const Run &run = *runs[i];
+            if (!run.started)
+                continue;
+            const bool writes = rows[i].write != Expect::NotRun;
+            if (rows[i].lateReply && (run.reader.lateReplies == 0 || (writes && run.writer.lateReplies == 0)))
+                return false;
+            Image saved{};
+            if (rows[i].write == Expect::Completes && !readDatFile(run.writer.path("saved.dat"), saved).ok())
+                return false;
+        }
+        return true;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(settled(), kTransferBoundMs);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         runs[i]->keepFirst();
         runs[i]->retry(rows[i]);

@@ -31,11 +31,11 @@ struct Client : EventHookClient {
     Client(const char *n, EventHookEngine &e) : name(QString::fromLatin1(n)), engine(e) {}
     QString name;
     EventHookEngine &engine;
-    int response = Consume;
+    int answer = Consume;
     int seen = -1; // CurrentMessage as this client saw it
     std::function<void(QObject *)> during;
-    int response() const override { return response; }
-    void setResponse(int r) override { response = r; }
+    int response() const override { return answer; }
+    void setResponse(int r) override { answer = r; }
     qint32 handleEvent(QObject *w, int, QEvent *) override
     {
         trail.append(name);
@@ -155,10 +155,10 @@ private slots:
         QFETCH(int, later);
         QFETCH(int, switchTo);
         Client a("a", *engine), b("b", *engine), c("c", *engine);
-        a.response = first;
-        b.response = c.response = later;
+        a.answer = first;
+        b.answer = c.answer = later;
         if (switchTo >= 0)
-            a.during = [&](QObject *) { a.response = switchTo; };
+            a.during = [&](QObject *) { a.answer = switchTo; };
         for (Client *x : {&a, &b, &c})
             engine->attach(x, &w, Probe);
         send(&w);
@@ -190,7 +190,7 @@ private slots:
 
         // A post-process client that lets go in its own call still lets the object have it.
         engine->detach(&c, &w, Probe);
-        a.response = EventHookClient::PostProcess;
+        a.answer = EventHookClient::PostProcess;
         a.during = [&](QObject *to) { engine->detach(&a, to, Probe); };
         send(&w);
         QCOMPARE(trail.mid(2), (QStringList{"a", "own"}));
