@@ -36,7 +36,8 @@ int DiffCommand::run(const QStringList &args, Context &ctx)
         out << textIn(ctx.lang, "上次读频：%1", "last read: %1").arg(QDir::toNativeSeparators(first)) << '\n';
     }
     RadioModel ma, mb;
-    ma.language = mb.language = ctx.lang;
+    ma.setLanguage(ctx.lang);
+    mb.setLanguage(ctx.lang);
     if (const int rc = openDataFile(first, ma, ctx))
         return rc;
     if (const int rc = openDataFile(second, mb, ctx))

@@ -50,7 +50,7 @@ int PrintCommand::run(const QStringList &args, Context &ctx)
     }
 
     RadioModel model;
-    model.language = ctx.lang;
+    model.setLanguage(ctx.lang);
     if (const int rc = openDataFile(in, model, ctx))
         return rc;
     ReportWriter report;

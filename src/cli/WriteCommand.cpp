@@ -15,7 +15,7 @@ namespace {
 // the exception with --force, as for a radio of another band.
 int refuseChannelsOutsideBand(const RadioModel &model, const WriteOptions &options, Context &ctx)
 {
-    const QList<int> outside = channelsOutsideBand(model.channels, model.band);
+    const QList<int> outside = channelsOutsideBand(model.channels, model.band());
     if (outside.isEmpty() || options.force)
         return ExitOk;
     ctx.err << options.file << ": " << message(MessageId::ChannelsOutsideBand, ctx.lang, QString::number(outside.size())).text
@@ -29,13 +29,11 @@ int refuseChannelsOutsideBand(const RadioModel &model, const WriteOptions &optio
 
 int prepareWriteModel(RadioModel &model, const WriteOptions &options, Context &ctx)
 {
-    model.language = ctx.lang;
+    model.setLanguage(ctx.lang);
     if (const int rc = openDataFile(options.file, model, ctx))
         return rc;
     if (options.band >= 0) {
-        model.bandSelection = options.band;
-        model.applyBand(options.band);
-        model.band.BandIndex = qint16(options.band);
+        model.selectBandQuietly(options.band);
     }
     model.setForceWriteUnlocked(options.force);
     model.setDebugUnlocked(options.debug);

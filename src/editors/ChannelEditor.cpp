@@ -120,7 +120,7 @@ ChannelEditor::~ChannelEditor() = default;
 
 ChannelGrid *ChannelEditor::currentGrid() const
 {
-    return grid(m_model.band.BandGroup);
+    return grid(m_model.band().BandGroup);
 }
 
 QWidget *ChannelEditor::openEditor() const
@@ -137,11 +137,11 @@ QWidget *ChannelEditor::openEditor() const
 void ChannelEditor::showGroup(int index)
 {
     const int s = index + 1;
-    if (s == m_model.band.BandGroup || s < 1 || s > 2)
+    if (s == m_model.band().BandGroup || s < 1 || s > 2)
         return;
     // An edit open in the old group's grid lands there, before the group changes.
     commitPendingEdit();
-    m_model.band.BandGroup = qint16(s);
+    m_model.setBandGroup(s);
     hookWheel(grid(s));
     grid(s)->show();
     grid(3 - s)->hide();

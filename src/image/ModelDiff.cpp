@@ -93,9 +93,9 @@ void compareFmGrid(const RadioModel &a, const RadioModel &b, Language lang, QLis
     const ElementDescription *grid = d.findElement(QStringLiteral("MSFGrid"));
     const QString channel = grid ? grid->texts(en).value(0) : QString();
     for (int k = 1; k <= map::kFmChannelCount; ++k)
-        if (a.fmGrid[k - 1] != b.fmGrid[k - 1])
+        if (a.fmGrid()[k - 1] != b.fmGrid()[k - 1])
             out << ModelDifference{en ? d.captionEn : d.captionZh, QStringLiteral("%1 %2").arg(channel).arg(k),
-                                   a.fmGrid[k - 1], b.fmGrid[k - 1]};
+                                   a.fmGrid()[k - 1], b.fmGrid()[k - 1]};
 }
 
 } // namespace
@@ -103,11 +103,11 @@ void compareFmGrid(const RadioModel &a, const RadioModel &b, Language lang, QLis
 QList<ModelDifference> compareModels(const RadioModel &a, const RadioModel &b, Language lang)
 {
     QList<ModelDifference> out;
-    if (a.bandSelection != b.bandSelection) {
+    if (a.bandSelection() != b.bandSelection()) {
         // The main window's band list and its label.
         const QStringList bands = bandListItems();
-        out << ModelDifference{textIn(lang, "主窗口", "Main window"), textIn(lang, "频段", "Range"), bands.value(a.bandSelection),
-                               bands.value(b.bandSelection)};
+        out << ModelDifference{textIn(lang, "主窗口", "Main window"), textIn(lang, "频段", "Range"), bands.value(a.bandSelection()),
+                               bands.value(b.bandSelection())};
     }
     compareChannels(a, b, lang, out);
     compareForm(a.options, b.options, lang, out);

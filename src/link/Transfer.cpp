@@ -190,7 +190,7 @@ void Transfer::onEngineOutcome(ProtocolEngine::Outcome outcome)
         if (m_verifyWrites) {
             // Taken now, inside the last step: exactly what went out.
             m_sent = m_model.outputImage;
-            m_debugWritten = m_model.DebugUnlocked;
+            m_debugWritten = m_model.debugUnlocked();
             m_readingBack = true;
             m_readBackAttempt = 0;
             // The radio still has to answer the End; a handshake sent before that

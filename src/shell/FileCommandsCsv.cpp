@@ -49,7 +49,7 @@ QString importReport(const ChannelCsvImport &plan, Language lang)
 
 bool FileCommands::exportCsv()
 {
-    const bool english = m_model.language == Language::English;
+    const bool english = m_model.language() == Language::English;
     QString path = m_dialogs.saveFileName(m_owner, startFolder(), csvNameFilters(english));
     if (path.isEmpty())
         return false;
@@ -66,13 +66,13 @@ bool FileCommands::exportCsvFile(const QString &path)
     const QString why = saveWholeFile(path, channelCsvText(m_model.channels, QLatin1Char(',')).toUtf8());
     if (why.isEmpty())
         return true;
-    MsgBox(m_owner, m_model.language, MessageId::FileSaveFailed, QDir::toNativeSeparators(path) + QLatin1Char('\n') + why);
+    MsgBox(m_owner, m_model.language(), MessageId::FileSaveFailed, QDir::toNativeSeparators(path) + QLatin1Char('\n') + why);
     return false;
 }
 
 bool FileCommands::importCsv()
 {
-    const bool english = m_model.language == Language::English;
+    const bool english = m_model.language() == Language::English;
     const QString path = m_dialogs.openFileName(m_owner, startFolder(), csvNameFilters(english));
     if (path.isEmpty())
         return false;
@@ -82,7 +82,7 @@ bool FileCommands::importCsv()
 
 bool FileCommands::importCsvFile(const QString &path)
 {
-    const Language lang = m_model.language;
+    const Language lang = m_model.language();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         MsgBox(m_owner, lang, MessageId::FileOpenFailed, QDir::toNativeSeparators(path) + QLatin1Char('\n') + file.errorString());

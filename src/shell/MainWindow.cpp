@@ -58,7 +58,7 @@ MainWindow::MainWindow(Options options, QWidget *parent)
         dialogs = m_ownDialogs.get();
     }
 
-    m_model.language = m_options.sessionLanguage.value_or(readLanguage(*m_settings));
+    m_model.setLanguage(m_options.sessionLanguage.value_or(readLanguage(*m_settings)));
     m_storeLanguageAtExit = !m_options.sessionLanguage;
 
     m_transfer = m_options.port ? std::make_unique<Transfer>(m_model, std::move(m_options.port))
@@ -118,7 +118,7 @@ MainWindow::MainWindow(Options options, QWidget *parent)
     connect(m_transfer.get(), &Transfer::portReopened, this, [this] { showPortPanel(); });
     // A read that could not be backed up is still a good read: say so quietly.
     connect(m_transfer.get(), &Transfer::backupFailed, this, [this](const QString &reason) {
-        StatusBar1->showMessage(backupFailedText(m_model.language, reason), 20000);
+        StatusBar1->showMessage(backupFailedText(m_model.language(), reason), 20000);
     });
     connect(m_transferCommands, &TransferCommands::transferEnded, this, [this] {
         if (!m_closeAfterTransfer)
@@ -126,6 +126,8 @@ MainWindow::MainWindow(Options options, QWidget *parent)
         m_closeAfterTransfer = false;
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
     });
+    // Every window takes the model's language, whoever changes it.
+    connect(&m_model, &RadioModel::languageChanged, this, &MainWindow::applyLanguage);
     applyLanguage();
 }
 
@@ -143,7 +145,7 @@ void MainWindow::load()
     // Band 0 was applied without a question when the model was made; the list follows.
     {
         const QSignalBlocker quiet(Combo1);
-        Combo1->setCurrentIndex(m_model.bandSelection);
+        Combo1->setCurrentIndex(m_model.bandSelection());
     }
     showChild(m_channelEditor);
 
@@ -187,7 +189,7 @@ void MainWindow::applyLanguage()
         // Without them the dialogs simply stay in English.
         (void)m_qtTexts->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     }
-    const bool wantQtChinese = m_model.language == Language::Chinese && !m_qtTexts->isEmpty();
+    const bool wantQtChinese = m_model.language() == Language::Chinese && !m_qtTexts->isEmpty();
     if (wantQtChinese != m_qtTextsInstalled) {
         if (wantQtChinese)
             QCoreApplication::installTranslator(m_qtTexts);
@@ -196,7 +198,7 @@ void MainWindow::applyLanguage()
         m_qtTextsInstalled = wantQtChinese;
     }
 
-    ApplyLanguage(m_model.language, captionTables(), [this](const QString &window) -> QWidget * {
+    ApplyLanguage(m_model.language(), captionTables(), [this](const QString &window) -> QWidget * {
         if (window == QLatin1String("MDIForm1"))
             return this;
         if (window == QLatin1String("Form1"))
@@ -219,10 +221,8 @@ void MainWindow::applyLanguage()
 
 void MainWindow::setLanguage(Language lang)
 {
-    m_model.language = lang;
     m_storeLanguageAtExit = true; // the user's own choice outlasts a session's --lang
-    applyLanguage();
-    m_model.channels.RefreshChannelTexts(lang);
+    m_model.setLanguage(lang);     // the windows re-caption as the model announces it
 }
 
 void MainWindow::onBandListChanged(int index)
@@ -231,7 +231,7 @@ void MainWindow::onBandListChanged(int index)
         return;
     // Through the channel editor's history: a change that clears the channels can be undone.
     m_channelEditor->undo().changeBandSelection(index, [this] {
-        return MsgBox(this, m_model.language, MessageId::BandChangeConfirm) == mbResult::Ok;
+        return MsgBox(this, m_model.language(), MessageId::BandChangeConfirm) == mbResult::Ok;
     });
 }
 
@@ -260,7 +260,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
             event->ignore();
             return;
         }
-        if (MsgBox(this, m_model.language, MessageId::QuitConfirm) != mbResult::Ok) {
+        if (MsgBox(this, m_model.language(), MessageId::QuitConfirm) != mbResult::Ok) {
             event->ignore();
             return;
         }
@@ -276,7 +276,7 @@ void MainWindow::shutdown()
     if (m_wheelBlocker)
         Combo1->removeEventFilter(m_wheelBlocker);
     if (m_storeLanguageAtExit)
-        storeLanguage(*m_settings, m_model.language);
+        storeLanguage(*m_settings, m_model.language());
 }
 
 } // namespace kt913

@@ -224,7 +224,7 @@ void MainWindow::connectCommands()
     on("MNEnglish", [this] { setLanguage(Language::English); });
     on("MNF1", [] { QDesktopServices::openUrl(AboutWindow::documentationUrl()); });
     on("MNKeys", [this] {
-        KeyboardHelp keys(m_model.language, this);
+        KeyboardHelp keys(m_model.language(), this);
         keys.exec();
     });
     on("MNAbout", [this] {

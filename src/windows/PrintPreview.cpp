@@ -25,13 +25,13 @@ namespace kt913 {
 PrintPreview::PrintPreview(RadioModel &model, QWidget *owner) : QPrintPreviewDialog(owner), m_model(model)
 {
     setObjectName(QStringLiteral("FrmPrint"));
-    setWindowTitle(captionFor(model.language));
+    setWindowTitle(captionFor(model.language()));
     printer()->setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     // The preview and the printer alike get a freshly built report, so what is printed
     // is what the model holds at that moment.
     connect(this, &QPrintPreviewDialog::paintRequested, this, &PrintPreview::paintReport);
 
-    const bool english = model.language == Language::English;
+    const bool english = model.language() == Language::English;
     m_export = new QAction(style()->standardIcon(QStyle::SP_DialogSaveButton),
                            english ? QStringLiteral("Export to PDF") : QStringLiteral("导出PDF"), this);
     m_export->setObjectName(QStringLiteral("ExportPdf"));
@@ -104,7 +104,7 @@ bool PrintPreview::exportPdf(const QString &path, QString *error)
 
 void PrintPreview::askAndExport()
 {
-    const Language lang = m_model.language;
+    const Language lang = m_model.language();
     const bool english = lang == Language::English;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QString path = QFileDialog::getSaveFileName(this, m_export->text(),

@@ -31,7 +31,7 @@ TransferCommands::TransferCommands(Transfer &transfer, QWidget *owner, QObject *
 
 Language TransferCommands::language() const
 {
-    return m_transfer.model().language;
+    return m_transfer.model().language();
 }
 
 void TransferCommands::startRead()
@@ -74,7 +74,7 @@ void TransferCommands::start(Transfer::Kind kind)
 bool TransferCommands::outsideBandWriteAccepted()
 {
     const RadioModel &model = m_transfer.model();
-    const QList<int> outside = channelsOutsideBand(model.channels, model.band);
+    const QList<int> outside = channelsOutsideBand(model.channels, model.band());
     return outside.isEmpty() ||
            MsgBox(m_owner, language(), MessageId::ChannelsOutsideBand, QString::number(outside.size())) == mbResult::Ok;
 }

@@ -330,14 +330,14 @@ private slots:
         e.undo();
         QVERIFY(e.snapshot() == before);
         QCOMPARE(bands->currentIndex(), 0);
-        QCOMPARE(e.w->model().bandSelection, 0);
-        QCOMPARE(e.w->model().band.BandIndex, qint16(0));
-        QCOMPARE(e.w->model().band.BandHigh2, 470);
+        QCOMPARE(e.w->model().bandSelection(), 0);
+        QCOMPARE(e.w->model().band().BandIndex, qint16(0));
+        QCOMPARE(e.w->model().band().BandHigh2, 470);
         QCOMPARE(options.text(QStringLiteral("Text20"), Language::Chinese), QStringLiteral("146.500"));
         e.redo();
         QVERIFY(e.snapshot() == cleared);
         QCOMPARE(bands->currentIndex(), 1);
-        QCOMPARE(e.w->model().band.BandIndex, qint16(1));
+        QCOMPARE(e.w->model().band().BandIndex, qint16(1));
         QCOMPARE(e.log.prompts().size(), 1); // asked once, when the user changed it
 
         // A band change answered Cancel clears nothing and is no step.

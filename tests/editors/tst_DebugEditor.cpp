@@ -102,7 +102,7 @@ private slots:
         d.moveSlider1To(200);
         QCOMPARE(d.f->slider(1)->value(), 200);
         QCOMPARE(d.label(1), QStringLiteral("200"));
-        QCOMPARE(d.w->model().debugValues[1], 200);
+        QCOMPARE(d.w->model().debugValues()[1], 200);
         const QString file = d.shell.dir.filePath(QStringLiteral("moved.dat"));
         QVERIFY(d.w->fileCommands().saveFile(file));
         QCOMPARE(byteAt(file, 0x7F0), 200);

@@ -108,7 +108,7 @@ private slots:
             QVERIFY(!e.text1()->isVisible());
             QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(e.grid()));
             QCOMPARE(e.cell(k), c.second);
-            QCOMPARE(e.w->model().fmGrid[k - 1], c.second);
+            QCOMPARE(e.w->model().fmGrid()[k - 1], c.second);
             e.typeVfo(c.first);
             QCOMPARE(e.text2()->text(), c.second);
             QCOMPARE(e.w->model().fmForm.text(QStringLiteral("Text2"), Language::Chinese), c.second);

@@ -128,13 +128,13 @@ private slots:
         o.clickLabel("Label14");
         o.now += 6;
         o.clickLabel("Label15"); // too late: a new attempt begins with it
-        QVERIFY(!o.w->model().DebugUnlocked);
+        QVERIFY(!o.w->model().debugUnlocked());
         o.clickLabel("Label37");
         o.now += 5;
         o.clickLabel("Label14");
-        QVERIFY(o.w->model().DebugUnlocked);
+        QVERIFY(o.w->model().debugUnlocked());
         QVERIFY(o.w->action(QStringLiteral("TDebug"))->isVisible());
-        QVERIFY(!o.w->model().ForceWriteUnlocked);
+        QVERIFY(!o.w->model().forceWriteUnlocked());
     }
 
     void everyCaptionFindsItsControlBothWays()
@@ -280,14 +280,14 @@ private slots:
         o.clickTab(1);
         for (const char *label : {"Label20", "Label45", "Label44"})
             o.clickLabel(label);
-        QVERIFY(o.w->model().ForceWriteUnlocked);
+        QVERIFY(o.w->model().forceWriteUnlocked());
         QVERIFY(o.w->action(QStringLiteral("TAnMa"))->isVisible());
-        QVERIFY(!o.w->model().DebugUnlocked);
+        QVERIFY(!o.w->model().debugUnlocked());
         // Locked from the toolbar, the clicks so far are forgotten: one more is no mode.
         o.w->model().setForceWriteUnlocked(false);
         QVERIFY(!o.w->action(QStringLiteral("TAnMa"))->isVisible());
         o.clickLabel("Label20");
-        QVERIFY(!o.w->model().ForceWriteUnlocked);
+        QVERIFY(!o.w->model().forceWriteUnlocked());
     }
 
     // KT913_SCREENSHOT_DIR=folder saves both pages in both languages.

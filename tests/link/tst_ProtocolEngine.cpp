@@ -262,7 +262,7 @@ void TestProtocolEngine::bandCode()
     QFETCH(int, code);
     for (int selection = 0; selection <= 3; ++selection) {
         Rig rig;
-        rig.model.bandSelection = selection;
+        rig.model.selectBandQuietly(selection);
         rig.writeUpToIdentification(std::uint8_t(bandByte));
         const bool accepted = selection == code;
         QCOMPARE(rig.port.takeSent(), accepted ? kAck : kEnd);

@@ -22,7 +22,7 @@ namespace {
 
 void loadSample(RadioModel &m, Language lang)
 {
-    m.language = lang;
+    m.setLanguage(lang);
     m.memoryImage = test::sampleImage();
     DecodeImage(m);
 }
@@ -147,7 +147,7 @@ private slots:
         QVERIFY(d.contains("row:WhetherAllow to Cancel Operating|Yes"));
         QVERIFY(d.contains("row:High Power Grades Mid Sect|77"));
         QVERIFY(!d.join(' ').contains("|11"));
-        m.language = Language::Chinese;
+        m.setLanguage(Language::Chinese);
         PrintContent(m, w); // a report built again replaces the first
         QVERIFY(describe(w).contains(QStringLiteral("row:是否允许取消操作|是")));
         QCOMPARE(w.tables().size(), size_t(2));

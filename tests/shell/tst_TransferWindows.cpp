@@ -254,7 +254,7 @@ void TestTransferWindows::verifiedWriteChosenInTheMenu()
         QVERIFY(progress);
         label = progress->Label1->text();
         if (!shots.isEmpty())
-            progress->grab().save(shots + QStringLiteral("/frmwriting-verify-%1.png").arg(w.model().language == Language::English ? "en" : "zh"));
+            progress->grab().save(shots + QStringLiteral("/frmwriting-verify-%1.png").arg(w.model().language() == Language::English ? "en" : "zh"));
     });
     QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
     QTest::keyClick(&w, Qt::Key_W, Qt::ControlModifier);
