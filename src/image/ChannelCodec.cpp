@@ -79,6 +79,12 @@ void decodeChannelNames(RadioModel &m)
 {
     const ChannelTables::Batch batch(m.channels);
     for (int n = 1; n <= map::kChannelCount; ++n) {
+        // SetGrid empties the name of an unused channel; building it first would only
+        // make a text to throw away.
+        if (!m.channels.isUsed(n)) {
+            m.channels.setName(n, QString());
+            continue;
+        }
         const int a = map::nameBase(n);
         QChar chars[map::kNameLength];
         int length = 0;

@@ -197,7 +197,7 @@ private slots:
     void bandDefaultsOfTheVfos()
     {
         RadioModel m;
-        m.applyBand(3);
+        m.selectBandQuietly(3);
         QCOMPARE(text(m, "Text20"), QStringLiteral("155.000"));
         QCOMPARE(text(m, "Text3"), QStringLiteral("247.000"));
         QCOMPARE(index(m, "Combo27"), 0);
