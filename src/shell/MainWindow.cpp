@@ -100,8 +100,7 @@ MainWindow::MainWindow(Options options, QWidget *parent)
         }
     }
 
-    m_transferCommands->setCommands({action(QStringLiteral("MNRead")), action(QStringLiteral("MNWrite")),
-                                     action(QStringLiteral("TRead")), action(QStringLiteral("TWrite"))});
+    m_transferCommands->setCommands({action(QStringLiteral("MNRead")), action(QStringLiteral("MNWrite"))});
     m_transferCommands->setPendingEditCommit([this] { m_channelEditor->commitPendingEdit(); });
     m_fileCommands->setPendingEditCommit([this] { m_channelEditor->commitPendingEdit(); });
     m_fileCommands->setEditApplier(

@@ -65,7 +65,8 @@ public:
     TransferCommands &transferCommands() { return *m_transferCommands; }
     FileCommands &fileCommands() { return *m_fileCommands; }
 
-    // A menu item or toolbar button by its name ("MNRead", "TRead").
+    // A command by the name of its menu item or toolbar button ("MNRead", "TRead"): a
+    // menu item and the button of the same command share one action.
     QAction *action(const QString &name) const { return m_actions.value(name); }
 
     QMdiArea *mdiArea() const { return m_mdiArea; }
@@ -100,9 +101,12 @@ private:
     void createToolbar();
     void createStatusBar();
     QAction *addAction(QMenu *menu, const char *name, const QKeySequence &shortcut = QKeySequence());
-    QAction *addToolButton(const char *key);
+    // The toolbar button `key`, showing `command` (a menu item's action), or a
+    // button of its own when null.
+    QAction *addToolButton(const char *key, QAction *command = nullptr);
     void connectCommands();
     void updateClock();
+
 
     // The band list (Combo1) and the port list (ComboCom).
     void onBandListChanged(int index);
