@@ -45,6 +45,7 @@ MainWindow::MainWindow(Options options, QWidget *parent)
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowIcon(appIcon());
     markAsWindow(this);
+    setAcceptDrops(true);
 
     if (m_options.settings) {
         m_settings = m_options.settings;

@@ -25,6 +25,7 @@ namespace kt913 {
 
 class FileCommands;
 class FileDialogs;
+class RecentFilesMenu;
 class ChannelEditor;
 class DtmfEditor;
 class OptionalFeaturesEditor;
@@ -94,6 +95,10 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // A .dat file dropped on the window is opened, a .csv file imported, as the File
+    // menu does; other files are refused.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     // Building (MainWindowLayout.cpp).
@@ -107,6 +112,10 @@ private:
     void connectCommands();
     void updateClock();
 
+    // Recent Files and dropped files (MainWindowFiles.cpp).
+    void createRecentFilesMenu(QMenu *file);
+    // As Open of that file; a file no longer there leaves the list, with a message.
+    void openRecentFile(const QString &path);
 
     // The band list (Combo1) and the port list (ComboCom).
     void onBandListChanged(int index);
@@ -127,6 +136,7 @@ private:
     std::unique_ptr<Transfer> m_transfer;
     TransferCommands *m_transferCommands = nullptr;
     FileCommands *m_fileCommands = nullptr;
+    RecentFilesMenu *m_recentFiles = nullptr;
 
     QHash<QString, QAction *> m_actions;
     QMdiArea *m_mdiArea = nullptr;

@@ -54,6 +54,7 @@ void MainWindow::createMenus()
     QMenu *file = menu("MNFile");
     addAction(file, "MNNew", QKeySequence(Qt::CTRL | Qt::Key_N));
     addAction(file, "MNOpen", QKeySequence(Qt::CTRL | Qt::Key_O));
+    createRecentFilesMenu(file);
     addAction(file, "MNSave", QKeySequence(Qt::CTRL | Qt::Key_S));
     file->addSeparator()->setObjectName(QStringLiteral("MNLineCsv"));
     addAction(file, "MNImportCsv");
