@@ -47,17 +47,18 @@ bool FileCommands::open()
     const QString path = m_dialogs.openFileName(m_owner, startFolder(), datNameFilters(m_model.language() == Language::English));
     if (path.isEmpty())
         return false;
-    remember(path);
     return openFile(path);
 }
 
 bool FileCommands::openFile(const QString &path)
 {
+    remember(path);
     const DatResult result = readDatFile(path, m_model.memoryImage);
     switch (result.status) {
     case DatResult::Ok:
         DecodeImage(m_model);
         emit channelEditorWanted();
+        emit dataFileUsed(path);
         return true;
     case DatResult::WrongType:
         MsgBox(m_owner, m_model.language(), MessageId::FileTypeIncorrect);
@@ -89,8 +90,10 @@ bool FileCommands::saveFile(const QString &path)
         m_commitPendingEdit();
     EncodeImage(m_model);
     const DatResult result = writeDatFile(path, m_model.outputImage);
-    if (result.ok())
+    if (result.ok()) {
+        emit dataFileUsed(path);
         return true;
+    }
     MsgBox(m_owner, m_model.language(), MessageId::FileSaveFailed, QDir::toNativeSeparators(path) + QLatin1Char('\n') + result.detail);
     return false;
 }

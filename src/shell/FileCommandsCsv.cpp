@@ -76,12 +76,12 @@ bool FileCommands::importCsv()
     const QString path = m_dialogs.openFileName(m_owner, startFolder(), csvNameFilters(english));
     if (path.isEmpty())
         return false;
-    remember(path);
     return importCsvFile(path);
 }
 
 bool FileCommands::importCsvFile(const QString &path)
 {
+    remember(path);
     const Language lang = m_model.language();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {

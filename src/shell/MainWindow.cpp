@@ -45,6 +45,7 @@ MainWindow::MainWindow(Options options, QWidget *parent)
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowIcon(appIcon());
     markAsWindow(this);
+    setAcceptDrops(true);
 
     if (m_options.settings) {
         m_settings = m_options.settings;
@@ -100,8 +101,7 @@ MainWindow::MainWindow(Options options, QWidget *parent)
         }
     }
 
-    m_transferCommands->setCommands({action(QStringLiteral("MNRead")), action(QStringLiteral("MNWrite")),
-                                     action(QStringLiteral("TRead")), action(QStringLiteral("TWrite"))});
+    m_transferCommands->setCommands({action(QStringLiteral("MNRead")), action(QStringLiteral("MNWrite"))});
     m_transferCommands->setPendingEditCommit([this] { m_channelEditor->commitPendingEdit(); });
     m_fileCommands->setPendingEditCommit([this] { m_channelEditor->commitPendingEdit(); });
     m_fileCommands->setEditApplier(

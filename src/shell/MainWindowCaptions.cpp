@@ -29,6 +29,7 @@ const CaptionTable &mainWindowCaptions()
             {"MNFile", CaptionProperty::Caption, -1, "文件(&F)", "File(&F)"},
             {"MNNew", CaptionProperty::Caption, -1, "新建(&N)", "New(&N)"},
             {"MNOpen", CaptionProperty::Caption, -1, "打开(&O)", "Open(&O)"},
+            {"MNRecent", CaptionProperty::Caption, -1, "最近的文件(&R)", "Recent Files(&R)"},
             {"MNSave", CaptionProperty::Caption, -1, "保存(&S)", "Save(&S)"},
             {"MNImportCsv", CaptionProperty::Caption, -1, "导入CSV(&I)...", "Import CSV(&I)..."},
             {"MNExportCsv", CaptionProperty::Caption, -1, "导出CSV(&E)...", "Export CSV(&E)..."},

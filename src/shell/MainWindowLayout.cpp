@@ -54,6 +54,7 @@ void MainWindow::createMenus()
     QMenu *file = menu("MNFile");
     addAction(file, "MNNew", QKeySequence(Qt::CTRL | Qt::Key_N));
     addAction(file, "MNOpen", QKeySequence(Qt::CTRL | Qt::Key_O));
+    createRecentFilesMenu(file);
     addAction(file, "MNSave", QKeySequence(Qt::CTRL | Qt::Key_S));
     file->addSeparator()->setObjectName(QStringLiteral("MNLineCsv"));
     addAction(file, "MNImportCsv");
@@ -89,14 +90,25 @@ void MainWindow::createMenus()
     addAction(help, "MNAbout", QKeySequence(Qt::CTRL | Qt::Key_A));
 }
 
-QAction *MainWindow::addToolButton(const char *key)
+QAction *MainWindow::addToolButton(const char *key, QAction *command)
 {
-    // No text: a button's tooltip would show it. The caption tables give the tooltips
-    // and the spoken names.
-    auto *a = new QAction(toolbarIcon(QString::fromLatin1(key)), QString(), this);
-    a->setObjectName(QString::fromLatin1(key));
+    const QString name = QString::fromLatin1(key);
+    QAction *a = command;
+    if (a) {
+        // The menu item's own action: enabling and captions happen once for both. The
+        // menus keep their plain look.
+        a->setIcon(toolbarIcon(name));
+        a->setIconVisibleInMenu(false);
+    } else {
+        // No text: a button's tooltip would show it. The caption tables give the
+        // tooltips and the spoken names.
+        a = new QAction(toolbarIcon(name), QString(), this);
+        a->setObjectName(name);
+    }
     Toolbar1->addAction(a);
-    m_actions.insert(a->objectName(), a);
+    // The button carries the key, so that the caption tables find it by that name.
+    Toolbar1->widgetForAction(a)->setObjectName(name);
+    m_actions.insert(name, a);
     return a;
 }
 
@@ -110,12 +122,12 @@ void MainWindow::createToolbar()
     Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
     addToolBar(Qt::TopToolBarArea, Toolbar1);
 
-    addToolButton("TNew");
-    addToolButton("TOpen");
-    addToolButton("TSave");
+    addToolButton("TNew", action(QStringLiteral("MNNew")));
+    addToolButton("TOpen", action(QStringLiteral("MNOpen")));
+    addToolButton("TSave", action(QStringLiteral("MNSave")));
     Toolbar1->addSeparator();
-    addToolButton("TRead");
-    addToolButton("TWrite");
+    addToolButton("TRead", action(QStringLiteral("MNRead")));
+    addToolButton("TWrite", action(QStringLiteral("MNWrite")));
     // The lock buttons appear while their service mode is unlocked (the optional
     // features window shows them); TFMMa is never shown.
     addToolButton("TAnMa")->setVisible(false);
@@ -180,18 +192,13 @@ void MainWindow::connectCommands()
 {
     auto on = [this](const char *name, auto slot) { connect(action(QString::fromLatin1(name)), &QAction::triggered, this, slot); };
 
-    for (const char *name : {"MNNew", "TNew"})
-        on(name, [this] { m_fileCommands->newData(); });
-    for (const char *name : {"MNOpen", "TOpen"})
-        on(name, [this] { m_fileCommands->open(); });
-    for (const char *name : {"MNSave", "TSave"})
-        on(name, [this] { m_fileCommands->save(); });
+    on("MNNew", [this] { m_fileCommands->newData(); });
+    on("MNOpen", [this] { m_fileCommands->open(); });
+    on("MNSave", [this] { m_fileCommands->save(); });
     on("MNImportCsv", [this] { m_fileCommands->importCsv(); });
     on("MNExportCsv", [this] { m_fileCommands->exportCsv(); });
-    for (const char *name : {"MNRead", "TRead"})
-        on(name, [this] { m_transferCommands->startRead(); });
-    for (const char *name : {"MNWrite", "TWrite"})
-        on(name, [this] { m_transferCommands->startWrite(); });
+    on("MNRead", [this] { m_transferCommands->startRead(); });
+    on("MNWrite", [this] { m_transferCommands->startWrite(); });
     // Reading the radio back after each write is a choice kept between runs.
     QAction *verify = action(QStringLiteral("MNVerify"));
     verify->setChecked(readVerifyWrites(*m_settings));

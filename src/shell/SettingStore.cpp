@@ -182,4 +182,30 @@ void storeOtherPort(SettingStore &store, const QString &path)
     store.writeTextSetting(QString::fromLatin1(kLanguageKey), QString::fromLatin1(kOtherPortValue), path);
 }
 
+namespace {
+QString recentFileValue(int i)
+{
+    return QStringLiteral("RecentFile%1").arg(i + 1);
+}
+} // namespace
+
+QStringList readRecentFiles(SettingStore &store)
+{
+    QStringList paths;
+    for (int i = 0; i < kRecentFileCount; ++i) {
+        const QString path = store.readSetting(QString::fromLatin1(kLanguageKey), recentFileValue(i));
+        if (path.isEmpty())
+            break;
+        paths << path;
+    }
+    return paths;
+}
+
+void storeRecentFiles(SettingStore &store, const QStringList &paths)
+{
+    // Every value is written: one left over from a longer list would come back.
+    for (int i = 0; i < kRecentFileCount; ++i)
+        store.writeTextSetting(QString::fromLatin1(kLanguageKey), recentFileValue(i), paths.value(i));
+}
+
 } // namespace kt913

@@ -180,13 +180,23 @@ void TestMainWindow::startUpState()
     QVERIFY(toolbar);
     QStringList keys;
     for (QAction *a : toolbar->actions()) {
+        const QString key = toolbar->widgetForAction(a) ? toolbar->widgetForAction(a)->objectName() : QString();
         if (a->isSeparator())
             keys << QStringLiteral("|");
-        else if (!a->objectName().isEmpty() && a->objectName().startsWith(QLatin1Char('T')))
-            keys << a->objectName();
+        else if (key.startsWith(QLatin1Char('T')))
+            keys << key;
     }
     QCOMPARE(keys.mid(0, 10), (QStringList{"TNew", "TOpen", "TSave", "|", "TRead", "TWrite", "TAnMa", "TDebug",
                                            "TFMMa", "|"}));
+    // A button and the menu item of the same command are one action: switched off
+    // together (as a transfer does), both are off.
+    for (const auto &[key, item] : {std::pair{"TNew", "MNNew"}, {"TOpen", "MNOpen"}, {"TSave", "MNSave"},
+                                    {"TRead", "MNRead"}, {"TWrite", "MNWrite"}})
+        QVERIFY2(w.action(QString::fromLatin1(key)) == w.action(QString::fromLatin1(item)), key);
+    w.action(QStringLiteral("MNWrite"))->setEnabled(false);
+    QVERIFY(!toolButton(w, "TWrite")->isEnabled());
+    w.action(QStringLiteral("MNWrite"))->setEnabled(true);
+    QCOMPARE(toolButton(w, "TWrite")->toolTip(), QStringLiteral("写频")); // still the caption after the change
     for (const char *key : {"TNew", "TOpen", "TSave", "TRead", "TWrite", "TAnMa", "TDebug", "TFMMa"}) {
         QAction *a = w.action(QString::fromLatin1(key));
         QVERIFY2(!a->icon().isNull(), key);
