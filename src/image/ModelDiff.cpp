@@ -138,7 +138,7 @@ QString differenceSummary(const QList<ModelDifference> &differences, Language la
             parts << QStringLiteral("%1 个信道").arg(nChannels);
         if (settings)
             parts << QStringLiteral("%1 项设置").arg(settings);
-        return parts.join(QStringLiteral("和")) + QStringLiteral("不同");
+        return parts.join(QStringLiteral("和 ")) + QStringLiteral("不同");
     }
     if (nChannels)
         parts << (nChannels == 1 ? QStringLiteral("1 channel") : QStringLiteral("%1 channels").arg(nChannels));
