@@ -45,6 +45,8 @@ const CaptionTable &mainWindowCaptions()
             {"MNRead", CaptionProperty::Caption, -1, "读频(&R)", "Read Data from the Transceive(&R)"},
             {"MNWrite", CaptionProperty::Caption, -1, "写频(&W)", "Write Data in the Transceive(&W)"},
             {"MNVerify", CaptionProperty::Caption, -1, "写频后校验(&V)", "Verify after Writing(&V)"},
+            {"MNPreview", CaptionProperty::Caption, -1, "写频前预览(&P)", "Preview before Writing(&P)"},
+            {"MNCompare", CaptionProperty::Caption, -1, "与对讲机比较(&M)", "Compare with Radio(&M)"},
             {"MNCommPort", CaptionProperty::Caption, -1, "通信端口(&C)", "Communication Port(&C)"},
             {"MNOtherPort", CaptionProperty::Caption, -1, "其他端口(&O)...", "Other Port(&O)..."},
             {"MNLanguage", CaptionProperty::Caption, -1, "语言选择(&L)", "Language Select(&L)"},

@@ -77,6 +77,8 @@ void MainWindow::createMenus()
     addAction(program, "MNRead", QKeySequence(Qt::CTRL | Qt::Key_R));
     addAction(program, "MNWrite", QKeySequence(Qt::CTRL | Qt::Key_W));
     addAction(program, "MNVerify")->setCheckable(true);
+    addAction(program, "MNPreview")->setCheckable(true); // a write shows what it overwrites first
+    addAction(program, "MNCompare");
     addAction(program, "MNCommPort");
     addAction(program, "MNOtherPort"); // a device the port list does not show
 
@@ -207,6 +209,15 @@ void MainWindow::connectCommands()
         m_transfer->setVerifyWrites(on);
         storeVerifyWrites(*m_settings, on);
     });
+    // So is showing what a write would overwrite before it goes ahead.
+    QAction *preview = action(QStringLiteral("MNPreview"));
+    preview->setChecked(readPreviewWrites(*m_settings));
+    m_transferCommands->setPreviewWrites(preview->isChecked());
+    connect(preview, &QAction::toggled, this, [this](bool on) {
+        m_transferCommands->setPreviewWrites(on);
+        storePreviewWrites(*m_settings, on);
+    });
+    on("MNCompare", [this] { m_transferCommands->startComparison(); });
     on("TAnMa", [this] { lockButtonClicked(QStringLiteral("TAnMa")); });
     on("TDebug", [this] { lockButtonClicked(QStringLiteral("TDebug")); });
 

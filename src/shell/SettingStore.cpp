@@ -172,6 +172,16 @@ void storeVerifyWrites(SettingStore &store, bool on)
     store.writeSetting(QString::fromLatin1(kLanguageKey), QString::fromLatin1(kVerifyWritesValue), on ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
+bool readPreviewWrites(SettingStore &store)
+{
+    return store.readSetting(QString::fromLatin1(kLanguageKey), QString::fromLatin1(kPreviewWritesValue)) == QLatin1String("1");
+}
+
+void storePreviewWrites(SettingStore &store, bool on)
+{
+    store.writeSetting(QString::fromLatin1(kLanguageKey), QString::fromLatin1(kPreviewWritesValue), on ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
 QString readOtherPort(SettingStore &store)
 {
     return store.readSetting(QString::fromLatin1(kLanguageKey), QString::fromLatin1(kOtherPortValue));

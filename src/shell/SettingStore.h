@@ -66,6 +66,11 @@ constexpr const char *kVerifyWritesValue = "VerifyWrites";
 bool readVerifyWrites(SettingStore &store);
 void storeVerifyWrites(SettingStore &store, bool on);
 
+// Whether a write first shows what it would overwrite and asks (off when unset).
+constexpr const char *kPreviewWritesValue = "PreviewWrites";
+bool readPreviewWrites(SettingStore &store);
+void storePreviewWrites(SettingStore &store, bool on);
+
 // The device last chosen through "Other port", offered again the next time (empty when unset).
 constexpr const char *kOtherPortValue = "OtherPort";
 QString readOtherPort(SettingStore &store);

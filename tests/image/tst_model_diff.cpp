@@ -44,6 +44,7 @@ private slots:
         a.setLanguage(lang);
         test::fillSampleRadio(a);
         QVERIFY(compareModels(a, a, lang).isEmpty());
+        QCOMPARE(differenceSummary({}, lang), lang == Language::English ? QStringLiteral("Nothing differs") : QStringLiteral("没有不同"));
         FormStore RadioModel::*stores[] = {&RadioModel::options, &RadioModel::dtmf, &RadioModel::fmForm, &RadioModel::debug};
         int controls = 0;
         for (auto store : stores) {
