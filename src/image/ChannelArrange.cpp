@@ -172,21 +172,21 @@ GroupMovePlan moveToOtherGroupEdits(const ChannelTables &tables, int first, int 
     return plan;
 }
 
-bool channelMatches(const ChannelTables &tables, int n, const QString &text)
+int matchingColumn(const ChannelTables &tables, int n, const QString &text)
 {
     const QString wanted = text.trimmed();
     if (!valid(n) || !tables.isUsed(n) || wanted.isEmpty())
-        return false;
+        return 0;
     const ChannelRow row = tables.row(n);
-    for (const QString &f : row.freq)
-        if (f.startsWith(wanted))
-            return true;
+    for (int k : {0, 1})
+        if (row.freq[k].startsWith(wanted))
+            return col::Rx + k;
     if (channelNameText(row.name).contains(wanted, Qt::CaseInsensitive))
-        return true;
+        return col::Name;
     for (int slot : {0, 1})
         if (row.optionIndex[slot] != 0 && row.optionText[slot].startsWith(wanted, Qt::CaseInsensitive))
-            return true;
-    return false;
+            return col::RxTone + slot;
+    return 0;
 }
 
 int findMatch(const ChannelTables &tables, int from, const QString &text, bool backward)
@@ -197,7 +197,7 @@ int findMatch(const ChannelTables &tables, int from, const QString &text, bool b
     for (int k = 1; k <= count; ++k) {
         // Round both groups: after 128 comes 1, before 1 comes 128.
         const int n = ((from - 1 + (backward ? -k : k)) % count + count) % count + 1;
-        if (channelMatches(tables, n, text))
+        if (matchingColumn(tables, n, text) != 0)
             return n;
     }
     return 0;

@@ -38,10 +38,11 @@ struct GroupMovePlan {
 };
 GroupMovePlan moveToOtherGroupEdits(const ChannelTables &tables, int first, int last);
 
-// Whether channel n (in use) matches what the user looks for: the start of its receive or
-// transmit frequency ("145.5"), a part of its name, or the start of a tone ("88.5",
-// "D023"); letters in either case. An empty text matches nothing.
-bool channelMatches(const ChannelTables &tables, int n, const QString &text);
+// Where channel n (in use) matches what the user looks for: the grid column of the
+// start of its receive or transmit frequency ("145.5"), of a part of its name, or of the
+// start of a tone ("88.5", "D023"); letters in either case. 0 when it does not match; an
+// empty text matches nothing.
+int matchingColumn(const ChannelTables &tables, int n, const QString &text);
 // The next channel after `from` (backward: before it) that matches, going round both
 // groups; `from` itself comes last. 0 when none matches. `from` 0 starts before channel 1.
 int findMatch(const ChannelTables &tables, int from, const QString &text, bool backward);
