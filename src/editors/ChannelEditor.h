@@ -13,6 +13,7 @@ class QTabBar;
 
 namespace kt913 {
 
+class ChannelArrangeCommands;
 class ChannelGrid;
 class ChannelGridModel;
 class ChannelRowCommands;
@@ -40,6 +41,10 @@ public:
     // The undo history of the channel list and the row commands on the grids.
     ChannelUndo &undo() const { return *m_undo; }
     ChannelRowCommands &rowCommands() const { return *m_rowCommands; }
+    // Sort, compact, find and the rows dragged to another place.
+    ChannelArrangeCommands &arrangeCommands() const { return *m_arrange; }
+    // The tabs of groups A and B; choosing one shows its grid.
+    QTabBar *groupTabs() const { return TabStrip1; }
     // Applies `edits` to the channel list as one step the user can undo (an import, a
     // paste); `text` names the step.
     void applyEdits(const QString &text, const QList<ChannelEdit> &edits);
@@ -49,6 +54,8 @@ signals:
     void channelEdited(const kt913::ChannelEdit &edit);
 
 protected:
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -84,6 +91,7 @@ private:
     std::unique_ptr<GridWheelHook> obj;    // wheel hook of the grid shown
     ChannelUndo *m_undo = nullptr;
     ChannelRowCommands *m_rowCommands = nullptr;
+    ChannelArrangeCommands *m_arrange = nullptr;
 
     int EditRow = 1;
     int EditCol = 1;

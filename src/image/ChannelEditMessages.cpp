@@ -8,6 +8,7 @@ namespace kt913 {
 namespace {
 
 constexpr int YesNo = 4;
+constexpr int Information = 64;
 
 struct Entry {
     RowMessage id;
@@ -32,9 +33,64 @@ const Entry kRowMessages[] = {
      mb::Exclamation},
     {RowMessage::PasteUnreadable, "剪贴板中的文字无法粘贴：%1", "The clipboard's text cannot be pasted: %1", "注意",
      "Be careful", mb::Exclamation},
+    {RowMessage::MoveNoRoom, "要移动 %1 个信道，但另一组最后一个使用中的信道之后只剩 %2 个，未移动。",
+     "%1 channels to move, but the other group has only %2 left after its last channel in use: nothing was moved.",
+     "注意", "Be careful", mb::Exclamation},
+    {RowMessage::DuplicatesFound, "有 %1 个信道与其它信道的接收频率和亚音频都相同，已选中它们。",
+     "%1 channels share their receive frequency and tones with another channel; they are selected.", "查找重复",
+     "Find Duplicates", Information},
+    {RowMessage::NoDuplicates, "没有接收频率和亚音频都相同的信道。",
+     "No two channels share their receive frequency and tones.", "查找重复", "Find Duplicates", Information},
 };
 
+struct Note {
+    ArrangeNote id;
+    const char *zh, *en;
+};
+
+const Note kNotes[] = {
+    {ArrangeNote::Sorted, "已排序 %1 个信道：%2。", "%1 channels sorted: %2."},
+    {ArrangeNote::Compacted, "已上移 %1 个信道，空信道在本组末尾。",
+     "%1 channels moved up; the unused ones are at the group's end."},
+    {ArrangeNote::Moved, "信道已移到 %1。", "Channels moved to %1."},
+    {ArrangeNote::Found, "找到：%1", "Found: %1"},
+    {ArrangeNote::NotFound, "找不到“%1”。", "\"%1\" was not found."},
+    {ArrangeNote::Unchanged, "信道已按此顺序排列，没有改变。", "The channels were in that order already; nothing changed."},
+};
+
+QString fill(const QString &text, const QString &arg1, const QString &arg2)
+{
+    if (text.contains(QLatin1String("%2")))
+        return text.arg(arg1, arg2);
+    if (text.contains(QLatin1String("%1")))
+        return text.arg(arg1);
+    return text;
+}
+
 } // namespace
+
+QString arrangeNote(ArrangeNote id, Language lang, const QString &arg1, const QString &arg2)
+{
+    for (const Note &n : kNotes)
+        if (n.id == id)
+            return fill(QString::fromUtf8(pick(lang, n.zh, n.en)), arg1, arg2);
+    return {};
+}
+
+QStringList sortKeyTexts(Language lang)
+{
+    const bool en = lang == Language::English;
+    return en ? QStringList{QStringLiteral("Receive frequency"), QStringLiteral("Transmit frequency"),
+                            QStringLiteral("Name"), QStringLiteral("Tone")}
+              : QStringList{QStringLiteral("接收频率"), QStringLiteral("发射频率"), QStringLiteral("名称"),
+                            QStringLiteral("亚音频")};
+}
+
+QStringList sortOrderTexts(Language lang)
+{
+    return lang == Language::English ? QStringList{QStringLiteral("Ascending"), QStringLiteral("Descending")}
+                                     : QStringList{QStringLiteral("升序"), QStringLiteral("降序")};
+}
 
 Message rowMessage(RowMessage id, Language lang, const QString &arg1, const QString &arg2)
 {
@@ -42,11 +98,7 @@ Message rowMessage(RowMessage id, Language lang, const QString &arg1, const QStr
     for (const Entry &e : kRowMessages) {
         if (e.id != id)
             continue;
-        QString text = QString::fromUtf8(en ? e.en : e.zh);
-        if (text.contains(QLatin1String("%2")))
-            text = text.arg(arg1, arg2);
-        else if (text.contains(QLatin1String("%1")))
-            text = text.arg(arg1);
+        const QString text = fill(QString::fromUtf8(en ? e.en : e.zh), arg1, arg2);
         return {text, QString::fromUtf8(en ? e.titleEn : e.titleZh), e.flags};
     }
     return {};

@@ -7,6 +7,7 @@
 #include "editors/OptionalFeaturesEditor.h"
 #include "editors/DebugEditor.h"
 #include "editors/FmEditor.h"
+#include "editors/ChannelArrangeCommands.h"
 #include "editors/ChannelRowCommands.h"
 #include "editors/ChannelUndo.h"
 #include "image/ReadBackups.h"
@@ -99,6 +100,13 @@ MainWindow::MainWindow(Options options, QWidget *parent)
             // What is undone is shown, wherever the command came from.
             connect(a, &QAction::triggered, this, [this] { showChild(m_channelEditor); });
         }
+        // Putting the channel list in order, beside its undo.
+        edit->addSeparator()->setObjectName(QStringLiteral("MNLine3"));
+        ChannelArrangeCommands &arrange = m_channelEditor->arrangeCommands();
+        for (const char *name : {"MNSortRows", "MNCompactRows", "MNMoveToOtherGroup", "MNFind", "MNFindDuplicates"})
+            edit->addAction(arrange.action(name));
+        // Shown first, so that a command acts on the channels the user sees.
+        connect(&arrange, &ChannelArrangeCommands::aboutToAct, this, [this] { showChild(m_channelEditor); });
     }
 
     m_transferCommands->setCommands({action(QStringLiteral("MNRead")), action(QStringLiteral("MNWrite"))});
