@@ -25,22 +25,22 @@ public:
         const RadioModel &p = m_pristine;
         m.memoryImage = p.memoryImage;
         m.outputImage = p.outputImage;
-        m.language = p.language;
+        m.setLanguage(p.language());
         {
             const ChannelTables::Batch batch(m.channels);
             for (int n = 1; n <= map::kChannelCount; ++n)
                 m.channels.setRow(n, m_rows[n - 1]);
         }
-        m.band = p.band;
-        m.bandSelection = p.bandSelection;
-        m.setForceWriteUnlocked(p.ForceWriteUnlocked);
-        m.setDebugUnlocked(p.DebugUnlocked);
+        m.restoreBandChoice(p.bandChoice());
+        m.setBandGroup(p.band().BandGroup);
+        m.setForceWriteUnlocked(p.forceWriteUnlocked());
+        m.setDebugUnlocked(p.debugUnlocked());
         for (int k = 1; k <= map::kFmChannelCount; ++k)
-            m.setFmGridCell(k, p.fmGrid[k - 1]);
+            m.setFmGridCell(k, p.fmGrid()[k - 1]);
         m.fm = p.fm;
         // This moves the debug window's sliders as well; its store is put back below.
         for (int slider = 0; slider < map::kSliderCount; ++slider)
-            m.setDebugValue(slider, p.debugValues[slider]);
+            m.setDebugValue(slider, p.debugValues()[slider]);
         m.dtmf.takeValues(p.dtmf);
         m.options.takeValues(p.options);
         m.debug.takeValues(p.debug);

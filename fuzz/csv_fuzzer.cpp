@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static QCoreApplication app(argc, argv);
     static kt913::FreshModel fresh;
     kt913::RadioModel &model = fresh.reset();
-    model.language = size % 2 ? kt913::Language::English : kt913::Language::Chinese;
+    model.setLanguage(size % 2 ? kt913::Language::English : kt913::Language::Chinese);
     const kt913::ChannelCsvImport plan =
         kt913::planChannelCsvImport(QByteArray(reinterpret_cast<const char *>(data), int(size)), model);
     {

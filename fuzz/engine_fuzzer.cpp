@@ -4,46 +4,13 @@
 // time-out or refusal) within the time-out's ticks once the line goes quiet, answer a
 // band question when asked, and keep to the image (the sanitizers watch the memory).
 #include "FreshModel.h"
-#include "link/SerialLine.h"
+#include "support/FakeSerialLine.h"
 #include "link/ProtocolEngine.h"
 #include <QCoreApplication>
 #include <cstdio>
 #include <cstdlib>
 
 using namespace kt913;
-
-namespace {
-
-class LinePort : public SerialLine {
-public:
-    QString portName() const override { return QStringLiteral("fuzz"); }
-    void setPortName(const QString &) override {}
-    bool isOpen() const override { return true; }
-    PortOpenResult openPort() override { return {}; }
-    void closePort() override {}
-    int receiveThreshold() const override { return m_threshold; }
-    void setReceiveThreshold(int bytes) override { m_threshold = bytes; }
-    void send(const QByteArray &bytes) override { sent += bytes.size(); }
-    QByteArray takeReceived() override
-    {
-        QByteArray taken;
-        taken.swap(m_waiting);
-        return taken;
-    }
-    void feed(const QByteArray &bytes)
-    {
-        m_waiting.append(bytes);
-        if (m_threshold > 0 && m_waiting.size() >= m_threshold)
-            emit receiveEvent(kBytesWaiting);
-    }
-    long long sent = 0;
-
-private:
-    QByteArray m_waiting;
-    int m_threshold = 1;
-};
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -60,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     model.setForceWriteUnlocked(mode & 2);
     model.setDebugUnlocked(mode & 4);
     model.selectBandQuietly((mode >> 3) & 3);
-    LinePort port;
+    test::FakeSerialLine port;
     ProtocolEngine engine(model, port);
     bool timerOn = false, asked = false;
     QObject::connect(&engine, &ProtocolEngine::timerWChanged, [&](bool on) { timerOn = on; });

@@ -21,6 +21,7 @@ if ! command -v clang++ >/dev/null; then
   exit 0
 fi
 CC=clang CXX=clang++ cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKT913_FUZZ=ON \
+  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" \
   -DKT913_BUILD_GUI=OFF -DKT913_BUILD_TESTS=OFF -DKT913_BUILD_BENCH=OFF >/dev/null
 cmake --build "$BUILD" -j "$(nproc)" --target "${TARGETS[@]/%/_fuzzer}"
 passed=0

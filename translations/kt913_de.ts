@@ -319,6 +319,102 @@ Die Kanäle sind unverändert.</translation>
         <extracomment>Grid1</extracomment>
         <translation>Pfeiltasten bewegen, Eingabe oder F2 bearbeitet die Zelle</translation>
     </message>
+    <message>
+        <source>Receive frequency</source>
+        <translation>Empfangsfrequenz</translation>
+    </message>
+    <message>
+        <source>Transmit frequency</source>
+        <translation>Sendefrequenz</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>CTCSS/DCS</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>Aufsteigend</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>Absteigend</translation>
+    </message>
+    <message>
+        <source>%1 channels sorted: %2.</source>
+        <translation>%1 Kanäle sortiert: %2.</translation>
+    </message>
+    <message>
+        <source>%1 channels moved up; the unused ones are at the group&apos;s end.</source>
+        <translation>%1 Kanäle nach oben gerückt; die unbenutzten stehen am Ende der Gruppe.</translation>
+    </message>
+    <message>
+        <source>Channels moved to %1.</source>
+        <translation>Kanäle nach %1 verschoben.</translation>
+    </message>
+    <message>
+        <source>Found: %1</source>
+        <translation>Gefunden: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not found.</source>
+        <translation>„%1“ wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The channels were in that order already; nothing changed.</source>
+        <translation>Die Kanäle waren schon so geordnet; nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Sort(&amp;S)...</source>
+        <translation>Sortieren(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Compact(&amp;K)</source>
+        <translation>Zusammenrücken(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Move to Other Group(&amp;G)</source>
+        <translation>In andere Gruppe(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Find(&amp;N)...</source>
+        <translation>Suchen(&amp;N)...</translation>
+    </message>
+    <message>
+        <source>Find Next</source>
+        <translation>Weitersuchen</translation>
+    </message>
+    <message>
+        <source>Find Previous</source>
+        <translation>Rückwärts suchen</translation>
+    </message>
+    <message>
+        <source>Find Duplicates(&amp;L)</source>
+        <translation>Doppelte suchen(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>Suchen:</translation>
+    </message>
+    <message>
+        <source>A frequency (such as 145.5), a name or a tone; Enter or F3 next, Shift+F3 previous</source>
+        <translation>Eine Frequenz (etwa 145.5), ein Name oder ein CTCSS/DCS-Ton; Eingabe oder F3 weiter, Umschalt+F3 zurück</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -1216,6 +1312,14 @@ Die Kanäle sind unverändert.</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>  Ctrl+F: find (a frequency, a name or a tone); Enter or F3: next match, Shift+F3: previous; Escape closes the find bar.</source>
+        <translation>  Strg+F: suchen (Frequenz, Name oder CTCSS/DCS); Eingabe oder F3: nächster Treffer, Umschalt+F3: voriger; Esc schließt die Suchleiste.</translation>
+    </message>
+    <message>
+        <source>  Drag rows by their labels (A1…) to move them; drop them onto the other group&apos;s tab to move them into that group.</source>
+        <translation>  Zeilen an ihren Beschriftungen (A1…) ziehen, um sie zu verschieben; auf dem Reiter der anderen Gruppe abgelegt, wandern sie in diese Gruppe.</translation>
+    </message>
 </context>
 <context>
     <name>FrmPrint</name>
@@ -1456,6 +1560,18 @@ Die Kanäle sind unverändert.</translation>
         <extracomment>ComboCom</extracomment>
         <translation>Schnittstelle</translation>
     </message>
+    <message>
+        <source>Recent Files(&amp;R)</source>
+        <translation>Zuletzt geöffnet(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Preview before Writing(&amp;P)</source>
+        <translation>Vorschau vor dem Schreiben(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Compare with Radio(&amp;M)</source>
+        <translation>Mit Funkgerät vergleichen(&amp;M)</translation>
+    </message>
 </context>
 <context>
     <name>MsgBox</name>
@@ -1630,6 +1746,22 @@ Alle nicht gespeicherten Änderungen gehen verloren!</translation>
     <message>
         <source>The clipboard&apos;s text cannot be pasted: %1</source>
         <translation>Der Text der Zwischenablage lässt sich nicht einfügen: %1</translation>
+    </message>
+    <message>
+        <source>%1 channels to move, but the other group has only %2 left after its last channel in use: nothing was moved.</source>
+        <translation>%1 Kanäle zu verschieben, aber die andere Gruppe hat nach ihrem letzten belegten Kanal nur noch %2 frei: nichts verschoben.</translation>
+    </message>
+    <message>
+        <source>%1 channels share their receive frequency and tones with another channel; they are selected.</source>
+        <translation>%1 Kanäle haben Empfangsfrequenz und CTCSS/DCS mit einem anderen Kanal gemeinsam; sie sind markiert.</translation>
+    </message>
+    <message>
+        <source>Find Duplicates</source>
+        <translation>Doppelte suchen</translation>
+    </message>
+    <message>
+        <source>No two channels share their receive frequency and tones.</source>
+        <translation>Keine zwei Kanäle haben dieselbe Empfangsfrequenz und dieselben CTCSS/DCS-Töne.</translation>
     </message>
 </context>
 <context>

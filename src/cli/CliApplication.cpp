@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CliApplication.h"
-#include <cstring>
-#ifdef KT913_WITH_PRINT
 #include <QGuiApplication>
-#endif
+#include <cstring>
 
 namespace kt913::cli {
 
@@ -28,7 +26,6 @@ const char *commandWord(int argc, char **argv)
 
 std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv)
 {
-#ifdef KT913_WITH_PRINT
     if (std::strcmp(commandWord(argc, argv), "print") == 0) {
         // A PDF needs no screen: without a platform named, the report is drawn offscreen,
         // so the command also works over ssh, in cron and with a stale DISPLAY.
@@ -36,7 +33,6 @@ std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv)
             qputenv("QT_QPA_PLATFORM", "offscreen");
         return std::make_unique<QGuiApplication>(argc, argv);
     }
-#endif
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 

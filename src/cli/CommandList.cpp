@@ -3,9 +3,7 @@
 #include "CsvCommands.h"
 #include "DiffCommand.h"
 #include "DumpCommand.h"
-#ifdef KT913_WITH_PRINT
 #include "PrintCommand.h"
-#endif
 #include "ReadCommand.h"
 #include "ResaveCommand.h"
 #include "WriteCommand.h"
@@ -22,9 +20,7 @@ std::vector<std::unique_ptr<Command>> allCommands()
     list.push_back(std::make_unique<DiffCommand>());
     list.push_back(std::make_unique<ReadCommand>());
     list.push_back(std::make_unique<WriteCommand>());
-#ifdef KT913_WITH_PRINT
     list.push_back(std::make_unique<PrintCommand>());
-#endif
     return list;
 }
 

@@ -31,7 +31,7 @@ int ExportCsvCommand::run(const QStringList &args, Context &ctx)
         return ExitUsage;
     }
     RadioModel model;
-    model.language = ctx.lang;
+    model.setLanguage(ctx.lang);
     if (const int rc = openDataFile(in, model, ctx))
         return rc;
     return writeTextOutput(out, channelCsvText(model.channels, QLatin1Char(',')), ctx);
@@ -47,7 +47,7 @@ int ImportCsvCommand::run(const QStringList &args, Context &ctx)
         return badUsage(ctx, a);
     const QString csvPath = a.positional(0), base = a.value("--base"), out = a.value("-o");
     RadioModel model;
-    model.language = ctx.lang;
+    model.setLanguage(ctx.lang);
     if (const int rc = openDataFile(base, model, ctx))
         return rc;
 

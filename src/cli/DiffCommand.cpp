@@ -29,14 +29,15 @@ int DiffCommand::run(const QStringList &args, Context &ctx)
         second = first;
         first = newestReadBackup(folder);
         if (first.isEmpty()) {
-            ctx.err << QString::fromUtf8(pick(ctx.lang, "%1 中没有读频备份", "no read backup in %1")).arg(QDir::toNativeSeparators(folder))
+            ctx.err << textIn(ctx.lang, "%1 中没有读频备份", "no read backup in %1").arg(QDir::toNativeSeparators(folder))
                     << Qt::endl;
             return ExitUsage;
         }
-        out << QString::fromUtf8(pick(ctx.lang, "上次读频：%1", "last read: %1")).arg(QDir::toNativeSeparators(first)) << '\n';
+        out << textIn(ctx.lang, "上次读频：%1", "last read: %1").arg(QDir::toNativeSeparators(first)) << '\n';
     }
     RadioModel ma, mb;
-    ma.language = mb.language = ctx.lang;
+    ma.setLanguage(ctx.lang);
+    mb.setLanguage(ctx.lang);
     if (const int rc = openDataFile(first, ma, ctx))
         return rc;
     if (const int rc = openDataFile(second, mb, ctx))

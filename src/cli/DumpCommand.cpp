@@ -15,7 +15,7 @@ namespace {
 // Chinese headers and names line up as well as English ones.
 void printChannels(const RadioModel &m, QTextStream &out)
 {
-    const QStringList headers = channelGridHeaders(m.language);
+    const QStringList headers = channelGridHeaders(m.language());
     QList<QStringList> rows{headers};
     for (int n = 1; n <= map::kChannelCount; ++n) {
         if (!m.channels.isUsed(n))
@@ -40,17 +40,18 @@ void printChannels(const RadioModel &m, QTextStream &out)
 
 void printSettings(const RadioModel &m, QTextStream &out)
 {
-    const bool en = m.language == Language::English;
+    const bool en = m.language() == Language::English;
     struct Line {
         QString name, caption, value;
     };
     QList<Line> lines;
     int nameWidth = 0, captionWidth = 0;
-    for (const QString &name : decodedSettingControls()) {
-        const ControlDescription &info = m.options.control(name);
-        QString value = m.options.text(name, m.language);
+    for (const ControlKey key : decodedSettingControls()) {
+        const ControlDescription &info = m.options.control(key);
+        const QString &name = info.name;
+        QString value = m.options.text(key, m.language());
         if (info.kind == ControlKind::Check)
-            value = m.options.isChecked(name) ? QStringLiteral("1") : QStringLiteral("0");
+            value = m.options.isChecked(key) ? QStringLiteral("1") : QStringLiteral("0");
         const Line line{name, en ? info.captionEn : info.captionZh, value};
         nameWidth = qMax(nameWidth, displayWidth(line.name));
         captionWidth = qMax(captionWidth, displayWidth(line.caption));
@@ -64,18 +65,18 @@ void printSettings(const RadioModel &m, QTextStream &out)
 
 void printText(const RadioModel &m, QTextStream &out)
 {
-    out << "Band: " << m.bandSelection << " (" << bandListItems().value(m.bandSelection) << ")\n\n";
+    out << "Band: " << m.bandSelection() << " (" << bandListItems().value(m.bandSelection()) << ")\n\n";
     printChannels(m, out);
     out << '\n';
     printSettings(m, out);
     out << "\nFM:";
     for (int k = 0; k < map::kFmChannelCount; ++k)
-        if (!m.fmGrid[k].isEmpty())
+        if (!m.fmGrid()[k].isEmpty())
             out << ' ' << (k + 1) << '=' << m.fm.FmChannelFreq[k];
     out << "\nFM present " << m.fm.FmPresentChannel << ", display " << m.fm.FmDisplayMode << ", step "
         << m.fm.FmStep << ", VFO " << (m.fm.FmVfoFreq.isEmpty() ? QStringLiteral("-") : m.fm.FmVfoFreq) << '\n';
     out << "Debug:";
-    for (int v : m.debugValues)
+    for (int v : m.debugValues())
         out << ' ' << v;
     out << '\n';
 }
@@ -89,7 +90,7 @@ int DumpCommand::run(const QStringList &args, Context &ctx)
     if (!a.ok())
         return badUsage(ctx, a);
     RadioModel model;
-    model.language = ctx.lang;
+    model.setLanguage(ctx.lang);
     if (const int rc = openDataFile(a.positional(0), model, ctx))
         return rc;
     QString text;

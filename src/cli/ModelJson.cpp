@@ -37,13 +37,14 @@ QJsonArray channels(const ChannelTables &t)
 QJsonObject settings(const RadioModel &m)
 {
     QJsonObject s;
-    for (const QString &name : decodedSettingControls()) {
-        const ControlDescription &info = m.options.control(name);
+    for (const ControlKey key : decodedSettingControls()) {
+        const ControlDescription &info = m.options.control(key);
+        const QString &name = info.name;
         switch (info.kind) {
         case ControlKind::List:
-        case ControlKind::EditableList: s[name] = m.options.index(name); break;
-        case ControlKind::Check: s[name] = m.options.isChecked(name); break;
-        default: s[name] = m.options.text(name, m.language); break;
+        case ControlKind::EditableList: s[name] = m.options.index(key); break;
+        case ControlKind::Check: s[name] = m.options.isChecked(key); break;
+        default: s[name] = m.options.text(key, m.language()); break;
         }
     }
     return s;
@@ -53,7 +54,7 @@ QJsonObject fm(const RadioModel &m)
 {
     QJsonArray list;
     for (int k = 0; k < map::kFmChannelCount; ++k)
-        list.append(m.fmGrid[k].isEmpty() ? QString() : m.fm.FmChannelFreq[k]);
+        list.append(m.fmGrid()[k].isEmpty() ? QString() : m.fm.FmChannelFreq[k]);
     QJsonObject o;
     o[QStringLiteral("channels")] = list;
     o[QStringLiteral("present")] = m.fm.FmPresentChannel;
@@ -68,12 +69,12 @@ QJsonObject fm(const RadioModel &m)
 QJsonObject modelToJson(const RadioModel &m)
 {
     QJsonObject root;
-    root[QStringLiteral("band")] = m.bandSelection;
+    root[QStringLiteral("band")] = m.bandSelection();
     root[QStringLiteral("channels")] = channels(m.channels);
     root[QStringLiteral("settings")] = settings(m);
     root[QStringLiteral("fm")] = fm(m);
     QJsonArray debug;
-    for (int v : m.debugValues)
+    for (int v : m.debugValues())
         debug.append(v);
     root[QStringLiteral("debug")] = debug;
     return root;

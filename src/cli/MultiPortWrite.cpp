@@ -49,7 +49,6 @@ public:
     int run(SerialTrace *trace);
 
 private:
-    QString text(const char *zh, const char *en) const { return QString::fromUtf8(pick(m_ctx.lang, zh, en)); }
     void beginWrite(PortRun &p);
     void onFinished(PortRun &p, Transfer::Ending ending);
     void onPresence(PortRun &p, bool answered);
@@ -93,7 +92,7 @@ int MultiWriter::run(SerialTrace *trace)
                 drawLines();
         });
         QObject::connect(&t, &Transfer::verifyStarted, &m_loop, [this, &p] {
-            setStatus(p, text("正在校验", "verifying"));
+            setStatus(p, textIn(m_ctx.lang, "正在校验", "verifying"));
         });
         QObject::connect(&t, &Transfer::bandQuestion, &m_loop, [this, &t] { t.answerBandQuestion(m_options.force); });
         QObject::connect(&t, &Transfer::finished, &m_loop, [this, &p](Transfer::Ending e) { onFinished(p, e); });
@@ -107,7 +106,7 @@ int MultiWriter::run(SerialTrace *trace)
             // The first radio is waited for like every later one, so that the port may
             // also come later (an adapter plugged in once the program runs).
             p.phase = Phase::AwaitRadio;
-            setStatus(p, text("等待对讲机", "waiting for a radio"));
+            setStatus(p, textIn(m_ctx.lang, "等待对讲机", "waiting for a radio"));
             t.probe();
             p.probeTimer.start();
         } else {
@@ -132,7 +131,7 @@ void MultiWriter::beginWrite(PortRun &p)
     p.portLost = false;
     p.unanswered = 0;
     p.probeTimer.stop();
-    setStatus(p, text("正在写入", "writing"));
+    setStatus(p, textIn(m_ctx.lang, "正在写入", "writing"));
     p.transfer->startWrite(); // on a port that is not open, finished(PortInvalid) follows
 }
 
@@ -145,14 +144,14 @@ void MultiWriter::onFinished(PortRun &p, Transfer::Ending ending)
         ++p.written;
         QString done = message(MessageId::WriteSucceeded, m_ctx.lang).text;
         if (m_options.verify)
-            done += QLatin1Char(' ') + text("已校验。", "Verified.");
+            done += QLatin1Char(' ') + textIn(m_ctx.lang, "已校验。", "Verified.");
         setStatus(p, m_options.repeat ? countText(p) + QStringLiteral(" · ") + done : done);
     } else {
         ++p.failed;
         p.lastFailure = endingText(*p.transfer, ending, m_ctx.lang);
         if (p.lastFailure.isEmpty()) // the band question answered Cancel
             p.lastFailure = message(MessageId::BandMismatchRefused, m_ctx.lang).text;
-        setStatus(p, text("失败：", "failed: ") + p.lastFailure);
+        setStatus(p, textIn(m_ctx.lang, "失败：", "failed: ") + p.lastFailure);
     }
     if (p.phase == Phase::Done)
         finishIfAllDone();
@@ -174,7 +173,7 @@ void MultiWriter::onPresence(PortRun &p, bool answered)
     p.unanswered = answered ? 0 : p.unanswered + 1;
     if (p.phase == Phase::AwaitRemoval && (p.unanswered >= kAbsentProbes || p.portLost)) {
         p.phase = Phase::AwaitRadio;
-        setStatus(p, countText(p) + QStringLiteral(" · ") + text("等待下一台对讲机", "waiting for the next radio"));
+        setStatus(p, countText(p) + QStringLiteral(" · ") + textIn(m_ctx.lang, "等待下一台对讲机", "waiting for the next radio"));
     }
     if (p.phase == Phase::AwaitRadio && answered)
         beginWrite(p);
@@ -183,7 +182,7 @@ void MultiWriter::onPresence(PortRun &p, bool answered)
 void MultiWriter::stop()
 {
     m_stopping = true;
-    m_ctx.err << text("停止：正在写入的对讲机写完后结束。", "Stopping once the radios being written are done.") << Qt::endl;
+    m_ctx.err << textIn(m_ctx.lang, "停止：正在写入的对讲机写完后结束。", "Stopping once the radios being written are done.") << Qt::endl;
     m_drawn = false;
     for (auto &owned : m_ports) {
         PortRun &p = *owned;
@@ -206,7 +205,7 @@ void MultiWriter::finishIfAllDone()
 
 QString MultiWriter::countText(const PortRun &p) const
 {
-    return text("已写 %1 台", "%1 radio(s) written").arg(p.written);
+    return textIn(m_ctx.lang, "已写 %1 台", "%1 radio(s) written").arg(p.written);
 }
 
 void MultiWriter::setStatus(PortRun &p, const QString &status)
@@ -249,15 +248,15 @@ void MultiWriter::printSummary()
         if (m_options.repeat) {
             m_ctx.out << countText(p);
             if (p.failed > 0)
-                m_ctx.out << text("，失败 %1 台，最后一次：", ", %1 failed, the last: ").arg(p.failed) << p.lastFailure;
+                m_ctx.out << textIn(m_ctx.lang, "，失败 %1 台，最后一次：", ", %1 failed, the last: ").arg(p.failed) << p.lastFailure;
         } else if (p.failed == 0) {
-            m_ctx.out << text("已写入", "written");
+            m_ctx.out << textIn(m_ctx.lang, "已写入", "written");
         } else {
-            m_ctx.out << text("失败：", "failed: ") << p.lastFailure;
+            m_ctx.out << textIn(m_ctx.lang, "失败：", "failed: ") << p.lastFailure;
         }
         m_ctx.out << '\n';
     }
-    m_ctx.out << text("共写入 %1 台对讲机，失败 %2 台。", "%1 radio(s) written, %2 failed.").arg(written).arg(failed) << Qt::endl;
+    m_ctx.out << textIn(m_ctx.lang, "共写入 %1 台对讲机，失败 %2 台。", "%1 radio(s) written, %2 failed.").arg(written).arg(failed) << Qt::endl;
 }
 
 } // namespace

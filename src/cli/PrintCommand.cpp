@@ -2,8 +2,10 @@
 #include "PrintCommand.h"
 #include "DataFiles.h"
 #include "image/Messages.h"
-#include "print/PrintContent.h"
-#include "print/ReportPdf.h"
+#include "image/SavedFile.h"
+#include "report/PrintContent.h"
+#include "report/ReportPdf.h"
+#include <QBuffer>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -39,22 +41,28 @@ int PrintCommand::run(const QStringList &args, Context &ctx)
     if (!QFileInfo(folder).isDir())
         return refuse(ctx, out, (english ? QStringLiteral("the folder %1 does not exist")
                                          : QStringLiteral("文件夹 %1 不存在")).arg(folder));
-    // Opened before any work, so an unwritable folder is found at once; until the commit
-    // the report lives in a temporary file that vanishes if anything fails.
-    QSaveFile file(out);
-    if (!file.open(QIODevice::WriteOnly))
-        return refuse(ctx, out, file.errorString());
+    // Tried before any work, so that an unwritable folder is found at once.
+    {
+        QSaveFile probe(out);
+        if (!probe.open(QIODevice::WriteOnly))
+            return refuse(ctx, out, probe.errorString());
+        probe.cancelWriting();
+    }
 
     RadioModel model;
-    model.language = ctx.lang;
+    model.setLanguage(ctx.lang);
     if (const int rc = openDataFile(in, model, ctx))
         return rc;
     ReportWriter report;
     PrintContent(model, report);
-    if (!writeReportPdf(report, file))
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    if (!writeReportPdf(report, buffer))
         return refuse(ctx, out, english ? QStringLiteral("the report could not be drawn") : QStringLiteral("报表无法生成"));
-    if (!file.commit())
-        return refuse(ctx, out, file.errorString());
+    const QString why = saveWholeFile(out, pdf);
+    if (!why.isEmpty())
+        return refuse(ctx, out, why);
     return ExitOk;
 }
 

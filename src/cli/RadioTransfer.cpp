@@ -37,6 +37,8 @@ Transfer::Ending runTransfer(Transfer &transfer, const TransferRequest &request,
     });
     if (request.kind == Transfer::Kind::Read)
         transfer.startRead();
+    else if (request.kind == Transfer::Kind::Compare)
+        transfer.startComparisonRead();
     else
         transfer.startWrite();
     loop.exec();

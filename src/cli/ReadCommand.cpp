@@ -32,7 +32,7 @@ int ReadCommand::run(const QStringList &args, Context &ctx)
     }
 
     RadioModel model;
-    model.language = ctx.lang;
+    model.setLanguage(ctx.lang);
     const std::unique_ptr<SerialTrace> trace = openTrace(a.value("--trace"), ctx);
     Transfer transfer(model);
     transfer.setTrace(trace.get());

@@ -13,7 +13,7 @@ int ResaveCommand::run(const QStringList &args, Context &ctx)
         return badUsage(ctx, a);
     const QString in = a.positional(0), out = a.value("-o");
     RadioModel model;
-    model.language = ctx.lang;
+    model.setLanguage(ctx.lang);
     if (const int rc = openDataFile(in, model, ctx))
         return rc;
     return saveDataFile(out, model, ctx);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TextOutput.h"
-#include <QSaveFile>
+#include "image/SavedFile.h"
 
 namespace kt913::cli {
 
@@ -11,9 +11,9 @@ int writeTextOutput(const QString &path, const QString &text, Context &ctx)
         ctx.out.flush();
         return ExitOk;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 || !file.commit()) {
-        ctx.err << QString::fromUtf8(pick(ctx.lang, "无法写入 %1（%2）", "cannot write %1 (%2)")).arg(path, file.errorString())
+    const QString why = saveWholeFile(path, text.toUtf8());
+    if (!why.isEmpty()) {
+        ctx.err << QString::fromUtf8(pick(ctx.lang, "无法写入 %1（%2）", "cannot write %1 (%2)")).arg(path, why)
                 << Qt::endl;
         return ExitUsage;
     }

@@ -14,16 +14,17 @@ namespace kt913::cli {
 // --band chooses another (as choosing it in the band list and keeping the channels).
 // --force is the force-write mode with OK for its band question, and also sends channels
 // outside the band (refused without it); --debug writes the two
-// alignment blocks; --verify reads the radio back and compares what was sent. Several
-// --port options write the same file to several radios at once; --repeat goes on to the
-// next radio on each port until Ctrl-C.
+// alignment blocks; --verify reads the radio back and compares what was sent; --preview
+// reads the radio first, lists what the write would change and writes only after a yes
+// (--dry-run: never). Several --port options write the same file to several radios at
+// once; --repeat goes on to the next radio on each port until Ctrl-C.
 class WriteCommand : public Command {
 public:
     QString name() const override { return QStringLiteral("write"); }
     QString synopsis() const override
     {
         return QStringLiteral("write --port PORT [--port PORT ...] FILE.dat [--band N] [--force] [--debug] [--verify] "
-                              "[--repeat] [--trace FILE]");
+                              "[--preview | --dry-run] [--repeat] [--trace FILE]");
     }
     QString summary() const override { return QStringLiteral("write a data file to the radio"); }
     QString options() const override
@@ -40,6 +41,9 @@ public:
                               "                 outside the band\n"
                               "  --debug        also write the alignment values\n"
                               "  --verify       read the radio back and compare every byte written\n"
+                              "  --preview      read the radio first, list what the write would change and\n"
+                              "                 ask \"Write? [y/N]\"; anything but yes writes nothing (exit 1)\n"
+                              "  --dry-run      the same list, then stop without writing\n"
                               "  --repeat       after each radio wait for the next one on the same port,\n"
                               "                 until Ctrl-C; the radios written are counted\n"
                               "  --trace FILE   log every frame sent and received (see README)\n");
@@ -52,6 +56,7 @@ struct WriteOptions {
     QString file;
     int band = -1; // -1: the file's own
     bool force = false, debug = false, verify = false, repeat = false;
+    bool preview = false, dryRun = false;
 };
 
 // The model a write sends: the file opened and decoded, then the band and the service

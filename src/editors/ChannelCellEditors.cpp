@@ -52,7 +52,7 @@ void ChannelEditor::onCharacterTyped(const QKeyEvent *event)
 
 int ChannelEditor::editedChannel() const
 {
-    return (m_model.band.BandGroup - 1) * map::kGroupSize + EditRow;
+    return (m_model.band().BandGroup - 1) * map::kGroupSize + EditRow;
 }
 
 void ChannelEditor::applyEdit(const ChannelRow &after)
@@ -175,10 +175,10 @@ void ChannelEditor::commitListChoice(QComboBox *list, int index)
 void ChannelEditor::commitTextBox()
 {
     const int n = editedChannel();
-    const FrequencyCommit result = commitFrequency(m_model.channels.row(n), EditCol, Text1->text(), m_model.band,
-                                                   m_model.bandSelection, m_model.language);
+    const FrequencyCommit result = commitFrequency(m_model.channels.row(n), EditCol, Text1->text(), m_model.band(),
+                                                   m_model.bandSelection(), m_model.language());
     if (result.outcome == FrequencyOutcome::OutOfBand) {
-        MsgBox(this, m_model.language, MessageId::FrequencyOutOfBand);
+        MsgBox(this, m_model.language(), MessageId::FrequencyOutOfBand);
         currentGrid()->setFocus(Qt::OtherFocusReason);
     } else {
         applyEdit(result.row);

@@ -51,7 +51,7 @@ void ChannelClipboard::paste()
     if (g->currentRow() < 1)
         return;
     const int n = g->gridModel()->channelAt(g->currentRow() - 1);
-    const Language lang = m_model.language;
+    const Language lang = m_model.language();
     const RowPaste paste = planRowPaste(QApplication::clipboard()->text(), m_model, n);
     if (!paste.problem.isEmpty()) {
         MsgBox(&m_form, lang, rowMessage(RowMessage::PasteUnreadable, lang, paste.problem));

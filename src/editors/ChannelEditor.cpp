@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editors/ChannelEditor.h"
+#include "editors/ChannelArrangeCommands.h"
 #include "editors/ChannelGrid.h"
 #include "editors/ChannelRowCommands.h"
 #include "editors/ChannelUndo.h"
@@ -14,6 +15,7 @@
 #include "widgets/WindowScope.h"
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -97,6 +99,7 @@ ChannelEditor::ChannelEditor(RadioModel &model, QWidget *parent) : QWidget(paren
     connect(this, &ChannelEditor::channelEdited, m_undo,
             [this](const ChannelEdit &edit) { m_undo->recordApplied(QStringLiteral("cell"), {edit}); });
     m_rowCommands = new ChannelRowCommands(*this, m_model, *m_undo);
+    m_arrange = new ChannelArrangeCommands(*this, m_model, *m_undo);
     // After an undo or redo the cursor stands on what came back, in its group, so that
     // the user (and a screen reader) sees what changed.
     connect(m_undo, &ChannelUndo::replayed, this, [this](int n) {
@@ -120,7 +123,7 @@ ChannelEditor::~ChannelEditor() = default;
 
 ChannelGrid *ChannelEditor::currentGrid() const
 {
-    return grid(m_model.band.BandGroup);
+    return grid(m_model.band().BandGroup);
 }
 
 QWidget *ChannelEditor::openEditor() const
@@ -134,29 +137,14 @@ QWidget *ChannelEditor::openEditor() const
     return nullptr;
 }
 
-void ChannelEditor::ClearNO(int n)
-{
-    m_model.channels.ClearNO(n);
-}
-
-void ChannelEditor::ClearGrid()
-{
-    m_model.channels.ClearGrid();
-}
-
-void ChannelEditor::StartForm()
-{
-    ClearGrid();
-}
-
 void ChannelEditor::showGroup(int index)
 {
     const int s = index + 1;
-    if (s == m_model.band.BandGroup || s < 1 || s > 2)
+    if (s == m_model.band().BandGroup || s < 1 || s > 2)
         return;
     // An edit open in the old group's grid lands there, before the group changes.
     commitPendingEdit();
-    m_model.band.BandGroup = qint16(s);
+    m_model.setBandGroup(s);
     hookWheel(grid(s));
     grid(s)->show();
     grid(3 - s)->hide();
@@ -185,6 +173,27 @@ void ChannelEditor::scrollOneRow(int rotation, int, int)
     // The user scrolls: an open cell editor lands before its cell moves away.
     g->setFocus(Qt::OtherFocusReason);
     g->setTopRow(next);
+}
+
+bool ChannelEditor::event(QEvent *event)
+{
+    // Ctrl+F inside this window opens the find bar; the main window's FM command keeps it
+    // everywhere else. Claimed here, the key comes as a key press, not as a shortcut
+    // that two commands would share.
+    if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Find)) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void ChannelEditor::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Find)) {
+        m_arrange->openFind();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ChannelEditor::mousePressEvent(QMouseEvent *event)

@@ -13,6 +13,7 @@ class QTabBar;
 
 namespace kt913 {
 
+class ChannelArrangeCommands;
 class ChannelGrid;
 class ChannelGridModel;
 class ChannelRowCommands;
@@ -31,10 +32,6 @@ public:
     // the read and write commands and Save call it first.
     void commitPendingEdit();
 
-    void ClearNO(int n);
-    void ClearGrid();
-    void StartForm();
-
     // The grid of group 1 (A) or 2 (B), and the one shown now.
     ChannelGrid *grid(int group) const { return group == 2 ? Grid2 : Grid1; }
     ChannelGrid *currentGrid() const;
@@ -44,6 +41,10 @@ public:
     // The undo history of the channel list and the row commands on the grids.
     ChannelUndo &undo() const { return *m_undo; }
     ChannelRowCommands &rowCommands() const { return *m_rowCommands; }
+    // Sort, compact, find and the rows dragged to another place.
+    ChannelArrangeCommands &arrangeCommands() const { return *m_arrange; }
+    // The tabs of groups A and B; choosing one shows its grid.
+    QTabBar *groupTabs() const { return TabStrip1; }
     // Applies `edits` to the channel list as one step the user can undo (an import, a
     // paste); `text` names the step.
     void applyEdits(const QString &text, const QList<ChannelEdit> &edits);
@@ -53,6 +54,8 @@ signals:
     void channelEdited(const kt913::ChannelEdit &edit);
 
 protected:
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -88,6 +91,7 @@ private:
     std::unique_ptr<GridWheelHook> obj;    // wheel hook of the grid shown
     ChannelUndo *m_undo = nullptr;
     ChannelRowCommands *m_rowCommands = nullptr;
+    ChannelArrangeCommands *m_arrange = nullptr;
 
     int EditRow = 1;
     int EditCol = 1;

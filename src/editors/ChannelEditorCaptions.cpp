@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The channel editor's texts in both languages, taken from the window's description and
 // its option lists rather than typed a second time.
+#include "editors/ChannelArrangeCommands.h"
 #include "editors/ChannelRowCommands.h"
 #include "editors/EditorCaptions.h"
 #include "image/FormDescriptions.h"
@@ -25,6 +26,7 @@ CaptionTable makeChannelEditorCaptions()
     CaptionTable t{"Form1", {}, nullptr};
     t.rows.push_back({"", CaptionProperty::Caption, -1, d.captionZh, d.captionEn});
     appendRowCommandCaptions(t.rows); // undo, clipboard and row commands
+    appendArrangeCaptions(t.rows);    // sort, compact, find
     for (int i = 0; i < 2; ++i)
         t.rows.push_back({"TabStrip1", CaptionProperty::Tab, i, d.tabsZh[i], d.tabsEn[i]});
     for (const char *grid : {"Grid1", "Grid2"})

@@ -133,6 +133,11 @@ void ChannelGrid::mousePressEvent(QMouseEvent *event)
         setFocus(Qt::MouseFocusReason); // a right press only gives the grid the focus
         return;
     }
+    // On a label of the rows selected together, the press keeps them for a drag.
+    if (event->button() == Qt::LeftButton && startRowPress(event->position().toPoint())) {
+        setFocus(Qt::MouseFocusReason);
+        return;
+    }
     QTableView::mousePressEvent(event);
     if (event->button() != Qt::LeftButton)
         return;
@@ -140,6 +145,107 @@ void ChannelGrid::mousePressEvent(QMouseEvent *event)
     const QModelIndex pressed = indexAt(event->position().toPoint());
     if (pressed.isValid() && pressed.column() != col::Label)
         emit leftPressed();
+}
+
+bool ChannelGrid::startRowPress(const QPoint &pos)
+{
+    m_drag = RowDrag{};
+    const QModelIndex at = indexAt(pos);
+    if (!at.isValid() || at.column() != col::Label)
+        return false;
+    const int row = at.row() + 1;
+    int first = m_model->rowCount(), last = 1;
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    for (const QModelIndex &i : selected) {
+        first = qMin(first, i.row() + 1);
+        last = qMax(last, i.row() + 1);
+    }
+    const bool inSelection = first < last && first <= row && row <= last;
+    m_drag.pressed = true;
+    m_drag.start = pos;
+    m_drag.first = inSelection ? first : row;
+    m_drag.last = inSelection ? last : row;
+    // A single row: the press chooses it as a press on any label does.
+    return inSelection;
+}
+
+int ChannelGrid::dropRowAt(const QPoint &pos) const
+{
+    if (!viewport()->rect().contains(pos))
+        return 0;
+    const int row = rowAt(pos.y());
+    if (row < 0)
+        return m_model->rowCount() + 1; // below the last row
+    // The upper half of a row puts the rows before it, the lower half after it.
+    const QRect r = visualRect(m_model->index(row, col::Rx));
+    return row + 1 + (pos.y() >= r.center().y() ? 1 : 0);
+}
+
+void ChannelGrid::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!m_drag.pressed || !(event->buttons() & Qt::LeftButton)) {
+        QTableView::mouseMoveEvent(event);
+        return;
+    }
+    if (m_drag.cancelled)
+        return;
+    const QPoint pos = event->position().toPoint();
+    if (!m_drag.active) {
+        if ((pos - m_drag.start).manhattanLength() < QApplication::startDragDistance())
+            return;
+        m_drag.active = true;
+        viewport()->setCursor(Qt::DragMoveCursor);
+    }
+    // Held at the top or bottom edge, the grid scrolls on by a row.
+    const int edge = verticalHeader()->defaultSectionSize() / 2;
+    if (pos.y() < edge)
+        verticalScrollBar()->setValue(verticalScrollBar()->value() - 1);
+    else if (pos.y() > viewport()->height() - edge && pos.y() < viewport()->height())
+        verticalScrollBar()->setValue(verticalScrollBar()->value() + 1);
+    m_drag.before = dropRowAt(pos);
+    viewport()->update();
+}
+
+void ChannelGrid::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!m_drag.pressed || event->button() != Qt::LeftButton) {
+        QTableView::mouseReleaseEvent(event);
+        return;
+    }
+    const RowDrag drag = m_drag;
+    endRowDrag();
+    // The view ends its own press (its state, a click on the pressed cell) either way.
+    QTableView::mouseReleaseEvent(event);
+    if (!drag.active)
+        return;
+    const QPoint pos = event->position().toPoint();
+    const int before = dropRowAt(pos);
+    if (before > 0)
+        emit rowsDropped(drag.first, drag.last, before);
+    else
+        emit rowsDroppedOutside(drag.first, drag.last, viewport()->mapToGlobal(pos));
+}
+
+void ChannelGrid::endRowDrag()
+{
+    if (m_drag.active)
+        viewport()->unsetCursor();
+    m_drag = RowDrag{};
+    viewport()->update();
+}
+
+void ChannelGrid::paintEvent(QPaintEvent *event)
+{
+    QTableView::paintEvent(event);
+    if (!m_drag.active || m_drag.before < 1)
+        return;
+    // Where the rows would land: a line between two rows.
+    const int row = m_drag.before - 1;
+    const int y = row < m_model->rowCount() ? visualRect(m_model->index(row, 0)).top()
+                                            : visualRect(m_model->index(row - 1, 0)).bottom();
+    QPainter p(viewport());
+    p.setPen(QPen(palette().color(QPalette::Highlight), 3));
+    p.drawLine(0, y, viewport()->width(), y);
 }
 
 void ChannelGrid::focusInEvent(QFocusEvent *event)
@@ -165,6 +271,12 @@ QModelIndex ChannelGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers m
 
 void ChannelGrid::keyPressEvent(QKeyEvent *event)
 {
+    if (m_drag.active && event->key() == Qt::Key_Escape) {
+        // The drag is called off and the rows stay; the rest of the press does nothing.
+        endRowDrag();
+        m_drag.pressed = m_drag.cancelled = true;
+        return;
+    }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_F2) {
         emit enterPressed();
         return;

@@ -166,8 +166,8 @@ void ChannelRowCommands::insertRow()
         return;
     // The group's last channel would be pushed out: refused rather than lost.
     if (insertPushesOutUsed(m_model.channels, n)) {
-        MsgBox(&m_form, m_model.language,
-               rowMessage(RowMessage::InsertLastInUse, m_model.language, channelLabels({groupLastChannel(n)})));
+        MsgBox(&m_form, m_model.language(),
+               rowMessage(RowMessage::InsertLastInUse, m_model.language(), channelLabels({groupLastChannel(n)})));
         return;
     }
     applyRowEdits("insert", n, 0);

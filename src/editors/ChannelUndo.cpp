@@ -57,7 +57,7 @@ private:
 class ChannelEditsCommand : public QUndoCommand {
 public:
     ChannelEditsCommand(ChannelUndo &owner, const QString &text, QList<ChannelEdit> edits, bool applied)
-        : QUndoCommand(text), m_owner(owner), m_edits(std::move(edits)), m_language(owner.m_model.language),
+        : QUndoCommand(text), m_owner(owner), m_edits(std::move(edits)), m_language(owner.m_model.language()),
           m_applied(applied)
     {
     }
@@ -88,8 +88,8 @@ protected:
                     t.revert(*e);
             // The rows carry the texts of the language they were edited in; after a
             // switch they are re-texted as the switch re-texted everything else.
-            if (m_owner.m_model.language != m_language)
-                t.RefreshChannelTexts(m_owner.m_model.language);
+            if (m_owner.m_model.language() != m_language)
+                t.RefreshChannelTexts(m_owner.m_model.language());
         }
         if (!show)
             return;
@@ -110,10 +110,7 @@ protected:
 // selects a band), so the question is not asked again and nothing is cleared twice.
 class BandChangeCommand : public ChannelEditsCommand {
 public:
-    struct Band {
-        int selection;
-        qint16 accepted; // BandIndex
-    };
+    using Band = RadioModel::BandChoice;
     BandChangeCommand(ChannelUndo &owner, QList<ChannelEdit> cleared, Band before, Band after, FormValues options)
         : ChannelEditsCommand(owner, QStringLiteral("band"), std::move(cleared), true), m_before(before),
           m_after(after), m_options(std::move(options))
@@ -132,18 +129,14 @@ public:
         put(false, true);
         select(m_before);
         const Replay replay(m_owner.m_replaying);
-        restore(m_owner.m_model.options, m_options, m_owner.m_model.language);
+        restore(m_owner.m_model.options, m_options, m_owner.m_model.language());
     }
 
 private:
     void select(const Band &b)
     {
         const Replay replay(m_owner.m_replaying);
-        RadioModel &m = m_owner.m_model;
-        m.selectBandQuietly(b.selection);
-        // A band list left on a band whose question was cancelled keeps the band it
-        // had accepted before.
-        m.band.BandIndex = b.accepted;
+        m_owner.m_model.restoreBandChoice(b);
     }
 
     Band m_before, m_after;
@@ -192,13 +185,13 @@ void ChannelUndo::changeBandSelection(int index, const RadioModel::BandConfirm &
         m_model.changeBandSelection(index, nullptr);
         return;
     }
-    const BandChangeCommand::Band before{m_model.bandSelection, m_model.band.BandIndex};
+    const RadioModel::BandChoice before = m_model.bandChoice();
     std::array<ChannelRow, map::kChannelCount> rows;
     for (int n = 1; n <= map::kChannelCount; ++n)
         rows[n - 1] = m_model.channels.row(n);
-    const FormValues options = formValues(m_model.options, m_model.language);
+    const FormValues options = formValues(m_model.options, m_model.language());
     m_model.changeBandSelection(index, confirm);
-    const FormValues optionsAfter = formValues(m_model.options, m_model.language);
+    const FormValues optionsAfter = formValues(m_model.options, m_model.language());
     FormValues written;
     for (qsizetype k = 0; k < options.size(); ++k)
         if (options[k].index != optionsAfter[k].index || options[k].text != optionsAfter[k].text)
@@ -211,7 +204,7 @@ void ChannelUndo::changeBandSelection(int index, const RadioModel::BandConfirm &
     }
     if (!cleared.isEmpty())
         m_stack->push(new BandChangeCommand(*this, cleared, before,
-                                            {m_model.bandSelection, m_model.band.BandIndex}, written));
+                                            m_model.bandChoice(), written));
 }
 
 } // namespace kt913

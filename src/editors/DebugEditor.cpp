@@ -21,7 +21,7 @@ DebugEditor::DebugEditor(RadioModel &model, QWidget *parent) : QWidget(parent), 
     markAsWindow(this);
     const FormDescription &d = debugFormDescription();
     setWindowTitle(d.captionZh);
-    m_binder = new FormBinder(m_model.debug, [this] { return m_model.language; }, this);
+    m_binder = new FormBinder(m_model.debug, [this] { return m_model.language(); }, this);
 
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
@@ -62,7 +62,7 @@ DebugEditor::DebugEditor(RadioModel &model, QWidget *parent) : QWidget(parent), 
     // Sliders move in the debug mode only. Locking it from the toolbar disables all of
     // them, not only the first six: a slider left enabled would change an alignment value
     // outside the service mode, and the next save or debug write would carry it.
-    setSlidersEnabled(m_model.DebugUnlocked);
+    setSlidersEnabled(m_model.debugUnlocked());
     connect(&m_model, &RadioModel::debugUnlockedChanged, this, &DebugEditor::setSlidersEnabled);
 }
 

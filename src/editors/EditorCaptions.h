@@ -1,14 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The caption tables of the editor windows (one data file each, FormNCaptions.cpp).
+// The channel editor's caption table. The other editors' tables are made from their
+// descriptions alone (captionTableFor in widgets/DescribedCaptions.h).
 #include "widgets/CaptionTable.h"
 
 namespace kt913 {
 
 const CaptionTable &channelEditorCaptions();
-const CaptionTable &dtmfEditorCaptions();
-const CaptionTable &optionalFeaturesEditorCaptions();
-const CaptionTable &debugEditorCaptions();
-const CaptionTable &fmEditorCaptions();
 
 } // namespace kt913

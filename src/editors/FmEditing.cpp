@@ -29,7 +29,7 @@ void FmEditor::openCellEditor(int row)
     MSFGrid->scrollTo(cell);
     const QRect r = MSFGrid->visualRect(cell);
     Text1->setGeometry(QRect(MSFGrid->viewport()->mapTo(this, r.topLeft()), r.size()));
-    Text1->setProgramText(m_model.fmGrid[row]);
+    Text1->setProgramText(m_model.fmGrid()[row]);
     // Announced as the cell it edits: "Channel 3, Frequency(MHz)".
     const QString header = m_gridModel->headerData(FmGridModel::kFrequencyColumn, Qt::Horizontal).toString();
     Text1->setAccessibleName(header);
@@ -89,7 +89,7 @@ void FmEditor::showOutOfRange()
         return;
     const FormDescription &form = fmFormDescription();
     const ElementDescription *line = form.findElement(QStringLiteral("Label2"));
-    Label2->setText(form.texts(*line, m_model.language).value(0));
+    Label2->setText(form.texts(*line, m_model.language()).value(0));
     Label2->show();
     // The line is no dialog: a screen reader hears of it as an alert.
     QAccessibleEvent alert(Label2, QAccessible::Alert);

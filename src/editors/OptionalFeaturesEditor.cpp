@@ -23,7 +23,7 @@ OptionalFeaturesEditor::OptionalFeaturesEditor(RadioModel &model, QWidget *paren
     setWindowTitle(d.captionZh);
 
     m_binder = new FormBinder(
-        m_model.options, [this] { return m_model.language; }, this);
+        m_model.options, [this] { return m_model.language(); }, this);
     buildWidgets();
     installTextRules();
     installServiceModes();
@@ -74,7 +74,7 @@ void OptionalFeaturesEditor::showPage(int page, bool focus)
         Frame2->hide();
     }
     if (focus) {
-        if (QWidget *first = findControl<QWidget *>(this, page == 0 ? QStringLiteral("Text6") : QStringLiteral("Text20")))
+        if (QWidget *first = findControl<QWidget *>(this, (page == 0 ? OptionsControls::Text6 : OptionsControls::Text20).objectName()))
             first->setFocus(Qt::OtherFocusReason);
     }
 }

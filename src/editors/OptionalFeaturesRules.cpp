@@ -6,6 +6,7 @@
 #include "image/ChannelEditRules.h"
 #include "image/FieldRules.h"
 #include "image/RadioModel.h"
+#include "image/WindowControls.h"
 #include "widgets/FormBinder.h"
 #include <QEvent>
 #include <QKeyEvent>
@@ -16,28 +17,29 @@ namespace kt913 {
 
 void OptionalFeaturesEditor::installTextRules()
 {
+    using namespace OptionsControls;
     FormBinder &b = *m_binder;
     // Channel numbers: never above 64, even for a moment; tidied up when left.
-    for (const char *name : {"Text6", "Text2"}) {
-        const QString n = QString::fromLatin1(name);
+    for (const ControlKey key : {Text6, Text2}) {
+        const QString n = key.objectName();
         b.setKeyFilter(n, digitKey, kChannelNumberBoxLength);
         b.setWhileTyping(n, channelNumberWhileTyping);
         b.setOnLeave(n, channelNumberOnLeave);
     }
     // VFO frequencies: checked against the band in force when the box is left.
-    for (const char *name : {"Text20", "Text3"}) {
-        const QString n = QString::fromLatin1(name);
+    for (const ControlKey key : {Text20, Text3}) {
+        const QString n = key.objectName();
         b.setKeyFilter(n, frequencyKey, kVfoFrequencyBoxLength);
-        b.setOnLeave(n, [this](const QString &text) { return vfoFrequencyOnLeave(text, m_model.band); });
+        b.setOnLeave(n, [this](const QString &text) { return vfoFrequencyOnLeave(text, m_model.band()); });
     }
-    for (const char *name : {"Text21", "Text4"}) {
-        const QString n = QString::fromLatin1(name);
+    for (const ControlKey key : {Text21, Text4}) {
+        const QString n = key.objectName();
         b.setKeyFilter(n, frequencyKey, kOffsetBoxLength);
         b.setOnLeave(n, offsetOnLeave);
     }
     // The power-on text and password are taken as typed; Enter does nothing to them.
-    b.setKeyFilter(QStringLiteral("Text31"), powerOnTextKey, kPowerOnTextBoxLength);
-    b.setKeyFilter(QStringLiteral("Text1"), digitKey, kPasswordBoxLength);
+    b.setKeyFilter(Text31.objectName(), powerOnTextKey, kPowerOnTextBoxLength);
+    b.setKeyFilter(Text1.objectName(), digitKey, kPasswordBoxLength);
 }
 
 void OptionalFeaturesEditor::installServiceModes()

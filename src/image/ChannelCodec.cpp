@@ -65,12 +65,12 @@ void SetNumOf(RadioModel &m)
         t.setFreqText(n, 0, decodeFrequency(&img[a + map::rec::RxFreq]));
         const std::uint8_t *tx = &img[a + map::rec::TxFreq];
         t.setFreqText(n, 1, tx[0] == 0xFF || !validFrequency(tx) ? QString() : decodeFrequency(tx));
-        decodeTone(t, n, 0, img, a + map::rec::RxTone, m.language);
-        decodeTone(t, n, 1, img, a + map::rec::TxTone, m.language);
+        decodeTone(t, n, 0, img, a + map::rec::RxTone, m.language());
+        decodeTone(t, n, 1, img, a + map::rec::TxTone, m.language());
         const int flags = img[a + map::rec::Flags];
         for (int k = 2; k < 8; ++k) {
             const qint16 index = qint16((flags >> kFlagBit[k]) & 1);
-            t.setOption(n, k, index, channelOptionText(k + 3, index, m.language));
+            t.setOption(n, k, index, channelOptionText(k + 3, index, m.language()));
         }
     }
 }
@@ -79,6 +79,12 @@ void decodeChannelNames(RadioModel &m)
 {
     const ChannelTables::Batch batch(m.channels);
     for (int n = 1; n <= map::kChannelCount; ++n) {
+        // SetGrid empties the name of an unused channel; building it first would only
+        // make a text to throw away.
+        if (!m.channels.isUsed(n)) {
+            m.channels.setName(n, QString());
+            continue;
+        }
         const int a = map::nameBase(n);
         QChar chars[map::kNameLength];
         int length = 0;
@@ -104,7 +110,7 @@ void SetGrid(RadioModel &m)
         t.setCell(n, col::RxTone, t.OptionText[0][i]);
         t.setCell(n, col::TxTone, t.OptionText[1][i]);
         for (int c = col::Power; c <= col::Scramble; ++c)
-            t.setCell(n, c, channelOptionText(c, t.OptionIndex[optionSlot(c)][i], m.language));
+            t.setCell(n, c, channelOptionText(c, t.OptionIndex[optionSlot(c)][i], m.language()));
         t.setCell(n, col::Name, channelNameText(t.ChannelName[i]));
     }
 }

@@ -11,8 +11,8 @@ namespace {
 ChannelCsvImport planChannelCsvImport(const QString &text, const RadioModel &model)
 {
     ChannelCsvImport plan;
-    const Language lang = model.language;
-    const ChannelCsvContext context{model.band, model.bandSelection, lang};
+    const Language lang = model.language();
+    const ChannelCsvContext context{model.band(), model.bandSelection(), lang};
     const ChannelTables &tables = model.channels;
     const ChannelCsvParse parse = parseChannelCsv(text, context, [&](int n) { return tables.row(n); });
     if (!parse.ok()) {
@@ -53,7 +53,7 @@ ChannelCsvImport planChannelCsvImport(const QString &text, const RadioModel &mod
 ChannelCsvImport planChannelCsvImport(const QByteArray &bytes, const RadioModel &model)
 {
     QString problem;
-    const QString text = csv::textFromBytes(bytes, problem, model.language);
+    const QString text = csv::textFromBytes(bytes, problem, model.language());
     if (!problem.isEmpty()) {
         ChannelCsvImport plan;
         plan.problem = problem;

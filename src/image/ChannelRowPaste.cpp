@@ -17,7 +17,7 @@ RowPaste planRowPaste(const QString &text, const RadioModel &model, int n)
     RowPaste paste;
     // Each row starts from an empty channel: a paste gives whole rows, it does not mix
     // them into what the channels held.
-    const ChannelCsvParse parse = parseChannelCsv(text, {model.band, model.bandSelection, model.language});
+    const ChannelCsvParse parse = parseChannelCsv(text, {model.band(), model.bandSelection(), model.language()});
     if (!parse.ok()) {
         paste.problem = parse.problem;
         return paste;

@@ -3,6 +3,7 @@
 // A window's controls described once, as data: the headless store, the codecs and the
 // widgets are all built from these descriptions.
 #include "Language.h"
+#include "ControlKey.h"
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -69,6 +70,9 @@ struct FormDescription {
     int widthTwips = 0, heightTwips = 0; // the window's size after loading
     std::vector<ControlDescription> controls;
     std::vector<ElementDescription> elements;
+    // The constants the code names the window's controls by (WindowControls.h); null
+    // for a window the code reaches by name only.
+    const ControlKeyTable *keys = nullptr;
 
     const ControlDescription *find(const QString &controlName) const;
     const ElementDescription *findElement(const QString &elementName) const;

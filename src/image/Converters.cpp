@@ -2,30 +2,13 @@
 #include "Converters.h"
 #include "ToneList.h"
 #include <QChar>
+#include <QHash>
 #include <cmath>
 
 namespace kt913 {
 namespace {
 
-int hexDigitValue(QChar c)
-{
-    const ushort u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    return 0;
-}
-
 constexpr char kHexDigits[] = "0123456789ABCDEF";
-
-QString hex2(std::uint8_t b)
-{
-    const QChar digits[2] = {QLatin1Char(kHexDigits[b >> 4]), QLatin1Char(kHexDigits[b & 15])};
-    return QString(digits, 2);
-}
 
 // Mid$ with 1-based start that never reads outside the text.
 QString mid(const QString &s, int start1, int len)
@@ -185,37 +168,24 @@ QString ToneCode(const QString &text)
     return s.right(2) + s.left(2);
 }
 
+int hexDigitValue(QChar c)
+{
+    const ushort u = c.unicode();
+    if (u >= '0' && u <= '9')
+        return u - '0';
+    if (u >= 'A' && u <= 'F')
+        return u - 'A' + 10;
+    if (u >= 'a' && u <= 'f')
+        return u - 'a' + 10;
+    return 0;
+}
+
 std::uint64_t HexToNumber(const QString &hex)
 {
     std::uint64_t v = 0;
     for (QChar c : hex)
         v = v * 16 + std::uint64_t(hexDigitValue(c));
     return v;
-}
-
-QString HexToBits(const QString &hex)
-{
-    static const QString table =
-        QStringLiteral("0000000100100011010001010110011110001001101010111100110111101111");
-    QString bits;
-    for (QChar c : hex)
-        bits += table.mid(4 * hexDigitValue(c), 4);
-    return bits;
-}
-
-QString BitsToHex(const QString &bits)
-{
-    QString padded = bits;
-    while (padded.size() % 4)
-        padded.prepend(QLatin1Char('0'));
-    QString hex;
-    for (int i = 0; i < padded.size(); i += 4) {
-        int v = 0;
-        for (int j = 0; j < 4; ++j)
-            v = v * 2 + (padded[i + j] == QLatin1Char('1') ? 1 : 0);
-        hex += QString::number(v, 16).toUpper();
-    }
-    return hex;
 }
 
 QString FormatFmFrequency(const QString &text)
@@ -233,10 +203,23 @@ QString FormatFmFrequency(const QString &text)
     return text.left(point + 2) + (up ? QLatin1Char('5') : QLatin1Char('0'));
 }
 
+namespace {
+// Each tone's first index in the list, so that a lookup does not compare with 265 texts.
+QHash<QString, int> toneIndexes(Language lang)
+{
+    const QStringList &tones = toneList(lang);
+    QHash<QString, int> indexes;
+    for (int i = int(tones.size()) - 1; i >= 0; --i)
+        indexes.insert(tones[i], i);
+    return indexes;
+}
+} // namespace
+
 int FindToneIndex(const QString &text, Language lang)
 {
-    const int i = toneList(lang).indexOf(text);
-    return i < 0 ? 0 : i;
+    static const QHash<QString, int> zh = toneIndexes(Language::Chinese);
+    static const QHash<QString, int> en = toneIndexes(Language::English);
+    return (lang == Language::English ? en : zh).value(text, 0);
 }
 
 QString decodeFrequency(const std::uint8_t *b)
@@ -255,12 +238,35 @@ QString decodeFrequency(const std::uint8_t *b)
     return QString(text, 9);
 }
 
+namespace {
+int hexPair(const QChar *digits, qsizetype count)
+{
+    int v = 0;
+    for (qsizetype k = 0; k < count; ++k)
+        v = v * 16 + hexDigitValue(digits[k]);
+    return v;
+}
+} // namespace
+
 void encodeFrequency(const QString &text, std::uint8_t *b)
 {
-    b[0] = std::uint8_t(FrequencyByte(text, 4));
-    b[1] = std::uint8_t(FrequencyByte(text, 3));
-    b[2] = std::uint8_t(FrequencyByte(text, 2));
-    b[3] = std::uint8_t(FrequencyByte(text, 1));
+    // The four pairs FrequencyByte takes, read in place rather than cut out as texts: the
+    // first two characters, the third and fourth and the fifth and sixth digit once the
+    // points are out, and the last two characters.
+    QChar digits[6];
+    qsizetype n = 0;
+    for (QChar c : text) {
+        if (c == QLatin1Char('.'))
+            continue;
+        if (n == 6)
+            break;
+        digits[n++] = c;
+    }
+    const qsizetype size = text.size();
+    b[0] = std::uint8_t(hexPair(text.constData() + qMax<qsizetype>(0, size - 2), qMin<qsizetype>(2, size)));
+    b[1] = std::uint8_t(n > 4 ? hexPair(digits + 4, qMin<qsizetype>(2, n - 4)) : 0);
+    b[2] = std::uint8_t(n > 2 ? hexPair(digits + 2, qMin<qsizetype>(2, n - 2)) : 0);
+    b[3] = std::uint8_t(hexPair(text.constData(), qMin<qsizetype>(2, size)));
 }
 
 QString decodeOffset(const std::uint8_t *b)
@@ -275,12 +281,26 @@ void encodeOffset(const QString &text, std::uint8_t *b)
 
 QString decodeTone(std::uint8_t b0, std::uint8_t b1)
 {
-    const QString h1 = hex2(b1), h0 = hex2(b0);
-    if (h1[0] == QLatin1Char('8'))
-        return QLatin1Char('D') + h1.right(1) + h0 + QLatin1Char('N');
-    if (h1[0] == QLatin1Char('C'))
-        return QLatin1Char('D') + h1.right(1) + h0 + QLatin1Char('I');
-    return QString::number(b1, 16).toUpper() + h0.left(1) + QLatin1Char('.') + h0.right(1);
+    // Built in place: a whole image holds 256 tones.
+    const auto digit = [](int v) { return QLatin1Char(kHexDigits[v & 15]); };
+    QChar t[5];
+    int n = 0;
+    const int first = b1 >> 4;
+    if (first == 0x8 || first == 0xC) { // DCS: "D", three digits, N(ormal) or I(nverted)
+        t[n++] = QLatin1Char('D');
+        t[n++] = digit(b1);
+        t[n++] = digit(b0 >> 4);
+        t[n++] = digit(b0);
+        t[n++] = QLatin1Char(first == 0x8 ? 'N' : 'I');
+    } else { // CTCSS: the digits of b1 without a leading zero, then b0's with a point
+        if (first)
+            t[n++] = digit(first);
+        t[n++] = digit(b1);
+        t[n++] = digit(b0 >> 4);
+        t[n++] = QLatin1Char('.');
+        t[n++] = digit(b0);
+    }
+    return QString(t, n);
 }
 
 void encodeTone(const QString &text, std::uint8_t *b)

@@ -23,10 +23,10 @@ int FrequencyByte(const QString &text, int k);
 // Four hex digits of a tone text, low byte first ("67.0" -> "7006", "D023N" -> "2380").
 QString ToneCode(const QString &text);
 
+// The value of one hex digit, either case; any other character counts as 0.
+int hexDigitValue(QChar c);
 // Hex text of any length to its value; non-hex characters count as 0.
 std::uint64_t HexToNumber(const QString &hex);
-QString HexToBits(const QString &hex);
-QString BitsToHex(const QString &bits);
 
 // Two decimals, the second 0 or 5 (12.37 -> 12.35, 100 -> 100.00).
 QString FormatFmFrequency(const QString &text);

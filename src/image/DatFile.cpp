@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DatFile.h"
+#include "SavedFile.h"
 #include <QFile>
-#include <QSaveFile>
 
 namespace kt913 {
 namespace {
@@ -53,23 +53,9 @@ DatResult readDatFile(const QString &path, Image &image)
 
 DatResult writeDatFile(const QString &path, const Image &image)
 {
-    QSaveFile file(path);
-    // Unbuffered: a buffered write that the disk takes only in part (full, or over a size
-    // limit) is dropped silently at commit, which then puts the cut file in place of the
-    // good one and reports success.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return {DatResult::IoError, file.errorString()};
-    const QByteArray bytes = toDatBytes(image);
-    const qint64 written = file.write(bytes);
-    if (written != bytes.size()) {
-        const QString why = file.error() != QFileDevice::NoError
-            ? file.errorString()
-            : QStringLiteral("only %1 of %2 bytes could be written").arg(qMax<qint64>(written, 0)).arg(bytes.size());
-        file.cancelWriting();
+    const QString why = saveWholeFile(path, toDatBytes(image));
+    if (!why.isEmpty())
         return {DatResult::IoError, why};
-    }
-    if (!file.commit())
-        return {DatResult::IoError, file.errorString()};
     return {};
 }
 

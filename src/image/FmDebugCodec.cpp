@@ -2,6 +2,7 @@
 // FM broadcast channels (0x760..0x7A5) and the alignment values (0x7E0..0x7FF).
 #include "Converters.h"
 #include "ImageCodec.h"
+#include "WindowControls.h"
 
 namespace kt913 {
 namespace {
@@ -23,10 +24,10 @@ bool isMiddlePower(int slider) { return (slider % map::kDebugValuesPerBlock) / 3
 // selection) are written as 0xFF rather than wrapped.
 std::uint8_t fmByte(int v) { return v >= 0 && v <= 255 ? std::uint8_t(v) : 0xFF; }
 
-const QString kPresent = QStringLiteral("Combo1(0)");
-const QString kDisplay = QStringLiteral("Combo1(1)");
-const QString kStep = QStringLiteral("Combo1(2)");
-const QString kVfo = QStringLiteral("Text2");
+constexpr ControlKey kPresent = FmControls::Combo1(0);
+constexpr ControlKey kDisplay = FmControls::Combo1(1);
+constexpr ControlKey kStep = FmControls::Combo1(2);
+constexpr ControlKey kVfo = FmControls::Text2;
 
 } // namespace
 
@@ -40,13 +41,13 @@ void decodeFmAndDebug(RadioModel &m)
         m.setFmGridCell(k, text);
     }
     m.fm.FmPresentChannel = img[map::kFmPresentChannel];
-    m.fmForm.setText(kPresent, QString::number(m.fm.FmPresentChannel), m.language);
+    m.fmForm.setText(kPresent, QString::number(m.fm.FmPresentChannel), m.language());
     m.fm.FmDisplayMode = img[map::kFmDisplayMode];
     m.fmForm.setIndex(kDisplay, m.fm.FmDisplayMode);
     m.fm.FmStep = img[map::kFmStep];
     m.fmForm.setIndex(kStep, m.fm.FmStep);
     m.fm.FmVfoFreq = decodeFm(img[map::kFmVfo], img[map::kFmVfo + 1]);
-    m.fmForm.setText(kVfo, m.fm.FmVfoFreq, m.language);
+    m.fmForm.setText(kVfo, m.fm.FmVfoFreq, m.language());
 
     for (int slider = 0; slider < map::kSliderCount; ++slider)
         if (!isMiddlePower(slider))
@@ -58,7 +59,7 @@ void encodeFmAndDebug(RadioModel &m)
     Image &out = m.outputImage;
     for (int k = 1; k <= map::kFmChannelCount; ++k) {
         std::uint8_t *p = &out[map::fmChannelBase(k)];
-        if (m.fmGrid[k - 1].isEmpty())
+        if (m.fmGrid()[k - 1].isEmpty())
             p[0] = p[1] = 0xFF;
         else
             encodeFm(m.fm.FmChannelFreq[k - 1], p);
@@ -75,7 +76,7 @@ void encodeFmAndDebug(RadioModel &m)
     std::fill(out.begin() + map::kReserved7A7, out.begin() + map::kReserved7A7End + 1, 0xFF);
 
     for (int slider = 0; slider < map::kSliderCount; ++slider)
-        out[sliderAddress(slider)] = std::uint8_t(m.debugValues[slider] & 0xFF);
+        out[sliderAddress(slider)] = std::uint8_t(m.debugValues()[slider] & 0xFF);
     for (int block : {map::kDebugBlockB, map::kDebugBlockA})
         std::fill(out.begin() + block + map::kDebugValuesPerBlock, out.begin() + block + map::kDebugBlockSize, 0xFF);
 }

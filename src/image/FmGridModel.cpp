@@ -36,7 +36,7 @@ int FmGridModel::columnCount(const QModelIndex &parent) const
 
 QString FmGridModel::cellText(int row, int column, bool) const
 {
-    return column == kNumberColumn ? QString::number(row + 1) : m_model.fmGrid[std::size_t(row)];
+    return column == kNumberColumn ? QString::number(row + 1) : m_model.fmGrid()[std::size_t(row)];
 }
 
 } // namespace kt913

@@ -13,6 +13,7 @@ FormDescription makeDtmf()
 {
     FormDescription d;
     d.name = QStringLiteral("Form2");
+    d.keys = &DtmfControls::table;
     d.captionZh = d.captionEn = QStringLiteral("DTMF(双音多频)");
     d.captionTranslated = false;
     d.widthTwips = 5750;
@@ -66,6 +67,7 @@ FormDescription makeDebug()
 {
     FormDescription d;
     d.name = QStringLiteral("Form4");
+    d.keys = &DebugControls::table;
     d.captionZh = QStringLiteral("调试信息");
     d.captionEn = QStringLiteral("Debugging Information");
     static const char *const sectionZh[] = {"高段", "中段", "低段"};
@@ -109,6 +111,7 @@ FormDescription makeFm()
 {
     FormDescription d;
     d.name = QStringLiteral("Form5");
+    d.keys = &FmControls::table;
     d.captionZh = QStringLiteral("FM频道设置");
     d.captionEn = QStringLiteral("FM Channel Set");
     auto &c = d.controls;

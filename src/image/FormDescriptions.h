@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The control tables of the editor windows, in both languages.
+// The control tables of the editor windows, in both languages. The code names their
+// controls by the constants of WindowControls.h.
 #include "ControlDescription.h"
 #include "Language.h"
+#include "WindowControls.h"
 
 namespace kt913 {
 

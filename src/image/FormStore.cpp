@@ -20,6 +20,28 @@ FormStore::FormStore(FormDescription description, QObject *parent)
         if (!start.isNull())
             assign(i, start);
     }
+    resolveKeys();
+}
+
+void FormStore::resolveKeys()
+{
+    const ControlKeyTable *table = m_desc.keys;
+    if (!table)
+        return;
+    m_form = table->form;
+    m_keySlots.assign(size_t(table->keyCount), -1);
+    for (int k = 0; k < table->spanCount; ++k) {
+        const ControlSpan &span = table->spans[k];
+        for (int e = 0; e < qMax(span.size, 1); ++e) {
+            const ControlKey key{m_form, span.first + e, span.name, span.size ? e : -1};
+            const int i = m_index.value(key.objectName(), -1);
+            // A constant of the window's list that its description lacks: every use of
+            // it is refused, and the list and the description must be brought together.
+            if (i < 0)
+                qCCritical(lcStore, "%s has no control named %s", qPrintable(m_desc.name), qPrintable(key.objectName()));
+            m_keySlots[size_t(key.id)] = i;
+        }
+    }
 }
 
 int FormStore::slot(const QString &name) const
@@ -34,22 +56,16 @@ int FormStore::slot(const QString &name) const
     return -1;
 }
 
-const ControlDescription &FormStore::control(const QString &name) const
+int FormStore::unknown(ControlKey key) const
 {
-    const int i = slot(name);
+    qCCritical(lcStore, "%s has no control named %s", qPrintable(m_desc.name), qPrintable(key.objectName()));
+    return -1;
+}
+
+const ControlDescription &FormStore::controlAt(int slot) const
+{
     static const ControlDescription none;
-    return i < 0 ? none : m_desc.controls[i];
-}
-
-FormStore::Entry *FormStore::entry(const QString &name)
-{
-    const int i = slot(name);
-    return i < 0 ? nullptr : &m_entries[i];
-}
-
-const FormStore::Entry *FormStore::entry(const QString &name) const
-{
-    return const_cast<FormStore *>(this)->entry(name);
+    return slot < 0 ? none : m_desc.controls[size_t(slot)];
 }
 
 void FormStore::assign(int slot, const QString &value)
@@ -65,128 +81,128 @@ void FormStore::assign(int slot, const QString &value)
     }
 }
 
-int FormStore::index(const QString &name) const
+int FormStore::indexAt(int slot) const
 {
-    const Entry *e = entry(name);
-    return e ? e->index : -1;
+    return slot < 0 ? -1 : m_entries[size_t(slot)].index;
 }
 
-bool FormStore::setIndex(const QString &name, int index)
+bool FormStore::setIndexAt(int slot, int index)
 {
-    Entry *e = entry(name);
-    if (!e)
+    if (slot < 0)
         return false;
-    const ControlDescription &c = control(name);
+    Entry &e = m_entries[size_t(slot)];
+    const ControlDescription &c = m_desc.controls[size_t(slot)];
     const bool editable = c.kind == ControlKind::EditableList;
     if (index < (editable ? -1 : 0) || index >= c.itemCount())
         return false;
-    if (e->index == index && (index >= 0 || e->text.isEmpty()))
+    if (e.index == index && (index >= 0 || e.text.isEmpty()))
         return true;
-    e->index = index;
+    e.index = index;
     if (index >= 0 || editable)
-        e->text.clear();
-    emit changed(name);
+        e.text.clear();
+    emit changed(c.name);
     return true;
 }
 
-QString FormStore::text(const QString &name, Language lang) const
+QString FormStore::textAt(int slot, Language lang) const
 {
-    const Entry *e = entry(name);
-    if (!e)
+    if (slot < 0)
         return QString();
-    const ControlDescription &c = control(name);
+    const Entry &e = m_entries[size_t(slot)];
+    const ControlDescription &c = m_desc.controls[size_t(slot)];
     switch (c.kind) {
     case ControlKind::List:
     case ControlKind::EditableList: {
         const QStringList items = m_desc.items(c, lang);
-        if (e->index >= 0 && e->index < items.size())
-            return items[e->index];
-        return e->text;
+        if (e.index >= 0 && e.index < items.size())
+            return items[e.index];
+        return e.text;
     }
-    case ControlKind::Text: return e->text;
-    case ControlKind::Check: return e->checked ? QStringLiteral("1") : QStringLiteral("0");
-    case ControlKind::Slider: return QString::number(e->value);
+    case ControlKind::Text: return e.text;
+    case ControlKind::Check: return e.checked ? QStringLiteral("1") : QStringLiteral("0");
+    case ControlKind::Slider: return QString::number(e.value);
     }
     return QString();
 }
 
-void FormStore::setText(const QString &name, const QString &text, Language lang)
+void FormStore::setTextAt(int slot, const QString &text, Language lang)
 {
-    Entry *e = entry(name);
-    if (!e)
+    if (slot < 0)
         return;
-    const ControlDescription &c = control(name);
+    Entry &e = m_entries[size_t(slot)];
+    const ControlDescription &c = m_desc.controls[size_t(slot)];
     switch (c.kind) {
     case ControlKind::Text:
-        if (e->text != text) {
-            e->text = text;
-            emit changed(name);
+        if (e.text != text) {
+            e.text = text;
+            emit changed(c.name);
         }
         return;
     case ControlKind::List:
     case ControlKind::EditableList: {
         const int i = int(m_desc.items(c, lang).indexOf(text));
         if (i >= 0) {
-            setIndex(name, i);
-        } else if (c.kind == ControlKind::EditableList && (e->index != -1 || e->text != text)) {
-            e->index = -1;
-            e->text = text;
-            emit changed(name);
+            setIndexAt(slot, i);
+        } else if (c.kind == ControlKind::EditableList && (e.index != -1 || e.text != text)) {
+            e.index = -1;
+            e.text = text;
+            emit changed(c.name);
         }
         return;
     }
-    case ControlKind::Check: setChecked(name, text == QLatin1String("1")); return;
-    case ControlKind::Slider: setValue(name, text.toInt()); return;
+    case ControlKind::Check: setCheckedAt(slot, text == QLatin1String("1")); return;
+    case ControlKind::Slider: setValueAt(slot, text.toInt()); return;
     }
 }
 
-bool FormStore::isChecked(const QString &name) const
+bool FormStore::isCheckedAt(int slot) const
 {
-    const Entry *e = entry(name);
-    return e && e->checked;
+    return slot >= 0 && m_entries[size_t(slot)].checked;
 }
 
-void FormStore::setChecked(const QString &name, bool checked)
+void FormStore::setCheckedAt(int slot, bool checked)
 {
-    Entry *e = entry(name);
-    if (e && e->checked != checked) {
-        e->checked = checked;
-        emit changed(name);
+    if (slot < 0)
+        return;
+    Entry &e = m_entries[size_t(slot)];
+    if (e.checked != checked) {
+        e.checked = checked;
+        emit changed(m_desc.controls[size_t(slot)].name);
     }
 }
 
-int FormStore::value(const QString &name) const
+int FormStore::valueAt(int slot) const
 {
-    const Entry *e = entry(name);
-    return e ? e->value : 0;
+    return slot < 0 ? 0 : m_entries[size_t(slot)].value;
 }
 
-bool FormStore::setValue(const QString &name, int value)
+bool FormStore::setValueAt(int slot, int value)
 {
-    Entry *e = entry(name);
-    if (!e)
+    if (slot < 0)
         return false;
-    const ControlDescription &c = control(name);
+    Entry &e = m_entries[size_t(slot)];
+    const ControlDescription &c = m_desc.controls[size_t(slot)];
     if (value < c.minimum || value > c.maximum)
         return false;
-    if (e->value != value) {
-        e->value = value;
-        emit changed(name);
+    if (e.value != value) {
+        e.value = value;
+        emit changed(c.name);
     }
     return true;
 }
 
 void FormStore::startForm()
 {
-    for (const ControlDescription &c : m_desc.controls) {
+    for (int i = 0; i < int(m_desc.controls.size()); ++i) {
+        const ControlDescription &c = m_desc.controls[size_t(i)];
         if (c.newValue.isNull())
             continue;
         switch (c.kind) {
         case ControlKind::List:
-        case ControlKind::EditableList: setIndex(c.name, c.newValue.toInt()); break;
-        case ControlKind::Text: setText(c.name, c.newValue, Language::Chinese); break;
-        case ControlKind::Check: setChecked(c.name, c.newValue == QLatin1String("1")); break;
-        case ControlKind::Slider: setValue(c.name, c.newValue.toInt()); break;
+        case ControlKind::EditableList: setIndexAt(i, c.newValue.toInt()); break;
+        case ControlKind::Text: setTextAt(i, c.newValue, Language::Chinese); break;
+        case ControlKind::Check: setCheckedAt(i, c.newValue == QLatin1String("1")); break;
+        case ControlKind::Slider: setValueAt(i, c.newValue.toInt()); break;
         }
     }
 }

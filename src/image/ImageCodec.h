@@ -22,7 +22,7 @@ QString ChannelCode(const QString &name); // 16 hex digits
 void decodeSettings(RadioModel &model);
 void encodeSettings(RadioModel &model);
 // The optional-features controls that decoding sets, in address order.
-QStringList decodedSettingControls();
+QList<ControlKey> decodedSettingControls();
 
 // FM and alignment values.
 void decodeFmAndDebug(RadioModel &model);

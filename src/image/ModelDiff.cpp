@@ -2,6 +2,7 @@
 #include "ModelDiff.h"
 #include "BandTable.h"
 #include "FormDescriptions.h"
+#include <QSet>
 
 namespace kt913 {
 namespace {
@@ -26,12 +27,12 @@ void compareChannels(const RadioModel &a, const RadioModel &b, Language lang, QL
                 // Never shown, but kept in the record: named by what it is.
                 const int ia = a.channels.OptionIndex[optionSlot(c)][n - 1], ib = b.channels.OptionIndex[optionSlot(c)][n - 1];
                 if (a.channels.isUsed(n) && b.channels.isUsed(n) && ia != ib)
-                    out << ModelDifference{where, textIn(lang, "保留标志", "reserved flag"), QString::number(ia), QString::number(ib)};
+                    out << ModelDifference{where, textIn(lang, "保留标志", "reserved flag"), QString::number(ia), QString::number(ib), n};
                 continue;
             }
             const QString &va = a.channels.cell(n, c), &vb = b.channels.cell(n, c);
             if (va != vb)
-                out << ModelDifference{where, headers.value(c), va, vb};
+                out << ModelDifference{where, headers.value(c), va, vb, n};
         }
     }
 }
@@ -93,9 +94,9 @@ void compareFmGrid(const RadioModel &a, const RadioModel &b, Language lang, QLis
     const ElementDescription *grid = d.findElement(QStringLiteral("MSFGrid"));
     const QString channel = grid ? grid->texts(en).value(0) : QString();
     for (int k = 1; k <= map::kFmChannelCount; ++k)
-        if (a.fmGrid[k - 1] != b.fmGrid[k - 1])
+        if (a.fmGrid()[k - 1] != b.fmGrid()[k - 1])
             out << ModelDifference{en ? d.captionEn : d.captionZh, QStringLiteral("%1 %2").arg(channel).arg(k),
-                                   a.fmGrid[k - 1], b.fmGrid[k - 1]};
+                                   a.fmGrid()[k - 1], b.fmGrid()[k - 1]};
 }
 
 } // namespace
@@ -103,11 +104,11 @@ void compareFmGrid(const RadioModel &a, const RadioModel &b, Language lang, QLis
 QList<ModelDifference> compareModels(const RadioModel &a, const RadioModel &b, Language lang)
 {
     QList<ModelDifference> out;
-    if (a.bandSelection != b.bandSelection) {
+    if (a.bandSelection() != b.bandSelection()) {
         // The main window's band list and its label.
         const QStringList bands = bandListItems();
-        out << ModelDifference{textIn(lang, "主窗口", "Main window"), textIn(lang, "频段", "Range"), bands.value(a.bandSelection),
-                               bands.value(b.bandSelection)};
+        out << ModelDifference{textIn(lang, "主窗口", "Main window"), textIn(lang, "频段", "Range"), bands.value(a.bandSelection()),
+                               bands.value(b.bandSelection())};
     }
     compareChannels(a, b, lang, out);
     compareForm(a.options, b.options, lang, out);
@@ -116,6 +117,35 @@ QList<ModelDifference> compareModels(const RadioModel &a, const RadioModel &b, L
     compareFmGrid(a, b, lang, out);
     compareForm(a.debug, b.debug, lang, out);
     return out;
+}
+
+QString differenceSummary(const QList<ModelDifference> &differences, Language lang)
+{
+    QSet<int> channels;
+    int settings = 0;
+    for (const ModelDifference &d : differences) {
+        if (d.channel > 0)
+            channels.insert(d.channel);
+        else
+            ++settings;
+    }
+    const int nChannels = int(channels.size());
+    if (nChannels == 0 && settings == 0)
+        return textIn(lang, "没有不同", "Nothing differs");
+    QStringList parts;
+    if (lang == Language::Chinese) {
+        if (nChannels)
+            parts << QStringLiteral("%1 个信道").arg(nChannels);
+        if (settings)
+            parts << QStringLiteral("%1 项设置").arg(settings);
+        return parts.join(QStringLiteral("和 ")) + QStringLiteral("不同");
+    }
+    if (nChannels)
+        parts << (nChannels == 1 ? QStringLiteral("1 channel") : QStringLiteral("%1 channels").arg(nChannels));
+    if (settings)
+        parts << (settings == 1 ? QStringLiteral("1 setting") : QStringLiteral("%1 settings").arg(settings));
+    const bool one = parts.size() == 1 && nChannels + settings == 1;
+    return parts.join(QStringLiteral(" and ")) + (one ? QStringLiteral(" differs") : QStringLiteral(" differ"));
 }
 
 QString differenceLine(const ModelDifference &d, Language lang)

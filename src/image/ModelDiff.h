@@ -14,6 +14,7 @@ struct ModelDifference {
     QString where; // "A12 (12)", or the window and the frames the control stands in
     QString field; // the column header or the control's caption
     QString before, after;
+    int channel = 0; // 1..128 for a memory channel's field, 0 for every other value
 };
 
 // Every channel field, setting, FM value and alignment value in which `b` differs from
@@ -21,6 +22,10 @@ struct ModelDifference {
 // their channel texts are those of the language they were decoded in, so decode both
 // in `lang`.
 QList<ModelDifference> compareModels(const RadioModel &a, const RadioModel &b, Language lang);
+
+// How many memory channels and how many other values (settings, FM, alignment values)
+// differ: "12 channels and 3 settings differ", "12 个信道和 3 项设置不同", or that nothing does.
+QString differenceSummary(const QList<ModelDifference> &differences, Language lang);
 
 // One difference as a line: "A12 (12), RX Fre: 145.50000 -> 146.00000".
 QString differenceLine(const ModelDifference &d, Language lang);

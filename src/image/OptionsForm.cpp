@@ -41,6 +41,7 @@ FormDescription makeOptions()
 
     FormDescription d;
     d.name = QStringLiteral("Form3");
+    d.keys = &OptionsControls::table;
     d.captionZh = QStringLiteral("可选功能");
     d.captionEn = QStringLiteral("Optional Features");
     auto &c = d.controls;

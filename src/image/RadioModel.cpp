@@ -2,6 +2,7 @@
 #include "RadioModel.h"
 #include "FieldRules.h"
 #include "FormDescriptions.h"
+#include "WindowControls.h"
 
 namespace kt913 {
 
@@ -14,7 +15,7 @@ RadioModel::RadioModel(QObject *parent)
 {
     connect(&channels, &ChannelTables::tablesReset, this, &RadioModel::channelsChanged);
     // The FM window shows the FM state when it loads: present channel 0, no VFO.
-    fmForm.setText(QStringLiteral("Combo1(0)"), QString::number(fm.FmPresentChannel), language);
+    fmForm.setText(FmControls::Combo1(0), QString::number(fm.FmPresentChannel), m_language);
     // The DTMF and optional features windows run their StartForm as they load (so the
     // channel-number boxes start at "1", not empty).
     dtmf.startForm();
@@ -23,43 +24,73 @@ RadioModel::RadioModel(QObject *parent)
     selectBandQuietly(0);
 }
 
+void RadioModel::setLanguage(Language lang)
+{
+    if (m_language == lang)
+        return;
+    m_language = lang;
+    channels.RefreshChannelTexts(lang);
+    emit languageChanged(lang);
+}
+
 void RadioModel::applyBand(int index)
 {
     const BandVariant &b = bandVariant(index);
-    band.BandLow1 = b.low1;
-    band.BandHigh1 = b.high1;
-    band.BandLow2 = b.low2;
-    band.BandHigh2 = b.high2;
-    options.setText(QStringLiteral("Text20"), QString::fromLatin1(b.vfoAFrequency), language);
-    options.setText(QStringLiteral("Text3"), QString::fromLatin1(b.vfoBFrequency), language);
-    options.setIndex(QStringLiteral("Combo27"), b.vfoBandwidth);
-    options.setIndex(QStringLiteral("Combo50"), b.vfoBandwidth);
+    m_band.BandLow1 = b.low1;
+    m_band.BandHigh1 = b.high1;
+    m_band.BandLow2 = b.low2;
+    m_band.BandHigh2 = b.high2;
+    options.setText(OptionsControls::Text20, QString::fromLatin1(b.vfoAFrequency), m_language);
+    options.setText(OptionsControls::Text3, QString::fromLatin1(b.vfoBFrequency), m_language);
+    options.setIndex(OptionsControls::Combo27, b.vfoBandwidth);
+    options.setIndex(OptionsControls::Combo50, b.vfoBandwidth);
 }
 
 void RadioModel::changeBandSelection(int index, const BandConfirm &confirm)
 {
     if (index < 0 || index >= kBandCount)
         return;
-    const bool moved = bandSelection != index;
-    bandSelection = index;
+    const bool moved = m_bandSelection != index;
+    m_bandSelection = index;
     applyBand(index);
     if (moved)
         emit bandSelectionChanged(index);
-    if (index == band.BandIndex)
+    if (index == m_band.BandIndex)
         return;
     if (confirm && confirm()) {
         applyBand(index);
         channels.ClearGrid();
     }
-    band.BandIndex = qint16(index);
+    m_band.BandIndex = qint16(index);
 }
 
 void RadioModel::selectBandQuietly(int index)
 {
     if (index < 0 || index >= kBandCount)
         return;
-    band.BandIndex = qint16(index);
+    m_band.BandIndex = qint16(index);
     changeBandSelection(index, nullptr);
+}
+
+void RadioModel::takeBandVariant(int variant)
+{
+    if (variant >= 0 && variant < kBandCount)
+        selectBandQuietly(variant);
+    else
+        m_band.BandIndex = 0;
+}
+
+void RadioModel::restoreBandChoice(BandChoice choice)
+{
+    selectBandQuietly(choice.selection);
+    if (choice.accepted >= 0 && choice.accepted < kBandCount)
+        m_band.BandIndex = qint16(choice.accepted);
+}
+
+void RadioModel::setBandGroup(int group)
+{
+    if (group == 1 || group == 2)
+        m_band.BandGroup = qint16(group);
 }
 
 void RadioModel::newData()
@@ -75,7 +106,7 @@ bool RadioModel::setDebugValue(int slider, int value)
 {
     if (slider < 0 || slider >= map::kSliderCount || value < 0 || value > 255)
         return false;
-    debug.setValue(QStringLiteral("Slider1(%1)").arg(slider), value);
+    debug.setValue(DebugControls::Slider1(slider), value);
     if (m_debugValues[slider] != value) {
         m_debugValues[slider] = value;
         emit debugValueChanged(slider, value);
@@ -109,11 +140,11 @@ void RadioModel::setFmGridCell(int k, const QString &text)
 
 void RadioModel::fmOk()
 {
-    if (const std::optional<qint16> present = presentChannelFromText(fmForm.text(QStringLiteral("Combo1(0)"), language)))
+    if (const std::optional<qint16> present = presentChannelFromText(fmForm.text(FmControls::Combo1(0), m_language)))
         fm.FmPresentChannel = *present;
-    fm.FmDisplayMode = qint16(fmForm.index(QStringLiteral("Combo1(1)")));
-    fm.FmStep = qint16(fmForm.index(QStringLiteral("Combo1(2)")));
-    fm.FmVfoFreq = fmForm.text(QStringLiteral("Text2"), language);
+    fm.FmDisplayMode = qint16(fmForm.index(FmControls::Combo1(1)));
+    fm.FmStep = qint16(fmForm.index(FmControls::Combo1(2)));
+    fm.FmVfoFreq = fmForm.text(FmControls::Text2, m_language);
     for (int k = 0; k < map::kFmChannelCount; ++k)
         fm.FmChannelFreq[k] = m_fmGrid[k];
     emit fmChanged();

@@ -32,17 +32,18 @@ public:
     Image memoryImage{}; // filled by a read or an opened file; read only by DecodeImage
     Image outputImage{}; // filled by EncodeImage; read only by a write or a save
 
-    Language language = Language::Chinese;
+    // The language every caption, message and list text is chosen in. A change re-texts
+    // the channel grids and is announced, so that the windows re-caption themselves.
+    Language language() const { return m_language; }
+    void setLanguage(Language lang);
 
     ChannelTables channels;
-    BandState band;
-    int bandSelection = 0; // the main window's band list (Combo1) index
 
     // Service modes, switched on by hidden gestures in the optional features window and
     // off by the toolbar's lock buttons. Each change is announced, so that the toolbar,
     // the debug sliders and the write follow.
-    const bool &ForceWriteUnlocked = m_forceWriteUnlocked;
-    const bool &DebugUnlocked = m_debugUnlocked;
+    bool forceWriteUnlocked() const { return m_forceWriteUnlocked; }
+    bool debugUnlocked() const { return m_debugUnlocked; }
     void setForceWriteUnlocked(bool on);
     void setDebugUnlocked(bool on);
 
@@ -54,16 +55,23 @@ public:
     FmState fm;
     // FmEditor grid cells, column 1 (channel k at k - 1), and the kept alignment values (0 at
     // start): read here, written through setFmGridCell and setDebugValue.
-    const std::array<QString, map::kFmChannelCount> &fmGrid = m_fmGrid;
-    const std::array<int, map::kSliderCount> &debugValues = m_debugValues;
+    const std::array<QString, map::kFmChannelCount> &fmGrid() const { return m_fmGrid; }
+    const std::array<int, map::kSliderCount> &debugValues() const { return m_debugValues; }
     void setFmGridCell(int k, const QString &text); // k = 1..25
     // The FM window's OK: the controls and the grid become the FM state. A present
     // channel that is no number keeps the value it had.
     void fmOk();
 
-    // Writes band variant `index` (0..3): the frequency limits, the VFO frequency boxes
-    // and VFO bandwidth lists of OptionalFeaturesEditor.
-    void applyBand(int index);
+    // The band. Two indexes of the main window's band list (Combo1) are kept: the one
+    // selected, whose limits are in force (band()), and the one last accepted, against
+    // which a new selection is checked (band().BandIndex). They can differ: an image
+    // that names no known band variant leaves the selection and makes band 0 the
+    // accepted one. Every change goes through the operations below, which keep the
+    // limits and the VFO defaults with the selection.
+    const BandState &band() const { return m_band; }
+    int bandSelection() const { return m_bandSelection; }
+    // The group the channel editor shows: 1 = A, 2 = B; other values are refused.
+    void setBandGroup(int group);
 
     // The band list's selection changed to `index`. The new band applies at once. When
     // it differs from the band last accepted, `confirm` is asked whether the channel list
@@ -73,9 +81,19 @@ public:
     // selected) nothing is asked and nothing cleared.
     using BandConfirm = std::function<bool()>;
     void changeBandSelection(int index, const BandConfirm &confirm);
-    // The same change without a question (start-up, decoding): the band is recorded as
-    // accepted first, so the channels stay.
+    // The same change without a question (start-up, the command line's write): the band
+    // is recorded as accepted first, so the channels stay.
     void selectBandQuietly(int index);
+    // The band variant byte of a decoded image: a known variant is selected quietly;
+    // any other leaves the selection as it is and makes band 0 the accepted one.
+    void takeBandVariant(int variant);
+    // Both indexes together, as an undone or replayed band change puts them back.
+    struct BandChoice {
+        int selection;
+        int accepted;
+    };
+    BandChoice bandChoice() const { return {m_bandSelection, m_band.BandIndex}; }
+    void restoreBandChoice(BandChoice choice);
 
     // "New": StartForm of the channel editor, the DTMF window and the optional features
     // window, in that order. FM, debug values and both images stay as they are.
@@ -86,6 +104,7 @@ public:
     bool setDebugValue(int slider, int value);
 
 signals:
+    void languageChanged(Language lang);
     void channelsChanged();      // many channels changed at once (the tables' tablesReset)
     void bandSelectionChanged(int index);
     void fmChanged();            // FM state or FM grid replaced
@@ -104,6 +123,13 @@ public:
     void announceDecoded();
 
 private:
+    // Writes band variant `index` (0..3): the frequency limits, the VFO frequency boxes
+    // and VFO bandwidth lists of OptionalFeaturesEditor.
+    void applyBand(int index);
+
+    Language m_language = Language::Chinese;
+    BandState m_band;
+    int m_bandSelection = 0;
     bool m_forceWriteUnlocked = false;
     bool m_debugUnlocked = false;
     std::array<QString, map::kFmChannelCount> m_fmGrid;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReadBackups.h"
 #include "DatFile.h"
+#include "ReadBackupList.h"
 #include <QDir>
-#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace kt913 {
@@ -46,18 +46,7 @@ BackupResult keepReadBackup(const QString &folder, const Image &memory, const QD
     result.ok = true;
     result.path = path;
 
-    // Oldest first: the names sort by time, and a suffix sorts after its plain name.
-    static const QRegularExpression pattern(QStringLiteral("^read-(\\d{8}-\\d{6})(?:-(\\d+))?\\.dat$"));
-    QStringList backups;
-    for (const QString &file : dir.entryList({QStringLiteral("read-*.dat")}, QDir::Files))
-        if (pattern.match(file).hasMatch())
-            backups << file;
-    std::sort(backups.begin(), backups.end(), [](const QString &a, const QString &b) {
-        const auto ma = pattern.match(a), mb = pattern.match(b);
-        if (ma.captured(1) != mb.captured(1))
-            return ma.captured(1) < mb.captured(1);
-        return ma.captured(2).toInt() < mb.captured(2).toInt();
-    });
+    const QStringList backups = readBackupsOldestFirst(folder);
     for (int i = 0; i + keep < backups.size(); ++i)
         dir.remove(backups[i]);
     return result;

@@ -4,40 +4,42 @@
 #include "Converters.h"
 #include "ImageCodec.h"
 #include "ToneList.h"
+#include "WindowControls.h"
 
 namespace kt913 {
 namespace {
+using namespace OptionsControls;
 
 struct ByteSetting {
     int address;
-    const char *control;
+    ControlKey control;
 };
 
 // Bytes that hold one value each; the limit and default live with the control.
 const ByteSetting kSingles[] = {
-    {map::kGroupADisplay, "Combo1"},   {map::kGroupBSquelch, "Combo36"}, {map::kGroupAStep, "Combo3"},
-    {map::kGroupBDisplay, "Combo17"},  {map::kGroupASquelch, "Combo5"},  {map::kPowerOnDisplay, "Combo32"},
-    {map::kMemoryDisplay, "Combo34"},  {map::kAutoPowerOff, "Combo35"},  {map::kGroupBStep, "Combo37"},
-    {map::kTxTimeout, "Combo19"},      {map::kReturnChannel, "Combo39"},
+    {map::kGroupADisplay, Combo1},   {map::kGroupBSquelch, Combo36}, {map::kGroupAStep, Combo3},
+    {map::kGroupBDisplay, Combo17},  {map::kGroupASquelch, Combo5},  {map::kPowerOnDisplay, Combo32},
+    {map::kMemoryDisplay, Combo34},  {map::kAutoPowerOff, Combo35},  {map::kGroupBStep, Combo37},
+    {map::kTxTimeout, Combo19},      {map::kReturnChannel, Combo39},
 };
 
 // Channel-number boxes: the number in decimal below the limit, else an empty box.
-const ByteSetting kChannelNumbers[] = {{map::kGroupAChannel, "Text6"}, {map::kGroupBChannel, "Text2"}};
+const ByteSetting kChannelNumbers[] = {{map::kGroupAChannel, Text6}, {map::kGroupBChannel, Text2}};
 
 // Bit fields: control, lowest bit, width.
 struct BitField {
     int address;
-    const char *control;
+    ControlKey control;
     int bit, width;
 };
 const BitField kBitFields[] = {
-    {map::kBits706, "Combo7", 0, 1},   {map::kBits706, "Combo10", 1, 1}, {map::kBits706, "Combo8", 2, 1},
-    {map::kBits706, "Combo9", 3, 1},   {map::kBits706, "Combo6", 4, 1},  {map::kBits706, "Combo38", 5, 1},
-    {map::kBits706, "ComboMod", 6, 1}, {map::kBits706, "Combo13", 7, 1},
-    {map::kBits707, "Combo18", 0, 2},  {map::kBits707, "Combo16", 2, 1}, {map::kBits707, "Combo2", 3, 1},
-    {map::kBits707, "Combo33", 4, 1},  {map::kBits707, "Combo20", 5, 1}, {map::kBits707, "Combo21", 6, 2},
-    {map::kBits708, "Combo31", 0, 1},  {map::kBits708, "Combo15", 3, 2}, {map::kBits708, "Combo14", 5, 3},
-    {map::kBits70E, "Combo11", 0, 1},  {map::kBits70E, "Combo40", 1, 1},
+    {map::kBits706, Combo7, 0, 1},   {map::kBits706, Combo10, 1, 1}, {map::kBits706, Combo8, 2, 1},
+    {map::kBits706, Combo9, 3, 1},   {map::kBits706, Combo6, 4, 1},  {map::kBits706, Combo38, 5, 1},
+    {map::kBits706, ComboMod, 6, 1}, {map::kBits706, Combo13, 7, 1},
+    {map::kBits707, Combo18, 0, 2},  {map::kBits707, Combo16, 2, 1}, {map::kBits707, Combo2, 3, 1},
+    {map::kBits707, Combo33, 4, 1},  {map::kBits707, Combo20, 5, 1}, {map::kBits707, Combo21, 6, 2},
+    {map::kBits708, Combo31, 0, 1},  {map::kBits708, Combo15, 3, 2}, {map::kBits708, Combo14, 5, 3},
+    {map::kBits70E, Combo11, 0, 1},  {map::kBits70E, Combo40, 1, 1},
 };
 // Bits written as 1 and never decoded.
 constexpr int kBits708AlwaysSet = 0x02 | 0x04; // bit 1, and bit 2 (the VOX-while-receiving box)
@@ -45,27 +47,27 @@ constexpr int kBits70EAlwaysSet = 0xFC;
 
 struct VfoControls {
     int base;
-    const char *freq, *offset, *rx, *tx;
-    const char *flagControls[8]; // by bit; nullptr: written 0. Bits 6 and 7 are never decoded.
-    const char *direction;
+    ControlKey freq, offset, rx, tx;
+    ControlKey flagControls[8]; // by bit; none: written 0. Bits 6 and 7 are never decoded.
+    ControlKey direction;
 };
 const VfoControls kVfos[] = {
-    {map::kVfoA, "Text20", "Text21", "Combo22", "Combo23",
-     {"Combo24", nullptr, "Combo25", "Combo26", "Combo27", "Combo28", "Combo12", "Combo29"}, "Combo30"},
-    {map::kVfoB, "Text3", "Text4", "Combo46", "Combo47",
-     {"Combo48", nullptr, "Combo51", "Combo52", "Combo50", "Combo53", nullptr, nullptr}, "Combo49"},
+    {map::kVfoA, Text20, Text21, Combo22, Combo23,
+     {Combo24, ControlKey{}, Combo25, Combo26, Combo27, Combo28, Combo12, Combo29}, Combo30},
+    {map::kVfoB, Text3, Text4, Combo46, Combo47,
+     {Combo48, ControlKey{}, Combo51, Combo52, Combo50, Combo53, ControlKey{}, ControlKey{}}, Combo49},
 };
 
-QString name(const char *c) { return QString::fromLatin1(c); }
+bool exists(ControlKey k) { return k.form != FormId::None; }
 
 // The list index to encode. A list left with no selection (typed text in an editable
 // list) is written as its "New" value, so that it cannot spill into neighbouring bits.
-int listIndex(const FormStore &s, const char *control)
+int listIndex(const FormStore &s, ControlKey control)
 {
-    const int i = s.index(name(control));
+    const int i = s.index(control);
     if (i >= 0)
         return i;
-    const QString &fallback = s.control(name(control)).newValue;
+    const QString &fallback = s.control(control).newValue;
     return fallback.isNull() ? 0 : fallback.toInt();
 }
 
@@ -102,15 +104,15 @@ void decodeVfo(RadioModel &m, const VfoControls &v)
     const Image &img = m.memoryImage;
     FormStore &s = m.options;
     const int a = v.base;
-    s.setText(name(v.freq), decodeFrequency(&img[a + map::vfo::Freq]), m.language);
-    s.setText(name(v.offset), decodeOffset(&img[a + map::vfo::Offset]), m.language);
-    s.setIndex(name(v.rx), FindToneIndex(decodeTone(img[a + map::vfo::RxTone], img[a + map::vfo::RxTone + 1]), m.language));
-    s.setIndex(name(v.tx), FindToneIndex(decodeTone(img[a + map::vfo::TxTone], img[a + map::vfo::TxTone + 1]), m.language));
+    s.setText(v.freq, decodeFrequency(&img[a + map::vfo::Freq]), m.language());
+    s.setText(v.offset, decodeOffset(&img[a + map::vfo::Offset]), m.language());
+    s.setIndex(v.rx, FindToneIndex(decodeTone(img[a + map::vfo::RxTone], img[a + map::vfo::RxTone + 1]), m.language()));
+    s.setIndex(v.tx, FindToneIndex(decodeTone(img[a + map::vfo::TxTone], img[a + map::vfo::TxTone + 1]), m.language()));
     const int flags = img[a + map::vfo::Flags];
     for (int bit = 0; bit <= 5; ++bit) // bits 6 and 7 are written but never read back
-        if (v.flagControls[bit])
-            s.setIndex(name(v.flagControls[bit]), (flags >> bit) & 1);
-    s.setIndex(name(v.direction), img[a + map::vfo::Direction]);
+        if (exists(v.flagControls[bit]))
+            s.setIndex(v.flagControls[bit], (flags >> bit) & 1);
+    s.setIndex(v.direction, img[a + map::vfo::Direction]);
 }
 
 void encodeVfo(RadioModel &m, const VfoControls &v)
@@ -118,18 +120,18 @@ void encodeVfo(RadioModel &m, const VfoControls &v)
     Image &out = m.outputImage;
     const FormStore &s = m.options;
     const int a = v.base;
-    encodeFrequency(s.text(name(v.freq), m.language), &out[a + map::vfo::Freq]);
-    encodeOffset(s.text(name(v.offset), m.language), &out[a + map::vfo::Offset]);
+    encodeFrequency(s.text(v.freq, m.language()), &out[a + map::vfo::Freq]);
+    encodeOffset(s.text(v.offset, m.language()), &out[a + map::vfo::Offset]);
     for (auto [control, at] : {std::pair{v.rx, map::vfo::RxTone}, std::pair{v.tx, map::vfo::TxTone}}) {
         const int i = listIndex(s, control);
         if (i == 0)
             out[a + at] = out[a + at + 1] = 0xFF;
         else
-            encodeTone(toneList(m.language).value(i), &out[a + at]);
+            encodeTone(toneList(m.language()).value(i), &out[a + at]);
     }
     int flags = 0;
     for (int bit = 0; bit < 8; ++bit)
-        if (v.flagControls[bit] && listIndex(s, v.flagControls[bit]) != 0)
+        if (exists(v.flagControls[bit]) && listIndex(s, v.flagControls[bit]) != 0)
             flags |= 1 << bit;
     out[a + map::vfo::Flags] = std::uint8_t(flags);
     out[a + map::vfo::Reserved13] = 0xFF;
@@ -139,25 +141,25 @@ void encodeVfo(RadioModel &m, const VfoControls &v)
 
 } // namespace
 
-QStringList decodedSettingControls()
+QList<ControlKey> decodedSettingControls()
 {
-    QStringList names;
+    QList<ControlKey> keys;
     for (const ByteSetting &b : kSingles)
-        names << name(b.control);
+        keys << b.control;
     for (const ByteSetting &b : kChannelNumbers)
-        names << name(b.control);
+        keys << b.control;
     for (const BitField &f : kBitFields)
-        names << name(f.control);
-    names << QStringLiteral("Check13") << QStringLiteral("Text31");
+        keys << f.control;
+    keys << Check13 << Text31;
     for (const VfoControls &v : kVfos) {
-        names << name(v.freq) << name(v.offset) << name(v.rx) << name(v.tx);
+        keys << v.freq << v.offset << v.rx << v.tx;
         for (int bit = 0; bit <= 5; ++bit)
-            if (v.flagControls[bit])
-                names << name(v.flagControls[bit]);
-        names << name(v.direction);
+            if (exists(v.flagControls[bit]))
+                keys << v.flagControls[bit];
+        keys << v.direction;
     }
-    names << QStringLiteral("Text1");
-    return names;
+    keys << Text1;
+    return keys;
 }
 
 void decodeSettings(RadioModel &m)
@@ -165,30 +167,26 @@ void decodeSettings(RadioModel &m)
     Image &img = m.memoryImage;
     FormStore &s = m.options;
     for (const ByteSetting &b : kSingles) {
-        const ControlDescription &c = s.control(name(b.control));
+        const ControlDescription &c = s.control(b.control);
         const int v = img[b.address];
-        s.setIndex(c.name, v < c.decodeLimit ? v : c.decodeDefault);
+        s.setIndex(b.control, v < c.decodeLimit ? v : c.decodeDefault);
     }
     for (const ByteSetting &b : kChannelNumbers) {
-        const ControlDescription &c = s.control(name(b.control));
+        const ControlDescription &c = s.control(b.control);
         const int v = img[b.address];
-        s.setText(c.name, v < c.decodeLimit ? QString::number(v) : QString(), m.language);
+        s.setText(b.control, v < c.decodeLimit ? QString::number(v) : QString(), m.language());
     }
     for (const BitField &f : kBitFields)
-        s.setIndex(name(f.control), (img[f.address] >> f.bit) & ((1 << f.width) - 1));
-    s.setChecked(QStringLiteral("Check13"), (img[map::kBits708] >> 2) & 1);
+        s.setIndex(f.control, (img[f.address] >> f.bit) & ((1 << f.width) - 1));
+    s.setChecked(Check13, (img[map::kBits708] >> 2) & 1);
 
-    const int band = img[map::kBandVariant];
-    if (band < kBandCount)
-        m.selectBandQuietly(band);
-    else
-        m.band.BandIndex = 0;
+    m.takeBandVariant(img[map::kBandVariant]);
     img[map::kReserved717] = 0xFF;
 
-    s.setText(QStringLiteral("Text31"), asciiText(img, map::kPowerOnText, map::kPowerOnTextLength), m.language);
+    s.setText(Text31, asciiText(img, map::kPowerOnText, map::kPowerOnTextLength), m.language());
     for (const VfoControls &v : kVfos)
         decodeVfo(m, v);
-    s.setText(QStringLiteral("Text1"), asciiText(img, map::kPassword, map::kPasswordLength), m.language);
+    s.setText(Text1, asciiText(img, map::kPassword, map::kPasswordLength), m.language());
 }
 
 void encodeSettings(RadioModel &m)
@@ -197,8 +195,8 @@ void encodeSettings(RadioModel &m)
     const FormStore &s = m.options;
     for (const ByteSetting &b : kSingles)
         out[b.address] = std::uint8_t(listIndex(s, b.control));
-    out[map::kGroupAChannel] = numberByte(s.text(QStringLiteral("Text6"), m.language), 0xFF);
-    out[map::kGroupBChannel] = numberByte(s.text(QStringLiteral("Text2"), m.language), 0);
+    out[map::kGroupAChannel] = numberByte(s.text(Text6, m.language()), 0xFF);
+    out[map::kGroupBChannel] = numberByte(s.text(Text2, m.language()), 0);
 
     out[map::kBits706] = out[map::kBits707] = 0;
     out[map::kBits708] = kBits708AlwaysSet;
@@ -209,13 +207,13 @@ void encodeSettings(RadioModel &m)
     static const char kTag[] = "QXV-DW";
     for (int k = 0; k < map::kTagLength; ++k)
         out[map::kTag + k] = std::uint8_t(kTag[k]);
-    out[map::kBandVariant] = std::uint8_t(m.bandSelection);
+    out[map::kBandVariant] = std::uint8_t(m.bandSelection());
     out[map::kReserved717] = 0xFF;
-    writeAscii(out, map::kPowerOnText, map::kPowerOnTextLength, s.text(QStringLiteral("Text31"), m.language));
+    writeAscii(out, map::kPowerOnText, map::kPowerOnTextLength, s.text(Text31, m.language()));
     out[map::kReserved71E] = out[map::kReserved71E + 1] = 0xFF;
     for (const VfoControls &v : kVfos)
         encodeVfo(m, v);
-    writeAscii(out, map::kPassword, map::kPasswordLength, s.text(QStringLiteral("Text1"), m.language));
+    writeAscii(out, map::kPassword, map::kPasswordLength, s.text(Text1, m.language()));
     std::fill(out.begin() + map::kReserved744, out.begin() + map::kReserved744End + 1, 0xFF);
 }
 

@@ -125,10 +125,10 @@ void ProtocolEngine::writeStepTable()
     if (step == 2) {
         if (!isIdentification(s.RxHex))
             return; // another model or a garbled reply: left to the time-out
-        if (bandCode(s.RxHex) == m_model.bandSelection) {
+        if (bandCode(s.RxHex) == m_model.bandSelection()) {
             send(kAckFrame);
             s.WriteStep = 3;
-        } else if (m_model.ForceWriteUnlocked) {
+        } else if (m_model.forceWriteUnlocked()) {
             setTimerW(false);
             s.BandQuestionPending = true;
             emit outcome(Outcome::BandMismatchToConfirm);
@@ -147,7 +147,7 @@ void ProtocolEngine::writeStepTable()
         sendFrame(writeFrame(m_model.outputImage, (step - 3) * kBlockSize));
         s.WriteStep = qint16(step + 1);
     } else if (step == kDebugStepB || step == kDebugStepA) {
-        if (m_model.DebugUnlocked)
+        if (m_model.debugUnlocked())
             sendFrame(writeFrame(m_model.outputImage, step == kDebugStepB ? map::kDebugBlockB : map::kDebugBlockA));
         else
             send(kAckFrame);

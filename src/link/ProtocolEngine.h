@@ -44,8 +44,8 @@ public:
     static constexpr int kTickMs = LinkTiming{}.tickMs;             // TimerW interval
     static constexpr int kTimeoutTicks = LinkTiming{}.timeoutTicks; // the eleventh tick ends the transfer
 
-    // The engine listens to the port's receive event itself. It reads ForceWriteUnlocked,
-    // DebugUnlocked and bandSelection from the model at the moment it needs them. Both
+    // The engine listens to the port's receive event itself. It reads the service modes
+    // and the band selection from the model at the moment it needs them. Both
     // objects must outlive the engine.
     ProtocolEngine(RadioModel &model, SerialLine &port, QObject *parent = nullptr);
 

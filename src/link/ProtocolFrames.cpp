@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/ProtocolFrames.h"
+#include "image/Converters.h"
 
 namespace kt913::frames {
 
@@ -7,16 +8,6 @@ namespace {
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 const QString kAckText = QStringLiteral("06");
 const QString kModelText = QStringLiteral("485850343137"); // "HXP417"
-
-int hexValue(QChar c)
-{
-    const ushort u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    return 0;
-}
 
 QByteArray addressedHeader(char command, int address)
 {
@@ -92,7 +83,7 @@ bool isDataFrame(const QString &rxHex)
 std::uint8_t dataByte(const QString &rxHex, int i)
 {
     const int at = 8 + 2 * i;
-    return std::uint8_t(hexValue(rxHex.at(at)) * 16 + hexValue(rxHex.at(at + 1)));
+    return std::uint8_t(hexDigitValue(rxHex.at(at)) * 16 + hexDigitValue(rxHex.at(at + 1)));
 }
 
 int bandCode(const QString &rxHex)

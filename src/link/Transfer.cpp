@@ -91,6 +91,11 @@ bool Transfer::startWrite()
     return start(Kind::Write);
 }
 
+bool Transfer::startComparisonRead()
+{
+    return start(Kind::Compare);
+}
+
 // The system's name ("COM3" rather than the port list's "3").
 QString Transfer::tracedPortName() const
 {
@@ -154,10 +159,14 @@ bool Transfer::start(Kind kind)
     m_running = true;
     m_verify = VerifyResult{};
     if (m_trace)
-        m_trace->remark(QStringLiteral("%1 %2 started").arg(tracedPortName(), kind == Kind::Read ? "read" : "write"));
+        m_trace->remark(QStringLiteral("%1 %2 started")
+                            .arg(tracedPortName(), kind == Kind::Read ? "read" : kind == Kind::Write ? "write" : "comparison read"));
     m_lastProgress = 0;
     if (kind == Kind::Read) {
         m_engine.startRead();
+    } else if (kind == Kind::Compare) {
+        m_compared.fill(0xFF);
+        m_engine.startReadInto(m_compared);
     } else {
         m_engine.startWrite();
         // Nothing the radio answers is handled before this returns to the event loop.
@@ -184,13 +193,19 @@ void Transfer::onEngineOutcome(ProtocolEngine::Outcome outcome)
     }
     switch (outcome) {
     case ProtocolEngine::Outcome::ReadFinished:
+        if (m_kind == Kind::Compare) {
+            // A write often follows at once (a previewed write); the read's End must have
+            // its answer first, or the write would take it for the handshake's.
+            QTimer::singleShot(m_timing.settleMs, this, [this] { deliver(Ending::ComparisonReadFinished); });
+            break;
+        }
         deliver(Ending::ReadFinished);
         break;
     case ProtocolEngine::Outcome::WriteFinished:
         if (m_verifyWrites) {
             // Taken now, inside the last step: exactly what went out.
             m_sent = m_model.outputImage;
-            m_debugWritten = m_model.DebugUnlocked;
+            m_debugWritten = m_model.debugUnlocked();
             m_readingBack = true;
             m_readBackAttempt = 0;
             // The radio still has to answer the End; a handshake sent before that
@@ -263,6 +278,9 @@ void Transfer::deliver(Ending ending)
                 m_received = m_model.memoryImage;
                 keepBackup();
                 DecodeImage(m_model);
+            } else if (ending == Ending::ComparisonReadFinished) {
+                m_received = m_compared;
+                keepBackup();
             }
             emit finished(ending);
         },
@@ -295,6 +313,7 @@ std::optional<MessageId> Transfer::messageFor(Ending ending)
         return MessageId::PortInvalid;
     case Ending::BandMismatchCancelled:
     case Ending::VerifyFailed: // verifyFailedMessage(lastVerify())
+    case Ending::ComparisonReadFinished: // the front end shows the comparison instead
         break;
     }
     return std::nullopt;
@@ -302,7 +321,7 @@ std::optional<MessageId> Transfer::messageFor(Ending ending)
 
 bool Transfer::succeeded(Ending ending)
 {
-    return ending == Ending::ReadFinished || ending == Ending::WriteFinished;
+    return ending == Ending::ReadFinished || ending == Ending::WriteFinished || ending == Ending::ComparisonReadFinished;
 }
 
 } // namespace kt913

@@ -31,7 +31,8 @@ class SerialTrace;
 class Transfer : public QObject {
     Q_OBJECT
 public:
-    enum class Kind { Read, Write };
+    // Compare: the radio read into an image of its own; the model is left alone.
+    enum class Kind { Read, Write, Compare };
     Q_ENUM(Kind)
 
     enum class Ending {
@@ -42,6 +43,7 @@ public:
         CommunicationTimeout,  // no or wrong answer from the radio (also a failed port)
         PortInvalid,           // no port open: nothing was sent
         VerifyFailed,          // written, but the read-back differs or failed: lastVerify()
+        ComparisonReadFinished, // the radio's memory is in receivedImage(); the model is untouched
     };
     Q_ENUM(Ending)
 
@@ -73,19 +75,24 @@ public:
     // refreshes the output image before the radio's first reply is handled.
     bool startWrite();
 
+    // Read the radio for a comparison with the model: the same read, progress, endings and
+    // backup as startRead(), but into an image of its own, so the model (the editors) is
+    // left alone. finished(ComparisonReadFinished) follows once the radio has answered the
+    // read's End, so that a write may start at once.
+    bool startComparisonRead();
+
     // The answer to bandQuestion(): true writes anyway, false ends the write
     // (finished(BandMismatchCancelled) follows).
     void answerBandQuestion(bool writeAnyway);
 
-    // The memory image exactly as the last finished read received it, taken before
-    // DecodeImage (which marks a byte of the memory image).
+    // The memory image exactly as the last finished read (or comparison read) received
+    // it, taken before DecodeImage (which marks a byte of the memory image).
     const Image &receivedImage() const { return m_received; }
 
     // Where each successful read is also kept as received (empty, the default: nowhere).
     // A backup that cannot be written never turns the read into a failure: it is only
     // announced by backupFailed().
     void setBackupFolder(const QString &folder) { m_backupFolder = folder; }
-    QString backupFolder() const { return m_backupFolder; }
 
     // With verification on, a finished write is followed by a read of the radio into an
     // image of its own (the model is left alone), compared with what the write sent:
@@ -116,7 +123,7 @@ public:
 
     // The message a front end shows for an ending (none for BandMismatchCancelled).
     static std::optional<MessageId> messageFor(Ending ending);
-    // True for the two successful endings.
+    // True for the successful endings (the two transfers and the comparison read).
     static bool succeeded(Ending ending);
 
 signals:
@@ -151,6 +158,7 @@ private:
     QTimer m_timerW;
     LinkTiming m_timing;
     Image m_received{};
+    Image m_compared{}; // where a comparison read stores, until it has finished
     QString m_backupFolder;
     SerialTrace *m_trace = nullptr;
     bool m_reopenWanted = false;

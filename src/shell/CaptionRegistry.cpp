@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/CaptionRegistry.h"
 #include "editors/EditorCaptions.h"
-#include "link/ui/ProgressWindowCaptions.h"
+#include "image/FormDescriptions.h"
+#include "widgets/DescribedCaptions.h"
+#include "windows/ProgressWindowCaptions.h"
 #include "shell/ShellCaptions.h"
 
 namespace kt913 {
@@ -11,10 +13,10 @@ const std::vector<const CaptionTable *> &captionTables()
     static const std::vector<const CaptionTable *> tables{
         &mainWindowCaptions(),
         &channelEditorCaptions(),
-        &dtmfEditorCaptions(),
-        &optionalFeaturesEditorCaptions(),
-        &debugEditorCaptions(),
-        &fmEditorCaptions(),
+        &captionTableFor(dtmfFormDescription()),
+        &captionTableFor(optionsFormDescription()),
+        &captionTableFor(debugFormDescription()),
+        &captionTableFor(fmFormDescription()),
         &aboutWindowCaptions(),
         &progressWindowCaptions(),
     };

@@ -35,7 +35,7 @@ void FileCommands::remember(const QString &path)
 
 bool FileCommands::newData()
 {
-    if (MsgBox(m_owner, m_model.language, MessageId::NewConfirm) != mbResult::Ok)
+    if (MsgBox(m_owner, m_model.language(), MessageId::NewConfirm) != mbResult::Ok)
         return false;
     emit channelEditorWanted();
     m_model.newData();
@@ -44,29 +44,30 @@ bool FileCommands::newData()
 
 bool FileCommands::open()
 {
-    const QString path = m_dialogs.openFileName(m_owner, startFolder(), datNameFilters(m_model.language));
+    const QString path = m_dialogs.openFileName(m_owner, startFolder(), datNameFilters(m_model.language()));
     if (path.isEmpty())
         return false;
-    remember(path);
     return openFile(path);
 }
 
 bool FileCommands::openFile(const QString &path)
 {
+    remember(path);
     const DatResult result = readDatFile(path, m_model.memoryImage);
     switch (result.status) {
     case DatResult::Ok:
         DecodeImage(m_model);
         emit channelEditorWanted();
+        emit dataFileUsed(path);
         return true;
     case DatResult::WrongType:
-        MsgBox(m_owner, m_model.language, MessageId::FileTypeIncorrect);
+        MsgBox(m_owner, m_model.language(), MessageId::FileTypeIncorrect);
         return false;
     case DatResult::Incomplete:
-        MsgBox(m_owner, m_model.language, MessageId::FileIncomplete);
+        MsgBox(m_owner, m_model.language(), MessageId::FileIncomplete);
         return false;
     case DatResult::IoError:
-        MsgBox(m_owner, m_model.language, MessageId::FileOpenFailed, QDir::toNativeSeparators(path) + QLatin1Char('\n') + result.detail);
+        MsgBox(m_owner, m_model.language(), MessageId::FileOpenFailed, QDir::toNativeSeparators(path) + QLatin1Char('\n') + result.detail);
         return false;
     }
     return false;
@@ -74,7 +75,7 @@ bool FileCommands::openFile(const QString &path)
 
 bool FileCommands::save()
 {
-    QString path = m_dialogs.saveFileName(m_owner, startFolder(), datNameFilters(m_model.language));
+    QString path = m_dialogs.saveFileName(m_owner, startFolder(), datNameFilters(m_model.language()));
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty() && !path.endsWith(QLatin1Char('.')))
@@ -89,9 +90,11 @@ bool FileCommands::saveFile(const QString &path)
         m_commitPendingEdit();
     EncodeImage(m_model);
     const DatResult result = writeDatFile(path, m_model.outputImage);
-    if (result.ok())
+    if (result.ok()) {
+        emit dataFileUsed(path);
         return true;
-    MsgBox(m_owner, m_model.language, MessageId::FileSaveFailed, QDir::toNativeSeparators(path) + QLatin1Char('\n') + result.detail);
+    }
+    MsgBox(m_owner, m_model.language(), MessageId::FileSaveFailed, QDir::toNativeSeparators(path) + QLatin1Char('\n') + result.detail);
     return false;
 }
 

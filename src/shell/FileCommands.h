@@ -26,6 +26,8 @@ public:
     // Open: a data file chosen in the dialog into the memory image, decoded into the
     // editors. True when a file was loaded.
     bool open();
+    // Open of a named file (recent files, a dropped file, the command line): as Open
+    // once the dialog has answered.
     bool openFile(const QString &path);
     // Save: the editors encoded into the output image, stored in the chosen file.
     bool save();
@@ -37,7 +39,7 @@ public:
     // Import CSV: a CSV channel list into the channels; rows that cannot be taken are
     // listed in one message, the others are taken. True when the list was read.
     bool importCsv();
-    bool importCsvFile(const QString &path);
+    bool importCsvFile(const QString &path); // as Import CSV once the dialog has answered
     // The one way a set of channel edits (an import) reaches the channel tables, as one
     // change for the views (through the edit applier when there is one).
     void applyChannelEdits(const QList<ChannelEdit> &edits);
@@ -54,6 +56,8 @@ public:
 signals:
     // The channel editor is to be shown (after New and after a successful Open).
     void channelEditorWanted();
+    // A data file was opened or saved (the recent files list keeps it).
+    void dataFileUsed(const QString &path);
 
 private:
     void remember(const QString &path);

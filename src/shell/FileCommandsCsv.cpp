@@ -3,13 +3,13 @@
 #include "image/ChannelCsvImport.h"
 #include "image/CsvText.h"
 #include "image/RadioModel.h"
+#include "image/SavedFile.h"
 #include "shell/FileCommands.h"
 #include "shell/FileDialogs.h"
 #include "widgets/MessageBox.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace kt913 {
 namespace {
@@ -49,7 +49,7 @@ QString importReport(const ChannelCsvImport &plan, Language lang)
 
 bool FileCommands::exportCsv()
 {
-    QString path = m_dialogs.saveFileName(m_owner, startFolder(), csvNameFilters(m_model.language));
+    QString path = m_dialogs.saveFileName(m_owner, startFolder(), csvNameFilters(m_model.language()));
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty() && !path.endsWith(QLatin1Char('.')))
@@ -62,26 +62,25 @@ bool FileCommands::exportCsvFile(const QString &path)
 {
     if (m_commitPendingEdit)
         m_commitPendingEdit();
-    QSaveFile file(path);
-    const QByteArray bytes = channelCsvText(m_model.channels, QLatin1Char(',')).toUtf8();
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    const QString why = saveWholeFile(path, channelCsvText(m_model.channels, QLatin1Char(',')).toUtf8());
+    if (why.isEmpty())
         return true;
-    MsgBox(m_owner, m_model.language, MessageId::FileSaveFailed, QDir::toNativeSeparators(path) + QLatin1Char('\n') + file.errorString());
+    MsgBox(m_owner, m_model.language(), MessageId::FileSaveFailed, QDir::toNativeSeparators(path) + QLatin1Char('\n') + why);
     return false;
 }
 
 bool FileCommands::importCsv()
 {
-    const QString path = m_dialogs.openFileName(m_owner, startFolder(), csvNameFilters(m_model.language));
+    const QString path = m_dialogs.openFileName(m_owner, startFolder(), csvNameFilters(m_model.language()));
     if (path.isEmpty())
         return false;
-    remember(path);
     return importCsvFile(path);
 }
 
 bool FileCommands::importCsvFile(const QString &path)
 {
-    const Language lang = m_model.language;
+    remember(path);
+    const Language lang = m_model.language();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         MsgBox(m_owner, lang, MessageId::FileOpenFailed, QDir::toNativeSeparators(path) + QLatin1Char('\n') + file.errorString());

@@ -36,8 +36,8 @@ void MainWindow::useQtTexts()
 {
     // The file dialogs are Qt's: give them the program's language too, where the system
     // has Qt's texts for it installed. Without them they simply stay in English.
-    const QString locale = m_model.language == Language::Chinese      ? QStringLiteral("zh_CN")
-                           : m_model.language == Language::Translated ? translationInUse()
+    const QString locale = m_model.language() == Language::Chinese      ? QStringLiteral("zh_CN")
+                           : m_model.language() == Language::Translated ? translationInUse()
                                                                       : QString();
     if (locale == m_qtTextsLocale)
         return;

@@ -7,12 +7,13 @@
 #include "editors/OptionalFeaturesEditor.h"
 #include "editors/DebugEditor.h"
 #include "editors/FmEditor.h"
+#include "editors/ChannelArrangeCommands.h"
 #include "editors/ChannelRowCommands.h"
 #include "editors/ChannelUndo.h"
 #include "image/ReadBackups.h"
 #include "link/Transfer.h"
-#include "link/ui/ProgressWindow.h"
-#include "link/ui/TransferCommands.h"
+#include "windows/ProgressWindow.h"
+#include "windows/TransferCommands.h"
 #include "shell/CaptionRegistry.h"
 #include "widgets/ChildFrame.h"
 #include "shell/FileCommands.h"
@@ -45,6 +46,7 @@ MainWindow::MainWindow(Options options, QWidget *parent)
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowIcon(appIcon());
     markAsWindow(this);
+    setAcceptDrops(true);
 
     if (m_options.settings) {
         m_settings = m_options.settings;
@@ -58,7 +60,7 @@ MainWindow::MainWindow(Options options, QWidget *parent)
         dialogs = m_ownDialogs.get();
     }
 
-    m_model.language = m_options.sessionLanguage.value_or(readLanguage(*m_settings));
+    m_model.setLanguage(m_options.sessionLanguage.value_or(readLanguage(*m_settings)));
     m_storeLanguageAtExit = !m_options.sessionLanguage;
 
     m_transfer = m_options.port ? std::make_unique<Transfer>(m_model, std::move(m_options.port))
@@ -98,10 +100,16 @@ MainWindow::MainWindow(Options options, QWidget *parent)
             // What is undone is shown, wherever the command came from.
             connect(a, &QAction::triggered, this, [this] { showChild(m_channelEditor); });
         }
+        // Putting the channel list in order, beside its undo.
+        edit->addSeparator()->setObjectName(QStringLiteral("MNLine3"));
+        ChannelArrangeCommands &arrange = m_channelEditor->arrangeCommands();
+        for (const char *name : {"MNSortRows", "MNCompactRows", "MNMoveToOtherGroup", "MNFind", "MNFindDuplicates"})
+            edit->addAction(arrange.action(name));
+        // Shown first, so that a command acts on the channels the user sees.
+        connect(&arrange, &ChannelArrangeCommands::aboutToAct, this, [this] { showChild(m_channelEditor); });
     }
 
-    m_transferCommands->setCommands({action(QStringLiteral("MNRead")), action(QStringLiteral("MNWrite")),
-                                     action(QStringLiteral("TRead")), action(QStringLiteral("TWrite"))});
+    m_transferCommands->setCommands({action(QStringLiteral("MNRead")), action(QStringLiteral("MNWrite"))});
     m_transferCommands->setPendingEditCommit([this] { m_channelEditor->commitPendingEdit(); });
     m_fileCommands->setPendingEditCommit([this] { m_channelEditor->commitPendingEdit(); });
     m_fileCommands->setEditApplier(
@@ -118,7 +126,7 @@ MainWindow::MainWindow(Options options, QWidget *parent)
     connect(m_transfer.get(), &Transfer::portReopened, this, [this] { showPortPanel(); });
     // A read that could not be backed up is still a good read: say so quietly.
     connect(m_transfer.get(), &Transfer::backupFailed, this, [this](const QString &reason) {
-        StatusBar1->showMessage(backupFailedText(m_model.language, reason), 20000);
+        StatusBar1->showMessage(backupFailedText(m_model.language(), reason), 20000);
     });
     connect(m_transferCommands, &TransferCommands::transferEnded, this, [this] {
         if (!m_closeAfterTransfer)
@@ -126,6 +134,8 @@ MainWindow::MainWindow(Options options, QWidget *parent)
         m_closeAfterTransfer = false;
         QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
     });
+    // Every window takes the model's language, whoever changes it.
+    connect(&m_model, &RadioModel::languageChanged, this, &MainWindow::applyLanguage);
     applyLanguage();
 }
 
@@ -143,7 +153,7 @@ void MainWindow::load()
     // Band 0 was applied without a question when the model was made; the list follows.
     {
         const QSignalBlocker quiet(Combo1);
-        Combo1->setCurrentIndex(m_model.bandSelection);
+        Combo1->setCurrentIndex(m_model.bandSelection());
     }
     showChild(m_channelEditor);
 
@@ -182,7 +192,7 @@ void MainWindow::applyLanguage()
 {
     useQtTexts();
 
-    ApplyLanguage(m_model.language, captionTables(), [this](const QString &window) -> QWidget * {
+    ApplyLanguage(m_model.language(), captionTables(), [this](const QString &window) -> QWidget * {
         if (window == QLatin1String("MDIForm1"))
             return this;
         if (window == QLatin1String("Form1"))
@@ -205,10 +215,8 @@ void MainWindow::applyLanguage()
 
 void MainWindow::setLanguage(Language lang)
 {
-    m_model.language = lang;
     m_storeLanguageAtExit = true; // the user's own choice outlasts a session's --lang
-    applyLanguage();
-    m_model.channels.RefreshChannelTexts(lang);
+    m_model.setLanguage(lang);     // the windows re-caption as the model announces it
 }
 
 void MainWindow::onBandListChanged(int index)
@@ -217,7 +225,7 @@ void MainWindow::onBandListChanged(int index)
         return;
     // Through the channel editor's history: a change that clears the channels can be undone.
     m_channelEditor->undo().changeBandSelection(index, [this] {
-        return MsgBox(this, m_model.language, MessageId::BandChangeConfirm) == mbResult::Ok;
+        return MsgBox(this, m_model.language(), MessageId::BandChangeConfirm) == mbResult::Ok;
     });
 }
 
@@ -246,7 +254,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
             event->ignore();
             return;
         }
-        if (MsgBox(this, m_model.language, MessageId::QuitConfirm) != mbResult::Ok) {
+        if (MsgBox(this, m_model.language(), MessageId::QuitConfirm) != mbResult::Ok) {
             event->ignore();
             return;
         }
@@ -262,7 +270,7 @@ void MainWindow::shutdown()
     if (m_wheelBlocker)
         Combo1->removeEventFilter(m_wheelBlocker);
     if (m_storeLanguageAtExit)
-        storeLanguage(*m_settings, m_model.language);
+        storeLanguage(*m_settings, m_model.language());
 }
 
 } // namespace kt913

@@ -25,6 +25,7 @@ namespace kt913 {
 
 class FileCommands;
 class FileDialogs;
+class RecentFilesMenu;
 class ChannelEditor;
 class DtmfEditor;
 class OptionalFeaturesEditor;
@@ -65,7 +66,8 @@ public:
     TransferCommands &transferCommands() { return *m_transferCommands; }
     FileCommands &fileCommands() { return *m_fileCommands; }
 
-    // A menu item or toolbar button by its name ("MNRead", "TRead").
+    // A command by the name of its menu item or toolbar button ("MNRead", "TRead"): a
+    // menu item and the button of the same command share one action.
     QAction *action(const QString &name) const { return m_actions.value(name); }
 
     QMdiArea *mdiArea() const { return m_mdiArea; }
@@ -95,6 +97,10 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // A .dat file dropped on the window is opened, a .csv file imported, as the File
+    // menu does; other files are refused.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     // Building (MainWindowLayout.cpp).
@@ -106,9 +112,16 @@ private:
     void addTranslations(QMenu *language);
     // Qt's own texts (file dialogs, the print preview's) for the language in force.
     void useQtTexts();
-    QAction *addToolButton(const char *key);
+    // The toolbar button `key`, showing `command` (a menu item's action), or a
+    // button of its own when null.
+    QAction *addToolButton(const char *key, QAction *command = nullptr);
     void connectCommands();
     void updateClock();
+
+    // Recent Files and dropped files (MainWindowFiles.cpp).
+    void createRecentFilesMenu(QMenu *file);
+    // As Open of that file; a file no longer there leaves the list, with a message.
+    void openRecentFile(const QString &path);
 
     // The band list (Combo1) and the port list (ComboCom).
     void onBandListChanged(int index);
@@ -129,6 +142,7 @@ private:
     std::unique_ptr<Transfer> m_transfer;
     TransferCommands *m_transferCommands = nullptr;
     FileCommands *m_fileCommands = nullptr;
+    RecentFilesMenu *m_recentFiles = nullptr;
 
     QHash<QString, QAction *> m_actions;
     QMdiArea *m_mdiArea = nullptr;

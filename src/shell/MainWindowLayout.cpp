@@ -8,8 +8,8 @@
 #include "editors/FmEditor.h"
 #include "image/BandTable.h"
 #include "link/Transfer.h"
-#include "link/ui/TransferCommands.h"
-#include "print/PrintPreview.h"
+#include "windows/TransferCommands.h"
+#include "windows/PrintPreview.h"
 #include "shell/FileCommands.h"
 #include "shell/AboutWindow.h"
 #include "shell/KeyboardHelp.h"
@@ -54,6 +54,7 @@ void MainWindow::createMenus()
     QMenu *file = menu("MNFile");
     addAction(file, "MNNew", QKeySequence(Qt::CTRL | Qt::Key_N));
     addAction(file, "MNOpen", QKeySequence(Qt::CTRL | Qt::Key_O));
+    createRecentFilesMenu(file);
     addAction(file, "MNSave", QKeySequence(Qt::CTRL | Qt::Key_S));
     file->addSeparator()->setObjectName(QStringLiteral("MNLineCsv"));
     addAction(file, "MNImportCsv");
@@ -76,6 +77,8 @@ void MainWindow::createMenus()
     addAction(program, "MNRead", QKeySequence(Qt::CTRL | Qt::Key_R));
     addAction(program, "MNWrite", QKeySequence(Qt::CTRL | Qt::Key_W));
     addAction(program, "MNVerify")->setCheckable(true);
+    addAction(program, "MNPreview")->setCheckable(true); // a write shows what it overwrites first
+    addAction(program, "MNCompare");
     addAction(program, "MNCommPort");
     addAction(program, "MNOtherPort"); // a device the port list does not show
 
@@ -90,14 +93,25 @@ void MainWindow::createMenus()
     addAction(help, "MNAbout", QKeySequence(Qt::CTRL | Qt::Key_A));
 }
 
-QAction *MainWindow::addToolButton(const char *key)
+QAction *MainWindow::addToolButton(const char *key, QAction *command)
 {
-    // No text: a button's tooltip would show it. The caption tables give the tooltips
-    // and the spoken names.
-    auto *a = new QAction(toolbarIcon(QString::fromLatin1(key)), QString(), this);
-    a->setObjectName(QString::fromLatin1(key));
+    const QString name = QString::fromLatin1(key);
+    QAction *a = command;
+    if (a) {
+        // The menu item's own action: enabling and captions happen once for both. The
+        // menus keep their plain look.
+        a->setIcon(toolbarIcon(name));
+        a->setIconVisibleInMenu(false);
+    } else {
+        // No text: a button's tooltip would show it. The caption tables give the
+        // tooltips and the spoken names.
+        a = new QAction(toolbarIcon(name), QString(), this);
+        a->setObjectName(name);
+    }
     Toolbar1->addAction(a);
-    m_actions.insert(a->objectName(), a);
+    // The button carries the key, so that the caption tables find it by that name.
+    Toolbar1->widgetForAction(a)->setObjectName(name);
+    m_actions.insert(name, a);
     return a;
 }
 
@@ -111,12 +125,12 @@ void MainWindow::createToolbar()
     Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
     addToolBar(Qt::TopToolBarArea, Toolbar1);
 
-    addToolButton("TNew");
-    addToolButton("TOpen");
-    addToolButton("TSave");
+    addToolButton("TNew", action(QStringLiteral("MNNew")));
+    addToolButton("TOpen", action(QStringLiteral("MNOpen")));
+    addToolButton("TSave", action(QStringLiteral("MNSave")));
     Toolbar1->addSeparator();
-    addToolButton("TRead");
-    addToolButton("TWrite");
+    addToolButton("TRead", action(QStringLiteral("MNRead")));
+    addToolButton("TWrite", action(QStringLiteral("MNWrite")));
     // The lock buttons appear while their service mode is unlocked (the optional
     // features window shows them); TFMMa is never shown.
     addToolButton("TAnMa")->setVisible(false);
@@ -181,18 +195,13 @@ void MainWindow::connectCommands()
 {
     auto on = [this](const char *name, auto slot) { connect(action(QString::fromLatin1(name)), &QAction::triggered, this, slot); };
 
-    for (const char *name : {"MNNew", "TNew"})
-        on(name, [this] { m_fileCommands->newData(); });
-    for (const char *name : {"MNOpen", "TOpen"})
-        on(name, [this] { m_fileCommands->open(); });
-    for (const char *name : {"MNSave", "TSave"})
-        on(name, [this] { m_fileCommands->save(); });
+    on("MNNew", [this] { m_fileCommands->newData(); });
+    on("MNOpen", [this] { m_fileCommands->open(); });
+    on("MNSave", [this] { m_fileCommands->save(); });
     on("MNImportCsv", [this] { m_fileCommands->importCsv(); });
     on("MNExportCsv", [this] { m_fileCommands->exportCsv(); });
-    for (const char *name : {"MNRead", "TRead"})
-        on(name, [this] { m_transferCommands->startRead(); });
-    for (const char *name : {"MNWrite", "TWrite"})
-        on(name, [this] { m_transferCommands->startWrite(); });
+    on("MNRead", [this] { m_transferCommands->startRead(); });
+    on("MNWrite", [this] { m_transferCommands->startWrite(); });
     // Reading the radio back after each write is a choice kept between runs.
     QAction *verify = action(QStringLiteral("MNVerify"));
     verify->setChecked(readVerifyWrites(*m_settings));
@@ -201,6 +210,15 @@ void MainWindow::connectCommands()
         m_transfer->setVerifyWrites(on);
         storeVerifyWrites(*m_settings, on);
     });
+    // So is showing what a write would overwrite before it goes ahead.
+    QAction *preview = action(QStringLiteral("MNPreview"));
+    preview->setChecked(readPreviewWrites(*m_settings));
+    m_transferCommands->setPreviewWrites(preview->isChecked());
+    connect(preview, &QAction::toggled, this, [this](bool on) {
+        m_transferCommands->setPreviewWrites(on);
+        storePreviewWrites(*m_settings, on);
+    });
+    on("MNCompare", [this] { m_transferCommands->startComparison(); });
     on("TAnMa", [this] { lockButtonClicked(QStringLiteral("TAnMa")); });
     on("TDebug", [this] { lockButtonClicked(QStringLiteral("TDebug")); });
 
@@ -225,7 +243,7 @@ void MainWindow::connectCommands()
     on("MNEnglish", [this] { setLanguage(Language::English); });
     on("MNF1", [] { QDesktopServices::openUrl(AboutWindow::documentationUrl()); });
     on("MNKeys", [this] {
-        KeyboardHelp keys(m_model.language, this);
+        KeyboardHelp keys(m_model.language(), this);
         keys.exec();
     });
     on("MNAbout", [this] {

@@ -33,7 +33,7 @@ void MainWindow::askOtherPort()
     // The dialog is named after the item that opened it, without its key and dots.
     QString title = action(QStringLiteral("MNOtherPort"))->text();
     title.remove(QRegularExpression(QStringLiteral("\\(&.\\)|&|\\.+$")));
-    const QString path = PortPathDialog::ask(this, m_model.language, title, readOtherPort(*m_settings));
+    const QString path = PortPathDialog::ask(this, m_model.language(), title, readOtherPort(*m_settings));
     if (path.isEmpty())
         return;
     selectPort(path);
@@ -69,7 +69,7 @@ void MainWindow::showPortPanel()
 {
     QString text = QStringLiteral("COM: ") + ComboCom->currentText();
     if (ComboCom->currentIndex() >= 0 && !m_transfer->port().isOpen())
-        text += textIn(m_model.language, "（已断开）", KT913_TR("MDIForm1", " (closed)"));
+        text += textIn(m_model.language(), "（已断开）", KT913_TR("MDIForm1", " (closed)"));
     m_panels[0]->setText(text);
 }
 
@@ -79,13 +79,13 @@ void MainWindow::onPortChosen()
         const QString port = ComboCom->currentText();
         const PortOpenResult result = m_transfer->openPort(port);
         if (!m_transfer->port().isOpen()) {
-            Message m = message(MessageId::PortUnavailable, m_model.language, port);
-            const QString why = describePortFailure(result, m_model.language);
+            Message m = message(MessageId::PortUnavailable, m_model.language(), port);
+            const QString why = describePortFailure(result, m_model.language());
             if (!why.isEmpty())
                 m.text += QStringLiteral("\n\n") + why;
-            MsgBox(this, m_model.language, m);
+            MsgBox(this, m_model.language(), m);
             // The list shows no port now: the status bar still says which one failed.
-            StatusBar1->showMessage(textIn(m_model.language, "串行端口 %1 无法打开", KT913_TR("MDIForm1", "Serial port %1 could not be opened"))
+            StatusBar1->showMessage(textIn(m_model.language(), "串行端口 %1 无法打开", KT913_TR("MDIForm1", "Serial port %1 could not be opened"))
                                         .arg(port),
                                     20000);
             const QSignalBlocker quiet(ComboCom);

@@ -180,6 +180,16 @@ void storeVerifyWrites(SettingStore &store, bool on)
     store.writeSetting(QString::fromLatin1(kLanguageKey), QString::fromLatin1(kVerifyWritesValue), on ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
+bool readPreviewWrites(SettingStore &store)
+{
+    return store.readSetting(QString::fromLatin1(kLanguageKey), QString::fromLatin1(kPreviewWritesValue)) == QLatin1String("1");
+}
+
+void storePreviewWrites(SettingStore &store, bool on)
+{
+    store.writeSetting(QString::fromLatin1(kLanguageKey), QString::fromLatin1(kPreviewWritesValue), on ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
 QString readOtherPort(SettingStore &store)
 {
     return store.readSetting(QString::fromLatin1(kLanguageKey), QString::fromLatin1(kOtherPortValue));
@@ -188,6 +198,32 @@ QString readOtherPort(SettingStore &store)
 void storeOtherPort(SettingStore &store, const QString &path)
 {
     store.writeTextSetting(QString::fromLatin1(kLanguageKey), QString::fromLatin1(kOtherPortValue), path);
+}
+
+namespace {
+QString recentFileValue(int i)
+{
+    return QStringLiteral("RecentFile%1").arg(i + 1);
+}
+} // namespace
+
+QStringList readRecentFiles(SettingStore &store)
+{
+    QStringList paths;
+    for (int i = 0; i < kRecentFileCount; ++i) {
+        const QString path = store.readSetting(QString::fromLatin1(kLanguageKey), recentFileValue(i));
+        if (path.isEmpty())
+            break;
+        paths << path;
+    }
+    return paths;
+}
+
+void storeRecentFiles(SettingStore &store, const QStringList &paths)
+{
+    // Every value is written: one left over from a longer list would come back.
+    for (int i = 0; i < kRecentFileCount; ++i)
+        store.writeTextSetting(QString::fromLatin1(kLanguageKey), recentFileValue(i), paths.value(i));
 }
 
 } // namespace kt913

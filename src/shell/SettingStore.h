@@ -5,6 +5,7 @@
 // the Windows program did; on other systems a QSettings file stands in for the registry.
 #include "image/Language.h"
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 namespace kt913 {
@@ -67,9 +68,20 @@ constexpr const char *kVerifyWritesValue = "VerifyWrites";
 bool readVerifyWrites(SettingStore &store);
 void storeVerifyWrites(SettingStore &store, bool on);
 
+// Whether a write first shows what it would overwrite and asks (off when unset).
+constexpr const char *kPreviewWritesValue = "PreviewWrites";
+bool readPreviewWrites(SettingStore &store);
+void storePreviewWrites(SettingStore &store, bool on);
+
 // The device last chosen through "Other port", offered again the next time (empty when unset).
 constexpr const char *kOtherPortValue = "OtherPort";
 QString readOtherPort(SettingStore &store);
 void storeOtherPort(SettingStore &store, const QString &path);
+
+// The data files last opened or saved, newest first: one text value each, "RecentFile1"
+// to "RecentFile8", ending at the first empty one.
+constexpr int kRecentFileCount = 8;
+QStringList readRecentFiles(SettingStore &store);
+void storeRecentFiles(SettingStore &store, const QStringList &paths);
 
 } // namespace kt913

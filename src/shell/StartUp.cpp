@@ -103,7 +103,7 @@ std::unique_ptr<SerialTrace> attachSerialTrace(MainWindow &window, const QString
     QObject::connect(
         trace.get(), &SerialTrace::failed, &window,
         [&window, path](const QString &reason) {
-            const Language lang = window.model().language;
+            const Language lang = window.model().language();
             MsgBox(&window, lang, SerialTrace::failureText(path, reason, lang), mb::Exclamation, QString());
         },
         Qt::QueuedConnection);

@@ -214,12 +214,6 @@ int EventHookEngine::attachmentCount(const QObject *target) const
     return hook == d->hooks.end() ? 0 : hook->second.attachments;
 }
 
-int EventHookEngine::clientCount(const QObject *target, int eventType) const
-{
-    const auto *list = d->clientsOf(target, eventType);
-    return list ? int(list->size()) : 0;
-}
-
 int EventHookEngine::hookedWindowCount() const
 {
     return int(d->hooks.size());

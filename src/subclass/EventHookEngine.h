@@ -46,7 +46,6 @@ public:
 
     bool isHooked(const QObject *target) const;
     int attachmentCount(const QObject *target) const;
-    int clientCount(const QObject *target, int eventType) const;
     int hookedWindowCount() const;
 
 private:

@@ -32,7 +32,6 @@ public:
     // Hooks the wheel of `grid`, first letting go of a grid hooked before. On an error
     // nothing stays hooked.
     HookError HookGrid(QWidget *grid);
-    QWidget *hookedGrid() const { return m_grid; }
 
     int response() const override { return Consume; }
     void setResponse(int) override {} // the grid must never scroll on its own

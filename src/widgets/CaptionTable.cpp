@@ -13,6 +13,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolButton>
 
 namespace kt913 {
 
@@ -82,6 +83,10 @@ bool applyCaption(QObject *control, CaptionProperty property, int index, const Q
     case CaptionProperty::Caption:
         return setCaption(control, text);
     case CaptionProperty::ToolTip:
+        // A toolbar button takes its tooltip from its action whenever the action
+        // changes: the text belongs there, or the next enabling would undo it.
+        if (auto *button = qobject_cast<QToolButton *>(control); button && button->defaultAction())
+            control = button->defaultAction();
         if (auto *action = qobject_cast<QAction *>(control)) {
             action->setToolTip(text);
             // A toolbar button shows only an icon: its tooltip is all the text it has,

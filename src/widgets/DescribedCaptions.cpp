@@ -2,6 +2,7 @@
 #include "widgets/DescribedCaptions.h"
 #include <QByteArray>
 #include <deque>
+#include <map>
 
 namespace kt913 {
 
@@ -30,9 +31,7 @@ void addName(CaptionTable &t, const QString &control, const QString &zh, const Q
     t.rows.push_back({kept(control), CaptionProperty::AccessibleName, -1, kept(zh), kept(en)});
 }
 
-} // namespace
-
-CaptionTable captionTableFor(const FormDescription &d)
+CaptionTable makeCaptionTable(const FormDescription &d)
 {
     CaptionTable t{kept(d.name), {}, nullptr};
     if (d.captionTranslated)
@@ -77,6 +76,18 @@ CaptionTable captionTableFor(const FormDescription &d)
             t.rows.push_back({kept(e.name), CaptionProperty::AccessibleDescription, -1, kGridKeysZh, kGridKeysEn});
     }
     return t;
+}
+
+} // namespace
+
+const CaptionTable &captionTableFor(const FormDescription &description)
+{
+    // Keyed by the description, which lives for the program too; a map's entries stay put.
+    static std::map<const FormDescription *, CaptionTable> tables;
+    auto found = tables.find(&description);
+    if (found == tables.end())
+        found = tables.emplace(&description, makeCaptionTable(description)).first;
+    return found->second;
 }
 
 } // namespace kt913

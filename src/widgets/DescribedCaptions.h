@@ -13,7 +13,8 @@ inline constexpr const char *kGridKeysZh = "方向键移动，Enter 或 F2 编�
 inline constexpr const char *kGridKeysEn = "Arrow keys move, Enter or F2 edits the cell";
 
 // The rows of every text that differs between the languages (a text that is the same
-// in both is left as the window was built with it). The table lives for the program.
-CaptionTable captionTableFor(const FormDescription &description);
+// in both is left as the window was built with it). Made once per description; the
+// table lives for the program.
+const CaptionTable &captionTableFor(const FormDescription &description);
 
 } // namespace kt913

@@ -9,6 +9,8 @@
 #include <QStandardPaths>
 #include <QRegularExpression>
 #include <algorithm>
+#include <csignal>
+#include <sys/resource.h>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -326,6 +328,41 @@ private slots:
         QCOMPARE(readAll(data), readAll(kSample));
 
         QCOMPARE(cli({"print", kSample}).code, 2);
+    }
+
+    // A disk that fills up while an output is written (a file size limit, which binds
+    // root as well): the command fails and the file that was there stays whole.
+    void outputsOnAFullDiskKeepTheFileBefore_data()
+    {
+        QTest::addColumn<QStringList>("command");
+        QTest::newRow("export-csv") << QStringList{"export-csv", kSample};
+        QTest::newRow("dump") << QStringList{"dump", kSample};
+        QTest::newRow("print") << QStringList{"print", kSample};
+    }
+    void outputsOnAFullDiskKeepTheFileBefore()
+    {
+        QFETCH(QStringList, command);
+        QTemporaryDir here;
+        const QString out = here.filePath("out");
+        const QByteArray before(3000, 'k');
+        QFile keep(out);
+        QVERIFY(keep.open(QIODevice::WriteOnly) && keep.write(before) == before.size());
+        keep.close();
+
+        QProcess p;
+        p.setChildProcessModifier([] {
+            rlimit limit{};
+            ::getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = 512; // less than any of these outputs
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            std::signal(SIGXFSZ, SIG_IGN);
+        });
+        p.start(QStringLiteral(KT913_BINARY_DIR "/src/cli/kt913-cli"), command + QStringList{"-o", out});
+        QVERIFY(p.waitForFinished(kt913::test::timeBound(30000)));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(p.exitCode() != 0, "the command says it failed");
+        QCOMPARE(readAll(out), before);
+        QCOMPARE(QDir(here.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"out"});
     }
 };
 

@@ -107,6 +107,27 @@ struct Editor {
         QTest::keyClick(box->view(), Qt::Key_Return);
     }
     void key(int k, Qt::KeyboardModifiers m = {}) const { QTest::keyClick(grid(), Qt::Key(k), m); }
+    // A command of the grid's menu, opened with Shift+F10 and chosen by its letter.
+    void menuCommand(int letter) const
+    {
+        key(Qt::Key_F10, Qt::ShiftModifier);
+        QMenu *menu = f->rowCommands().contextMenu();
+        QTRY_VERIFY(menu->isVisible());
+        QTest::keyClick(menu, Qt::Key(letter));
+        QTRY_VERIFY(!menu->isVisible());
+    }
+    // A row taken by its label and dropped at `to` (viewport coordinates).
+    void dragRow(int row, const QPoint &to) const
+    {
+        QWidget *vp = grid()->viewport();
+        const QPoint from = grid()->visualRect(grid()->model()->index(row - 1, col::Label)).center();
+        QTest::mousePress(vp, Qt::LeftButton, {}, from);
+        QTest::mouseMove(vp, (from + to) / 2);
+        QTest::qWait(20);
+        QTest::mouseMove(vp, to);
+        QTest::mouseRelease(vp, Qt::LeftButton, {}, to);
+        QTest::qWait(20);
+    }
     void undo() const { key(Qt::Key_Z, Qt::ControlModifier); }
     void redo() const { key(Qt::Key_Y, Qt::ControlModifier); }
     QString names(int from, int to) const
@@ -131,7 +152,8 @@ private slots:
         QTest::addColumn<int>("kind");
         const char *kinds[] = {"new channel", "receive frequency", "transmit frequency", "tone list", "option list",
                                "name", "channel cleared by an empty receive text", "insert row", "delete row",
-                               "move row up", "move row down", "import through the entry point", "paste", "import from the File menu"};
+                               "move row up", "move row down", "import through the entry point", "paste", "import from the File menu",
+                               "sort", "compact", "drag a row", "drop a row onto the other group's tab"};
         for (int k = 0; k < int(std::size(kinds)); ++k)
             QTest::newRow(kinds[k]) << k;
     }
@@ -173,6 +195,22 @@ private slots:
                 QVERIFY(e.w->fileCommands().importCsvFile(path));
                 e.log.clear(); // the import's report
                 e.goTo(1, col::Rx);
+            },
+            [&] { // by name, descending
+                e.goTo(1, col::Rx);
+                e.menuCommand(Qt::Key_S);
+                QTRY_VERIFY(qobject_cast<QComboBox *>(QApplication::focusWidget())); // the sort key
+                for (int k : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Tab, Qt::Key_Down, Qt::Key_Return}) {
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key(k));
+                    QTest::qWait(20);
+                }
+                QTRY_COMPARE(QApplication::focusWidget(), e.grid());
+            },
+            [&] { e.goTo(1, col::Rx); e.menuCommand(Qt::Key_K); },
+            [&] { e.dragRow(1, e.grid()->visualRect(e.grid()->model()->index(2, 0)).center() + QPoint(0, 4)); },
+            [&] {
+                QTabBar *tabs = e.f->groupTabs();
+                e.dragRow(2, e.grid()->viewport()->mapFromGlobal(tabs->mapToGlobal(tabs->tabRect(1).center())));
             },
         };
         const Snapshot before = e.snapshot();
@@ -330,14 +368,14 @@ private slots:
         e.undo();
         QVERIFY(e.snapshot() == before);
         QCOMPARE(bands->currentIndex(), 0);
-        QCOMPARE(e.w->model().bandSelection, 0);
-        QCOMPARE(e.w->model().band.BandIndex, qint16(0));
-        QCOMPARE(e.w->model().band.BandHigh2, 470);
+        QCOMPARE(e.w->model().bandSelection(), 0);
+        QCOMPARE(e.w->model().band().BandIndex, qint16(0));
+        QCOMPARE(e.w->model().band().BandHigh2, 470);
         QCOMPARE(options.text(QStringLiteral("Text20"), Language::Chinese), QStringLiteral("146.500"));
         e.redo();
         QVERIFY(e.snapshot() == cleared);
         QCOMPARE(bands->currentIndex(), 1);
-        QCOMPARE(e.w->model().band.BandIndex, qint16(1));
+        QCOMPARE(e.w->model().band().BandIndex, qint16(1));
         QCOMPARE(e.log.prompts().size(), 1); // asked once, when the user changed it
 
         // A band change answered Cancel clears nothing and is no step.

@@ -7,7 +7,7 @@
 #include "image/ReadBackups.h"
 #include "link/RadioProcess.h"
 #include "link/Transfer.h"
-#include "link/ui/TransferCommands.h"
+#include "windows/TransferCommands.h"
 #include "shell/FileCommands.h"
 #include "shell/ShellTestKit.h"
 #include <QApplication>
@@ -102,7 +102,7 @@ private slots:
         d.moveSlider1To(200);
         QCOMPARE(d.f->slider(1)->value(), 200);
         QCOMPARE(d.label(1), QStringLiteral("200"));
-        QCOMPARE(d.w->model().debugValues[1], 200);
+        QCOMPARE(d.w->model().debugValues()[1], 200);
         const QString file = d.shell.dir.filePath(QStringLiteral("moved.dat"));
         QVERIFY(d.w->fileCommands().saveFile(file));
         QCOMPARE(byteAt(file, 0x7F0), 200);

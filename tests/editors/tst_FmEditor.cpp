@@ -2,7 +2,8 @@
 // The FM radio window driven as a user drives it: presses on the grid cells, typing and
 // Enter in the cell editor and the FM VFO box, the out-of-range line, OK and Cancel, the
 // language switch and the file round trip.
-#include "editors/EditorCaptions.h"
+#include "image/FormDescriptions.h"
+#include "widgets/DescribedCaptions.h"
 #include "editors/FmEditor.h"
 #include "shell/FileCommands.h"
 #include "shell/ShellTestKit.h"
@@ -107,7 +108,7 @@ private slots:
             QVERIFY(!e.text1()->isVisible());
             QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(e.grid()));
             QCOMPARE(e.cell(k), c.second);
-            QCOMPARE(e.w->model().fmGrid[k - 1], c.second);
+            QCOMPARE(e.w->model().fmGrid()[k - 1], c.second);
             e.typeVfo(c.first);
             QCOMPARE(e.text2()->text(), c.second);
             QCOMPARE(e.w->model().fmForm.text(QStringLiteral("Text2"), Language::Chinese), c.second);
@@ -310,8 +311,8 @@ private slots:
     void languageSwitchKeepsTheSelections()
     {
         FmWindow e;
-        QCOMPARE(applyCaptionTable(e.f, fmEditorCaptions(), Language::English), 0);
-        QCOMPARE(applyCaptionTable(e.f, fmEditorCaptions(), Language::Chinese), 0);
+        QCOMPARE(applyCaptionTable(e.f, captionTableFor(fmFormDescription()), Language::English), 0);
+        QCOMPARE(applyCaptionTable(e.f, captionTableFor(fmFormDescription()), Language::Chinese), 0);
         e.combo(1)->setCurrentIndex(1);
         e.typePresent(QStringLiteral("9"));
         QAbstractItemModel *m = e.grid()->model();

@@ -105,14 +105,14 @@ private slots:
         QVERIFY(tabTo(text6));
         QTest::keyClicks(focus(), QStringLiteral("\b\b12"));
         press(Qt::Key_Tab);
-        QCOMPARE(w.model().options.text(QStringLiteral("Text6"), w.model().language), QStringLiteral("12"));
+        QCOMPARE(w.model().options.text(QStringLiteral("Text6"), w.model().language()), QStringLiteral("12"));
 
         // The debug mode from the three captions of the VOX frame: Tab to each, Space.
         for (const char *name : kDebugLabels) {
             QVERIFY2(tabTo(findControl<QLabel *>(w.optionalFeaturesEditor(), QString::fromLatin1(name))), name);
             press(Qt::Key_Space);
         }
-        QVERIFY(w.model().DebugUnlocked);
+        QVERIFY(w.model().debugUnlocked());
         // And the forced writing from the VFO page's captions, the page turned with the
         // arrow key on the tabs.
         QVERIFY(tabTo(findControl<QWidget *>(w.optionalFeaturesEditor(), QStringLiteral("TabStrip1"))));
@@ -122,7 +122,7 @@ private slots:
             QVERIFY2(tabTo(findControl<QLabel *>(w.optionalFeaturesEditor(), QString::fromLatin1(name))), name);
             press(Qt::Key_Return);
         }
-        QVERIFY(w.model().ForceWriteUnlocked);
+        QVERIFY(w.model().forceWriteUnlocked());
 
         // A slider: Ctrl+B, Tab to slider 0, one step right, one page up.
         press(Qt::Key_B, Qt::ControlModifier);
@@ -149,12 +149,12 @@ private slots:
         press(Qt::Key_Return);
         QTest::keyClicks(focus(), QStringLiteral("98.5"));
         press(Qt::Key_Return);
-        QCOMPARE(w.model().fmGrid[2], QStringLiteral("98.50"));
+        QCOMPARE(w.model().fmGrid()[2], QStringLiteral("98.50"));
         press(Qt::Key_F2);
         QTest::keyClicks(focus(), QStringLiteral("\b99"));
         press(Qt::Key_Escape);
         QCOMPARE(focus(), fm);
-        QCOMPARE(w.model().fmGrid[2], QStringLiteral("98.50"));
+        QCOMPARE(w.model().fmGrid()[2], QStringLiteral("98.50"));
         QVERIFY(tabTo(findControl<QWidget *>(w.fmEditor(), QStringLiteral("Command1"))));
         press(Qt::Key_Space);
 
@@ -166,7 +166,7 @@ private slots:
         DecodeImage(back);
         QCOMPARE(back.channels.cell(2, col::Rx), QStringLiteral("145.00000"));
         QCOMPARE(back.channels.cell(2, col::Power), QStringLiteral("低"));
-        QCOMPARE(back.options.text(QStringLiteral("Text6"), back.language), QStringLiteral("12"));
+        QCOMPARE(back.options.text(QStringLiteral("Text6"), back.language()), QStringLiteral("12"));
         QCOMPARE(back.fm.FmChannelFreq[2], QStringLiteral("98.50"));
         QCOMPARE(int(back.memoryImage[map::kDebugBlockA + 3]), 221);
     }

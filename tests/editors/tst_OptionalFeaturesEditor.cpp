@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The optional features window driven as a user drives it: typing into its boxes,
 // leaving them, the page tabs, the service-mode captions and the file round trip.
-#include "editors/EditorCaptions.h"
+#include "image/FormDescriptions.h"
+#include "widgets/DescribedCaptions.h"
 #include "editors/DtmfEditor.h"
 #include "editors/OptionalFeaturesEditor.h"
 #include "editors/FmEditor.h"
@@ -127,22 +128,22 @@ private slots:
         o.clickLabel("Label14");
         o.now += 6;
         o.clickLabel("Label15"); // too late: a new attempt begins with it
-        QVERIFY(!o.w->model().DebugUnlocked);
+        QVERIFY(!o.w->model().debugUnlocked());
         o.clickLabel("Label37");
         o.now += 5;
         o.clickLabel("Label14");
-        QVERIFY(o.w->model().DebugUnlocked);
+        QVERIFY(o.w->model().debugUnlocked());
         QVERIFY(o.w->action(QStringLiteral("TDebug"))->isVisible());
-        QVERIFY(!o.w->model().ForceWriteUnlocked);
+        QVERIFY(!o.w->model().forceWriteUnlocked());
     }
 
     void everyCaptionFindsItsControlBothWays()
     {
         Options o;
-        QCOMPARE(applyCaptionTable(o.f, optionalFeaturesEditorCaptions(), Language::English), 0);
+        QCOMPARE(applyCaptionTable(o.f, captionTableFor(optionsFormDescription()), Language::English), 0);
         QCOMPARE(o.control<QTabBar *>("TabStrip1")->tabText(1), QStringLiteral("VFO Set"));
         QCOMPARE(o.control<QComboBox *>("Combo33")->itemText(0), QStringLiteral("Group B"));
-        QCOMPARE(applyCaptionTable(o.f, optionalFeaturesEditorCaptions(), Language::Chinese), 0);
+        QCOMPARE(applyCaptionTable(o.f, captionTableFor(optionsFormDescription()), Language::Chinese), 0);
     }
 
     void startFormKeepsPasswordAndVfoFrequencies()
@@ -279,14 +280,14 @@ private slots:
         o.clickTab(1);
         for (const char *label : {"Label20", "Label45", "Label44"})
             o.clickLabel(label);
-        QVERIFY(o.w->model().ForceWriteUnlocked);
+        QVERIFY(o.w->model().forceWriteUnlocked());
         QVERIFY(o.w->action(QStringLiteral("TAnMa"))->isVisible());
-        QVERIFY(!o.w->model().DebugUnlocked);
+        QVERIFY(!o.w->model().debugUnlocked());
         // Locked from the toolbar, the clicks so far are forgotten: one more is no mode.
         o.w->model().setForceWriteUnlocked(false);
         QVERIFY(!o.w->action(QStringLiteral("TAnMa"))->isVisible());
         o.clickLabel("Label20");
-        QVERIFY(!o.w->model().ForceWriteUnlocked);
+        QVERIFY(!o.w->model().forceWriteUnlocked());
     }
 
     // KT913_SCREENSHOT_DIR=folder saves both pages in both languages.

@@ -76,7 +76,7 @@ private slots:
         QFETCH(int, language);
         QFETCH(QChar, separator);
         RadioModel source;
-        source.language = Language(language);
+        source.setLanguage(Language(language));
         variedModel(source);
         const QString text = channelCsvText(source.channels, separator);
 
@@ -84,13 +84,13 @@ private slots:
         // not take.
         QVERIFY(planChannelCsvImport(text, source).edits.isEmpty());
         RadioModel odd;
-        odd.language = source.language;
+        odd.setLanguage(source.language());
         test::putChannel(odd, {1, "145.01100", "145.01100", nullptr, nullptr, 1, 1, 1, 1, 1, "my call"});
         QVERIFY(planChannelCsvImport(channelCsvText(odd.channels, separator), odd).edits.isEmpty());
 
         // Into an empty list: the channels come back whole, as the saved image shows.
         RadioModel target;
-        target.language = source.language;
+        target.setLanguage(source.language());
         const ChannelCsvImport plan = importInto(target, text);
         QVERIFY2(plan.refused.isEmpty(), qPrintable(refusalLines(plan.refused, Language::English).join('\n')));
         QCOMPARE(plan.edits.size(), qsizetype(std::size(kVaried)));
@@ -106,7 +106,7 @@ private slots:
     void exportSpellsTheFormat()
     {
         RadioModel m;
-        m.language = Language::English;
+        m.setLanguage(Language::English);
         variedModel(m);
         const QStringList lines = channelCsvText(m.channels, ',').split(QStringLiteral("\r\n"));
         QCOMPARE(lines[0], header().trimmed());
@@ -140,7 +140,7 @@ private slots:
     void handWrittenSubsetImports()
     {
         RadioModel m;
-        m.language = Language::English;
+        m.setLanguage(Language::English);
         variedModel(m);
         const ChannelRow before2 = m.channels.row(2);
         const QString text = QString(QChar(0xFEFF)) +
@@ -186,7 +186,7 @@ private slots:
         QFETCH(QString, rxTone);
         QFETCH(QString, txTone);
         RadioModel m;
-        m.language = Language::English;
+        m.setLanguage(Language::English);
         const ChannelCsvImport plan = importInto(
             m, QStringLiteral("Location,Frequency,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode\n"
                               "7,145.5,") + fields + '\n');
@@ -198,7 +198,7 @@ private slots:
     void refusedRowsAreListedAndTheOthersTaken()
     {
         RadioModel m;
-        m.language = Language::English;
+        m.setLanguage(Language::English);
         variedModel(m);
         const Image image = m.outputImage;
         const QString text = header() +
@@ -260,7 +260,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, problem);
         RadioModel m;
-        m.language = Language::English;
+        m.setLanguage(Language::English);
         const ChannelCsvImport plan = planChannelCsvImport(bytes, m);
         QVERIFY2(plan.problem.contains(problem), qPrintable(plan.problem));
         QVERIFY(plan.edits.isEmpty());
@@ -271,7 +271,7 @@ private slots:
         RadioModel m;
         variedModel(m);
         const QString rows = joinChannelCsv({channelCsvRecord(3, m.channels.row(3)), channelCsvRecord(5, m.channels.row(5))}, '\t');
-        const ChannelCsvParse parse = parseChannelCsv(rows, {m.band, m.bandSelection, m.language});
+        const ChannelCsvParse parse = parseChannelCsv(rows, {m.band(), m.bandSelection(), m.language()});
         QCOMPARE(parse.lines.size(), 2);
         QCOMPARE(parse.lines[1].channel, 5);
         QCOMPARE(parse.lines[1].line, 2);

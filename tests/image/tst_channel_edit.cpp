@@ -15,7 +15,7 @@ BandState band(int index)
 {
     RadioModel m;
     m.selectBandQuietly(index);
-    return m.band;
+    return m.band();
 }
 
 ChannelRow emptyRow(int n)
@@ -244,8 +244,8 @@ private slots:
         m.changeBandSelection(1, [&] { ++asked; return false; }); // Cancel
         QCOMPARE(asked, 1);
         QVERIFY(m.channels.isUsed(1));
-        QCOMPARE(m.band.BandIndex, qint16(1));
-        QCOMPARE(m.band.BandLow2, qint16(470));
+        QCOMPARE(m.band().BandIndex, qint16(1));
+        QCOMPARE(m.band().BandLow2, qint16(470));
         QCOMPARE(m.options.text("Text3", Language::Chinese), QStringLiteral("495.000"));
         m.changeBandSelection(1, [&] { ++asked; return true; }); // the accepted band: no question
         QCOMPARE(asked, 1);
@@ -260,8 +260,8 @@ private slots:
         m.channels.setRow(1, usedRow());
         m.selectBandQuietly(3); // decoding: neither a question nor a clear
         QCOMPARE(asked, 2);
-        QCOMPARE(m.bandSelection, 3);
-        QCOMPARE(m.band.BandIndex, qint16(3));
+        QCOMPARE(m.bandSelection(), 3);
+        QCOMPARE(m.band().BandIndex, qint16(3));
         QVERIFY(m.channels.isUsed(1));
     }
 };

@@ -106,13 +106,10 @@ private slots:
         QCOMPARE(snapFrequencyText(QStringLiteral("145.12345")), QStringLiteral("145.12000"));
     }
 
-    void hexAndBits()
+    void hexNumbers()
     {
-        QCOMPARE(BitsToHex(QStringLiteral("101")), QStringLiteral("5"));
-        QCOMPARE(BitsToHex(QStringLiteral("00000110")), QStringLiteral("06"));
-        QCOMPARE(HexToBits(QStringLiteral("A5")), QStringLiteral("10100101"));
-        QCOMPARE(HexToBits(QStringLiteral("f")), QStringLiteral("1111"));
         QCOMPARE(HexToNumber(QStringLiteral("1F")), std::uint64_t(31));
+        QCOMPARE(HexToNumber(QStringLiteral("a5")), std::uint64_t(165));
         QCOMPARE(HexToNumber(QStringLiteral("zz")), std::uint64_t(0));
         QCOMPARE(HexToNumber(QString()), std::uint64_t(0));
     }

@@ -15,7 +15,7 @@ BandState band(int index)
 {
     RadioModel m;
     m.selectBandQuietly(index);
-    return m.band;
+    return m.band();
 }
 
 QString typed(KeyFilter filter, int maxLength, const QString &before, const QString &after)

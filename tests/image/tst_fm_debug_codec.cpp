@@ -23,18 +23,18 @@ private slots:
         m.memoryImage[map::kFmVfo] = 0x00;
         m.memoryImage[map::kFmVfo + 1] = 0x82;
         DecodeImage(m);
-        QCOMPARE(m.fmGrid[0], QStringLiteral("87.50"));
+        QCOMPARE(m.fmGrid()[0], QStringLiteral("87.50"));
         QCOMPARE(m.fm.FmChannelFreq[1], QStringLiteral("108.00"));
-        QCOMPARE(m.fmGrid[2], QString());
-        QCOMPARE(m.fmGrid[3], QString());
-        QCOMPARE(m.fmGrid[4], QString());
+        QCOMPARE(m.fmGrid()[2], QString());
+        QCOMPARE(m.fmGrid()[3], QString());
+        QCOMPARE(m.fmGrid()[4], QString());
         QCOMPARE(m.fm.FmPresentChannel, qint16(16));
-        QCOMPARE(m.fmForm.text("Combo1(0)", m.language), QStringLiteral("16"));
+        QCOMPARE(m.fmForm.text("Combo1(0)", m.language()), QStringLiteral("16"));
         QCOMPARE(m.fmForm.index("Combo1(1)"), 1);
         QCOMPARE(m.fm.FmStep, qint16(7));
         QCOMPARE(m.fmForm.index("Combo1(2)"), 0);
         QCOMPARE(m.fm.FmVfoFreq, QStringLiteral("100.00"));
-        QCOMPARE(m.fmForm.text("Text2", m.language), QStringLiteral("100.00"));
+        QCOMPARE(m.fmForm.text("Text2", m.language()), QStringLiteral("100.00"));
 
         EncodeImage(m);
         QCOMPARE(int(m.outputImage[map::kFmPresentChannel]), 0x10);
@@ -83,14 +83,14 @@ private slots:
         for (int a = map::kDebugBlockB; a < map::kDebugBlockA + 16; ++a)
             m.memoryImage[a] = std::uint8_t(a & 0xFF);
         DecodeImage(m);
-        QCOMPARE(m.debugValues[1], 0xF0);  // group A, high power, middle section
-        QCOMPARE(m.debugValues[0], 0xF3);
-        QCOMPARE(m.debugValues[10], 0xE0); // group B, high power, middle section
-        QCOMPARE(m.debugValues[17], 0xE8);
+        QCOMPARE(m.debugValues()[1], 0xF0);  // group A, high power, middle section
+        QCOMPARE(m.debugValues()[0], 0xF3);
+        QCOMPARE(m.debugValues()[10], 0xE0); // group B, high power, middle section
+        QCOMPARE(m.debugValues()[17], 0xE8);
         QCOMPARE(m.debug.value("Slider1(1)"), 0xF0);
         // The middle power grade is never read back and always written as 0.
         for (int i : {3, 4, 5, 12, 13, 14})
-            QCOMPARE(m.debugValues[i], 0);
+            QCOMPARE(m.debugValues()[i], 0);
         EncodeImage(m);
         for (int a : {0x7E1, 0x7E5, 0x7E6, 0x7F1, 0x7F5, 0x7F6})
             QCOMPARE(int(m.outputImage[a]), 0);

@@ -41,15 +41,16 @@ private slots:
         QFETCH(int, language);
         const Language lang = Language(language);
         RadioModel a;
-        a.language = lang;
+        a.setLanguage(lang);
         test::fillSampleRadio(a);
         QVERIFY(compareModels(a, a, lang).isEmpty());
+        QCOMPARE(differenceSummary({}, lang), lang == Language::English ? QStringLiteral("Nothing differs") : QStringLiteral("没有不同"));
         FormStore RadioModel::*stores[] = {&RadioModel::options, &RadioModel::dtmf, &RadioModel::fmForm, &RadioModel::debug};
         int controls = 0;
         for (auto store : stores) {
             for (const ControlDescription &c : (a.*store).description().controls) {
                 RadioModel b;
-                b.language = lang;
+                b.setLanguage(lang);
                 test::fillSampleRadio(b);
                 changeControl(b.*store, c);
                 const QList<ModelDifference> d = compareModels(a, b, lang);
@@ -66,11 +67,12 @@ private slots:
     void channelsFmAndBandAreNamed()
     {
         RadioModel a, b;
-        a.language = b.language = Language::English;
+        a.setLanguage(Language::English);
+        b.setLanguage(Language::English);
         test::fillSampleRadio(a);
         test::fillSampleRadio(b);
         b.channels.setRow(3, commitName(b.channels.row(3), QStringLiteral("NEW")));
-        b.channels.setRow(64, commitFrequency(b.channels.row(64), col::Rx, QStringLiteral("145.5"), b.band, 0, b.language).row);
+        b.channels.setRow(64, commitFrequency(b.channels.row(64), col::Rx, QStringLiteral("145.5"), b.band(), 0, b.language()).row);
         b.setFmGridCell(25, QStringLiteral("101.10"));
         b.selectBandQuietly(1);
         QStringList lines;

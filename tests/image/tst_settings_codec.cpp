@@ -7,7 +7,7 @@
 using namespace kt913;
 
 namespace {
-QString text(const RadioModel &m, const char *control) { return m.options.text(control, m.language); }
+QString text(const RadioModel &m, const char *control) { return m.options.text(control, m.language()); }
 int index(const RadioModel &m, const char *control) { return m.options.index(control); }
 } // namespace
 
@@ -86,14 +86,14 @@ private slots:
     void powerOnTextAndPassword()
     {
         RadioModel m;
-        m.options.setText("Text31", QStringLiteral("ABC"), m.language);
-        m.options.setText("Text1", QStringLiteral("12"), m.language);
+        m.options.setText("Text31", QStringLiteral("ABC"), m.language());
+        m.options.setText("Text1", QStringLiteral("12"), m.language());
         EncodeImage(m);
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(&m.outputImage[map::kPowerOnText]), 6),
                  QByteArray("ABC\xFF\xFF\xFF"));
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(&m.outputImage[map::kPassword]), 4), QByteArray("12\xFF\xFF"));
         m.memoryImage = m.outputImage;
-        m.options.setText("Text31", QString(), m.language);
+        m.options.setText("Text31", QString(), m.language());
         DecodeImage(m);
         QCOMPARE(text(m, "Text31"), QStringLiteral("ABC"));
         QCOMPARE(text(m, "Text1"), QStringLiteral("12"));
@@ -102,18 +102,18 @@ private slots:
     void channelNumberBoxes()
     {
         RadioModel m;
-        m.options.setText("Text6", QString(), m.language);
-        m.options.setText("Text2", QString(), m.language);
+        m.options.setText("Text6", QString(), m.language());
+        m.options.setText("Text2", QString(), m.language());
         EncodeImage(m);
         QCOMPARE(int(m.outputImage[map::kGroupAChannel]), 0xFF);
         QCOMPARE(int(m.outputImage[map::kGroupBChannel]), 0);
         m.memoryImage = m.outputImage;
-        m.options.setText("Text6", QStringLiteral("5"), m.language);
+        m.options.setText("Text6", QStringLiteral("5"), m.language());
         DecodeImage(m);
         QCOMPARE(text(m, "Text6"), QString()); // 0xFF is not below 129
         QCOMPARE(text(m, "Text2"), QStringLiteral("0"));
         // A number a byte cannot hold is not wrapped into another channel.
-        m.options.setText("Text6", QStringLiteral("300"), m.language);
+        m.options.setText("Text6", QStringLiteral("300"), m.language());
         EncodeImage(m);
         QCOMPARE(int(m.outputImage[map::kGroupAChannel]), 0xFF);
     }
@@ -121,8 +121,8 @@ private slots:
     void vfoRecords()
     {
         RadioModel m;
-        m.options.setText("Text20", QStringLiteral("145.12500"), m.language);
-        m.options.setText("Text21", QStringLiteral("0.60000"), m.language);
+        m.options.setText("Text20", QStringLiteral("145.12500"), m.language());
+        m.options.setText("Text21", QStringLiteral("0.60000"), m.language());
         m.options.setIndex("Combo22", 1);  // 67.0
         m.options.setIndex("Combo23", 51); // D017N
         m.options.setIndex("Combo30", 1);
@@ -161,12 +161,12 @@ private slots:
             QVERIFY(m.options.setIndex(c, 0));
         QVERIFY(m.options.setIndex("Combo21", 0));
         QVERIFY(m.options.setIndex("Combo18", 0));
-        m.options.setText("Combo16", QStringLiteral("sometimes"), m.language); // typed, no item
+        m.options.setText("Combo16", QStringLiteral("sometimes"), m.language()); // typed, no item
         QCOMPARE(index(m, "Combo16"), -1);
         EncodeImage(m);
         // Roger tone (bit 2) takes its "New" index 1; the neighbours stay 0.
         QCOMPARE(int(m.outputImage[map::kBits707]), 0x04 | 0x10);
-        m.options.setText("Combo34", QStringLiteral("x"), m.language);
+        m.options.setText("Combo34", QStringLiteral("x"), m.language());
         EncodeImage(m);
         QCOMPARE(int(m.outputImage[map::kMemoryDisplay]), 1);
     }
@@ -179,10 +179,10 @@ private slots:
         m.memoryImage[map::kBandVariant] = 2;
         QSignalSpy spy(&m, &RadioModel::bandSelectionChanged);
         DecodeImage(m);
-        QCOMPARE(m.bandSelection, 2);
-        QCOMPARE(m.band.BandIndex, qint16(2));
-        QCOMPARE(m.band.BandLow1, qint16(144));
-        QCOMPARE(m.band.BandHigh2, qint16(440));
+        QCOMPARE(m.bandSelection(), 2);
+        QCOMPARE(m.band().BandIndex, qint16(2));
+        QCOMPARE(m.band().BandLow1, qint16(144));
+        QCOMPARE(m.band().BandHigh2, qint16(440));
         QVERIFY(m.channels.isUsed(1));
         QVERIFY(spy.count() >= 1);
         EncodeImage(m);
@@ -190,22 +190,22 @@ private slots:
 
         m.memoryImage[map::kBandVariant] = 9; // unknown: the band list is left as it is
         DecodeImage(m);
-        QCOMPARE(m.bandSelection, 2);
-        QCOMPARE(m.band.BandIndex, qint16(0));
+        QCOMPARE(m.bandSelection(), 2);
+        QCOMPARE(m.band().BandIndex, qint16(0));
     }
 
     void bandDefaultsOfTheVfos()
     {
         RadioModel m;
-        m.applyBand(3);
+        m.selectBandQuietly(3);
         QCOMPARE(text(m, "Text20"), QStringLiteral("155.000"));
         QCOMPARE(text(m, "Text3"), QStringLiteral("247.000"));
         QCOMPARE(index(m, "Combo27"), 0);
         QCOMPARE(index(m, "Combo50"), 0);
-        QVERIFY(m.band.accepts(245.0));
-        QVERIFY(!m.band.accepts(250.0));
-        QVERIFY(!m.band.accepts(174.0));
-        QVERIFY(m.band.accepts(136.0));
+        QVERIFY(m.band().accepts(245.0));
+        QVERIFY(!m.band().accepts(250.0));
+        QVERIFY(!m.band().accepts(174.0));
+        QVERIFY(m.band().accepts(136.0));
     }
 };
 

@@ -3,7 +3,7 @@
 // The radio's side of the conversation in a few lines, for feeding the engine in tests
 // that need a whole transfer: it answers one frame at a time from its own memory.
 #include "image/Image.h"
-#include "FakePort.h"
+#include "support/FakeSerialLine.h"
 #include <QByteArray>
 #include <QTimer>
 #include <functional>
@@ -52,7 +52,7 @@ struct ScriptedRadio {
 // Lets the radio answer every frame the program sends while `running` holds. Replies
 // are fed in two pieces, as a line may deliver them. `writeAck` stands in for the
 // radio's acknowledge once the write is past the identification (writeStep() >= 3).
-inline QByteArray converse(FakePort &port, ScriptedRadio &radio, const std::function<bool()> &running,
+inline QByteArray converse(FakeSerialLine &port, ScriptedRadio &radio, const std::function<bool()> &running,
                            const std::function<int()> &writeStep = {}, const QByteArray &writeAck = QByteArray(1, 0x06))
 {
     QByteArray wire;
@@ -74,7 +74,7 @@ inline QByteArray converse(FakePort &port, ScriptedRadio &radio, const std::func
 // a real line delivers a reply only after the program's step has returned. `reply` sees
 // each frame with the scripted answer and gives what is sent instead (empty: nothing).
 using LineReply = std::function<QByteArray(const QByteArray &frame, const QByteArray &answer)>;
-inline void answerOnTheLine(FakePort &port, ScriptedRadio &radio, LineReply reply = {})
+inline void answerOnTheLine(FakeSerialLine &port, ScriptedRadio &radio, LineReply reply = {})
 {
     auto pending = std::make_shared<bool>(false);
     port.onOutput = [&port, &radio, reply, pending](const QByteArray &) {

@@ -10,9 +10,7 @@
 #include "support/SampleRadio.h"
 #include <QTemporaryDir>
 #include <QTest>
-#ifdef Q_OS_UNIX
 #include <csignal>
-#endif
 
 using namespace kt913;
 using namespace kt913::test;
@@ -77,9 +75,6 @@ void TestCliManyRadios::severalPortsInOneWrite()
 // handshake, as a pulled cable), and the next one comes on the same link.
 void TestCliManyRadios::repeatWritesTheNextRadioUntilInterrupted()
 {
-#ifndef Q_OS_UNIX
-    QSKIP("sends SIGINT");
-#else
     const QString link = path("ttyKT913");
     // 199 frames: the handshake and End that found it, then the whole write.
     RadioProcess first({"--exit-with-parent", "--link", link, "--hangup-after", "199", "--save", path("first.dat")});
@@ -101,15 +96,11 @@ void TestCliManyRadios::repeatWritesTheNextRadioUntilInterrupted()
     QCOMPARE(cli.exitCode(), 0);
     QCOMPARE(QString::fromUtf8(cli.readAllStandardOutput()),
              link + QStringLiteral(": 2 radio(s) written\n2 radio(s) written, 0 failed.\n"));
-#endif
 }
 
 // A radio left on the cable keeps answering: it is not written a second time.
 void TestCliManyRadios::repeatLeavesARadioThatStaysOnTheCable()
 {
-#ifndef Q_OS_UNIX
-    QSKIP("sends SIGINT");
-#else
     RadioProcess radio({"--exit-with-parent", "--save", path("stays.dat"), "--log", path("stays.log")});
     QVERIFY(radio.start());
     QProcess cli;
@@ -126,7 +117,6 @@ void TestCliManyRadios::repeatLeavesARadioThatStaysOnTheCable()
     QCOMPARE(cli.readAllStandardError().count(": writing\n"), 1);
     QCOMPARE(QString::fromUtf8(cli.readAllStandardOutput()),
              radio.devicePath() + QStringLiteral(": 1 radio(s) written\n1 radio(s) written, 0 failed.\n"));
-#endif
 }
 
 QTEST_GUILESS_MAIN(TestCliManyRadios)

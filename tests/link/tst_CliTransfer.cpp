@@ -26,6 +26,22 @@ Run cli(const QStringList &args) { return runCli(args); }
 
 Image encodedImage(int band) { return encodedPattern(6, band); }
 
+// kt913-cli with `input` typed on its standard input.
+Run cliAnswering(const QStringList &args, const QByteArray &input)
+{
+    QProcess p;
+    p.start(QStringLiteral(KT913_BINARY_DIR "/src/cli/kt913-cli"), args);
+    p.write(input);
+    p.closeWriteChannel();
+    Run r;
+    if (!p.waitForFinished(timeBound(30000)))
+        return r;
+    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
 } // namespace
 
 class TestCliTransfer : public QObject {
@@ -39,6 +55,7 @@ private slots:
     void readStoresWhatTheProgramWouldSave();
     void writeAndItsBand();
     void verifiedWrite();
+    void previewedWrite();
     void tracesOnBothSides();
     void failuresExitWithOne();
     void badUsageExitsWithTwo();
@@ -157,6 +174,49 @@ void TestCliTransfer::verifiedWrite()
     QVERIFY(unread.err.startsWith(QStringLiteral("The radio could not be read back after writing")));
 }
 
+// The radio holds the file but for one squelch level: the preview names only that, and
+// the radio hears nothing after the read unless the answer is yes.
+void TestCliTransfer::previewedWrite()
+{
+    const Image file = encodedImage(0);
+    QVERIFY(writeDatFile(path("file.dat"), file).ok());
+    Image onRadio = file;
+    onRadio[map::kGroupASquelch] = std::uint8_t((file[map::kGroupASquelch] + 1) % 10);
+    QVERIFY(writeDatFile(path("radio.dat"), onRadio).ok());
+    RadioProcess radio({"--exit-with-parent", "--image", path("radio.dat"), "--save", path("previewed.dat"), "--log", path("preview.log")});
+    QVERIFY(radio.start());
+    const QStringList write{"write", "--port", radio.devicePath(), path("file.dat")};
+    const auto writesHeard = [&] { return readLines(path("preview.log")).filter(QRegularExpression("^W ")).size(); };
+
+    const Run dry = cli(write + QStringList{"--dry-run"});
+    QCOMPARE(dry.code, 0);
+    const QStringList lines = dry.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines[0], QStringLiteral("1 setting differs"));
+    QVERIFY2(lines[1].startsWith(QStringLiteral("Optional Features / Function Set, A Squelch Level: ")), qPrintable(lines[1]));
+    QVERIFY(!dry.err.contains(QStringLiteral("Write?")));
+
+    for (const QByteArray &no : {QByteArray("n\n"), QByteArray()}) {
+        const Run declined = cliAnswering(write + QStringList{"--preview"}, no);
+        QCOMPARE(declined.code, 1);
+        QCOMPARE(declined.out, dry.out);
+        QCOMPARE(declined.err, QStringLiteral("Write? [y/N] Nothing was written.\n"));
+    }
+    QTest::qWait(300);
+    QCOMPARE(readLines(path("preview.log")).count(QStringLiteral("PROGRAM")), 3);
+    QCOMPARE(writesHeard(), 0);
+    QVERIFY(!QFile::exists(path("previewed.dat")));
+
+    const Run yes = cliAnswering(QStringList{"--lang", "zh"} + write + QStringList{"--preview"}, "y\n");
+    QCOMPARE(yes.code, 0);
+    QVERIFY2(yes.out.startsWith(QStringLiteral("1 项设置不同\n")), qPrintable(yes.out));
+    QVERIFY(yes.out.endsWith(QStringLiteral("写频成功！\n")));
+    QCOMPARE(yes.err, QStringLiteral("写入？[y/N] "));
+    Image stored{};
+    QTRY_VERIFY_WITH_TIMEOUT(readDatFile(path("previewed.dat"), stored).ok(), timeBound(5000));
+    QCOMPARE(int(stored[map::kGroupASquelch]), int(file[map::kGroupASquelch]));
+}
+
 // Both traces hold every frame, one line each, in the same format: the program's sent
 // frames are the radio's received ones, in order.
 void TestCliTransfer::tracesOnBothSides()
@@ -242,6 +302,7 @@ void TestCliTransfer::badUsageExitsWithTwo()
     QCOMPARE(cli({"write", "--port", port}).code, 2);
     QCOMPARE(cli({"write", "--port", port, path("file.dat"), "--band", "4"}).code, 2);
     QCOMPARE(cli({"write", "--port", port, path("file.dat"), "--bogus"}).code, 2);
+    QCOMPARE(cli({"write", "--port", port, path("file.dat"), "--preview", "--repeat"}).code, 2);
     const Run wrongType = cli({"write", "--port", port, path("wrong.dat")});
     QCOMPARE(wrongType.code, 2);
     QCOMPARE(wrongType.err.trimmed(), path("wrong.dat") + QStringLiteral(": File type is incorrect!"));

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The protocol engine alone, fed by a scripted port and driven tick by tick.
-#include "FakePort.h"
+#include "support/FakeSerialLine.h"
 #include "ScriptedRadio.h"
 #include "image/RadioModel.h"
 #include "link/ProtocolEngine.h"
@@ -31,7 +31,7 @@ const QByteArray kEnd("E");
 
 struct Rig {
     RadioModel model;
-    FakePort port;
+    FakeSerialLine port;
     ProtocolEngine engine{model, port};
     QSignalSpy outcomes{&engine, &ProtocolEngine::outcome};
     QSignalSpy progress{&engine, &ProtocolEngine::progress};
@@ -262,7 +262,7 @@ void TestProtocolEngine::bandCode()
     QFETCH(int, code);
     for (int selection = 0; selection <= 3; ++selection) {
         Rig rig;
-        rig.model.bandSelection = selection;
+        rig.model.selectBandQuietly(selection);
         rig.writeUpToIdentification(std::uint8_t(bandByte));
         const bool accepted = selection == code;
         QCOMPARE(rig.port.takeSent(), accepted ? kAck : kEnd);

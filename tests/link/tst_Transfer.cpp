@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The headless transfer layer over a scripted port: what listeners hear, and when; the
 // time-outs, probes and read-backs with the link's waits shortened to a few milliseconds.
-#include "FakePort.h"
+#include "support/FakeSerialLine.h"
 #include "ScriptedRadio.h"
 #include "support/TestTime.h"
 #include "image/ImageCodec.h"
@@ -34,7 +34,7 @@ LinkTiming quickTiming()
 
 struct Rig {
     RadioModel model;
-    FakePort *port = new FakePort;
+    FakeSerialLine *port = new FakeSerialLine;
     Transfer transfer{model, std::unique_ptr<SerialLine>(port)};
     QSignalSpy finished{&transfer, &Transfer::finished};
     QSignalSpy started{&transfer, &Transfer::started};

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Which bytes a verified write compares: exactly those the write sent, which depends on
-// the debug mode.
+// Which bytes a verified write compares, and which differences a previewed write lists:
+// exactly those the write sends, which depends on the debug mode.
+#include "image/ChannelEditRules.h"
+#include "image/ImageCodec.h"
+#include "link/RadioComparison.h"
 #include "link/WriteVerify.h"
+#include "support/SampleRadio.h"
 #include <QTest>
 
 using namespace kt913;
@@ -12,6 +16,8 @@ private slots:
     void differencesCountOnlyWhereTheWriteSent_data();
     void differencesCountOnlyWhereTheWriteSent();
     void messageNamesAddressAndCount();
+    void comparisonWithTheRadio_data();
+    void comparisonWithTheRadio();
 };
 
 void TestWriteVerify::differencesCountOnlyWhereTheWriteSent_data()
@@ -56,6 +62,55 @@ void TestWriteVerify::messageNamesAddressAndCount()
     QVERIFY(verifyFailedMessage(r, Language::Chinese).text.contains(QStringLiteral("0x07E")));
     r.readBack = false;
     QVERIFY(verifyFailedMessage(r, Language::English).text.startsWith(QStringLiteral("The radio could not be read back")));
+}
+
+void TestWriteVerify::comparisonWithTheRadio_data()
+{
+    QTest::addColumn<int>("scope");
+    QTest::addColumn<bool>("debug");
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QString>("summary");
+    const QStringList all{"Channel Name", "A Squelch Level", "High Sect"};
+    QTest::newRow("editor contents") << int(ComparisonScope::EditorContents) << false << all << "1 channel and 2 settings differ";
+    QTest::newRow("write, normal mode") << int(ComparisonScope::WhatTheWriteSends) << false << all.mid(0, 2)
+                                        << "1 channel and 1 setting differ";
+    QTest::newRow("write, debug mode") << int(ComparisonScope::WhatTheWriteSends) << true << all << "1 channel and 2 settings differ";
+}
+
+// The radio holds the sample; the editors hold it with a name, a squelch level and an
+// alignment value changed. Exactly those are listed (the alignment value only where it
+// is written), and the editors' model keeps every byte.
+void TestWriteVerify::comparisonWithTheRadio()
+{
+    QFETCH(int, scope);
+    QFETCH(bool, debug);
+    const Image radio = test::sampleImage();
+    RadioModel editors;
+    editors.setLanguage(Language::English);
+    test::fillSampleRadio(editors);
+    editors.setDebugUnlocked(debug);
+    QVERIFY(compareWithRadio(radio, editors, ComparisonScope(scope)).isEmpty());
+
+    editors.channels.setRow(3, commitName(editors.channels.row(3), QStringLiteral("NEW")));
+    editors.options.setIndex(QStringLiteral("Combo5"), 5);
+    editors.setDebugValue(0, 200);
+    const Image output = editors.outputImage, memory = editors.memoryImage;
+    const QList<ModelDifference> d = compareWithRadio(radio, editors, ComparisonScope(scope));
+    QStringList got;
+    for (const ModelDifference &x : d)
+        got << x.field;
+    QFETCH(QStringList, fields);
+    QCOMPARE(got.size(), fields.size());
+    for (int i = 0; i < fields.size(); ++i)
+        QVERIFY2(got[i].startsWith(fields[i]), qPrintable(got.join('|')));
+    QCOMPARE(d[0].where, QStringLiteral("A3 (3)"));
+    QCOMPARE(d[0].before, QStringLiteral("SIMPLX"));
+    QCOMPARE(d[0].after, QStringLiteral("NEW"));
+    QFETCH(QString, summary);
+    QCOMPARE(differenceSummary(d, Language::English), summary);
+    QVERIFY(editors.outputImage == output);
+    QVERIFY(editors.memoryImage == memory);
+    QCOMPARE(editors.channels.cell(3, col::Name), QStringLiteral("NEW"));
 }
 
 QTEST_GUILESS_MAIN(TestWriteVerify)

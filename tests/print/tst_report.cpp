@@ -3,11 +3,11 @@
 // no text leaves its cell or reaches the paper as garbage.
 #include "image/FormDescriptions.h"
 #include "image/ImageCodec.h"
-#include "print/PrintPreview.h"
-#include "print/PrintContent.h"
-#include "print/ReportDrawing.h"
-#include "print/ReportLayout.h"
-#include "print/ReportPdf.h"
+#include "windows/PrintPreview.h"
+#include "report/PrintContent.h"
+#include "report/ReportDrawing.h"
+#include "report/ReportLayout.h"
+#include "report/ReportPdf.h"
 #include "support/SampleRadio.h"
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -22,7 +22,7 @@ namespace {
 
 void loadSample(RadioModel &m, Language lang)
 {
-    m.language = lang;
+    m.setLanguage(lang);
     m.memoryImage = test::sampleImage();
     DecodeImage(m);
 }
@@ -147,7 +147,7 @@ private slots:
         QVERIFY(d.contains("row:WhetherAllow to Cancel Operating|Yes"));
         QVERIFY(d.contains("row:High Power Grades Mid Sect|77"));
         QVERIFY(!d.join(' ').contains("|11"));
-        m.language = Language::Chinese;
+        m.setLanguage(Language::Chinese);
         PrintContent(m, w); // a report built again replaces the first
         QVERIFY(describe(w).contains(QStringLiteral("row:是否允许取消操作|是")));
         QCOMPARE(w.tables().size(), size_t(2));

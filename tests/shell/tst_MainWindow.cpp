@@ -8,7 +8,7 @@
 #include "editors/OptionalFeaturesEditor.h"
 #include "editors/DebugEditor.h"
 #include "editors/FmEditor.h"
-#include "link/ui/TransferCommands.h"
+#include "windows/TransferCommands.h"
 #include "image/DatFile.h"
 #include "image/ImageCodec.h"
 #include "link/Transfer.h"
@@ -17,8 +17,8 @@
 #include "shell/AboutWindow.h"
 #include "shell/PortPathDialog.h"
 #include "editors/ChannelGrid.h"
-#include "link/ui/ProgressWindow.h"
-#include "link/ui/ProgressWindowCaptions.h"
+#include "windows/ProgressWindow.h"
+#include "windows/ProgressWindowCaptions.h"
 #include <QProgressBar>
 #include "widgets/Twips.h"
 #include "support/SampleRadio.h"
@@ -180,13 +180,23 @@ void TestMainWindow::startUpState()
     QVERIFY(toolbar);
     QStringList keys;
     for (QAction *a : toolbar->actions()) {
+        const QString key = toolbar->widgetForAction(a) ? toolbar->widgetForAction(a)->objectName() : QString();
         if (a->isSeparator())
             keys << QStringLiteral("|");
-        else if (!a->objectName().isEmpty() && a->objectName().startsWith(QLatin1Char('T')))
-            keys << a->objectName();
+        else if (key.startsWith(QLatin1Char('T')))
+            keys << key;
     }
     QCOMPARE(keys.mid(0, 10), (QStringList{"TNew", "TOpen", "TSave", "|", "TRead", "TWrite", "TAnMa", "TDebug",
                                            "TFMMa", "|"}));
+    // A button and the menu item of the same command are one action: switched off
+    // together (as a transfer does), both are off.
+    for (const auto &[key, item] : {std::pair{"TNew", "MNNew"}, {"TOpen", "MNOpen"}, {"TSave", "MNSave"},
+                                    {"TRead", "MNRead"}, {"TWrite", "MNWrite"}})
+        QVERIFY2(w.action(QString::fromLatin1(key)) == w.action(QString::fromLatin1(item)), key);
+    w.action(QStringLiteral("MNWrite"))->setEnabled(false);
+    QVERIFY(!toolButton(w, "TWrite")->isEnabled());
+    w.action(QStringLiteral("MNWrite"))->setEnabled(true);
+    QCOMPARE(toolButton(w, "TWrite")->toolTip(), QStringLiteral("写频")); // still the caption after the change
     for (const char *key : {"TNew", "TOpen", "TSave", "TRead", "TWrite", "TAnMa", "TDebug", "TFMMa"}) {
         QAction *a = w.action(QString::fromLatin1(key));
         QVERIFY2(!a->icon().isNull(), key);
@@ -207,8 +217,8 @@ void TestMainWindow::startUpState()
     QCOMPARE(combo1->currentIndex(), 0);
     QCOMPARE(combo1->itemText(3), QStringLiteral("A:136-174MHz B:245-250MHz"));
     QCOMPARE(findControl<QLabel *>(&w, QStringLiteral("Label1"))->text(), QStringLiteral("频段:"));
-    QCOMPARE(w.model().band.BandIndex, 0);
-    QCOMPARE(w.model().band.BandGroup, 1);
+    QCOMPARE(w.model().band().BandIndex, 0);
+    QCOMPARE(w.model().band().BandGroup, 1);
     auto *comboCom = findControl<QComboBox *>(&w, QStringLiteral("ComboCom"));
     QVERIFY(comboCom && !comboCom->isVisible());
     QCOMPARE(comboCom->x(), twips(2475));
@@ -259,7 +269,7 @@ void TestMainWindow::storedEnglishStartsInEnglish()
     ShellUnderTest s;
     storeLanguage(*std::make_unique<IniSettingStore>(s.settingsPath()), Language::English);
     MainWindow &w = s.start();
-    QCOMPARE(w.model().language, Language::English);
+    QCOMPARE(w.model().language(), Language::English);
     QCOMPARE(w.windowTitle(), QStringLiteral("KT-913 Radio Programming Software"));
     QCOMPARE(w.action(QStringLiteral("MNRead"))->text(), QStringLiteral("Read Data from the Transceive(&R)"));
     QCOMPARE(findControl<QMenu *>(&w, QStringLiteral("MNHelp"))->title(), QStringLiteral("Help(&H)"));
@@ -275,7 +285,7 @@ void TestMainWindow::sessionLanguageLeavesTheStoredOne()
     storeLanguage(*std::make_unique<IniSettingStore>(s.settingsPath()), Language::English);
     s.sessionLanguage = Language::Chinese;
     MainWindow &w = s.start();
-    QCOMPARE(w.model().language, Language::Chinese);
+    QCOMPARE(w.model().language(), Language::Chinese);
     QCOMPARE(w.channelEditor()->windowTitle(), QStringLiteral("信道编辑"));
     QVERIFY(w.close());
     QCOMPARE(readLanguage(*std::make_unique<IniSettingStore>(s.settingsPath())), Language::English);
@@ -291,7 +301,7 @@ void TestMainWindow::languageSwitchRoundTrip()
     const auto channelsBefore = w.model().channels.Cells;
 
     w.action(QStringLiteral("MNEnglish"))->trigger();
-    QCOMPARE(w.model().language, Language::English);
+    QCOMPARE(w.model().language(), Language::English);
     QCOMPARE(w.windowTitle(), QStringLiteral("KT-913 Radio Programming Software"));
     QCOMPARE(w.action(QStringLiteral("TWrite"))->toolTip(), QStringLiteral("Write Data in the Transceive"));
     QCOMPARE(findControl<QLabel *>(&w, QStringLiteral("Label1"))->text(), QStringLiteral("Range:"));
@@ -336,15 +346,15 @@ void TestMainWindow::bandChangeAnsweredCancelKeepsTheChannels()
     QCOMPARE(log.requests[0].flags, 0x1121);
     QVERIFY(w.model().channels.isUsed(1));
     // The new band is in force even so.
-    QCOMPARE(w.model().band.BandIndex, 1);
-    QCOMPARE(w.model().bandSelection, 1);
-    QCOMPARE(w.model().band.BandHigh2, 520);
+    QCOMPARE(w.model().band().BandIndex, 1);
+    QCOMPARE(w.model().bandSelection(), 1);
+    QCOMPARE(w.model().band().BandHigh2, 520);
 
     // Back to where it was: asked again, since the accepted band is now 1.
     log.answers = {mbResult::Cancel};
     QTest::keyClick(combo1, Qt::Key_Up);
     QCOMPARE(log.requests.size(), 2);
-    QCOMPARE(w.model().band.BandIndex, 0);
+    QCOMPARE(w.model().band().BandIndex, 0);
 }
 
 void TestMainWindow::bandChangeAnsweredOkClearsTheChannels()
@@ -362,8 +372,8 @@ void TestMainWindow::bandChangeAnsweredOkClearsTheChannels()
     for (int n = 1; n <= 128; ++n)
         QVERIFY(!w.model().channels.isUsed(n));
     QVERIFY(cleared.count() >= 1);
-    QCOMPARE(w.model().band.BandIndex, 3);
-    QCOMPARE(w.model().band.BandLow2, 245);
+    QCOMPARE(w.model().band().BandIndex, 3);
+    QCOMPARE(w.model().band().BandLow2, 245);
 
     // A band chosen by decoding comes in without a question.
     log.clear();
@@ -509,7 +519,7 @@ void TestMainWindow::newAnsweredCancelChangesNothing()
     fillSampleRadio(w.model());
     w.model().dtmf.startForm();
     const auto cells = w.model().channels.Cells;
-    const QString optionText = w.model().options.text(QStringLiteral("Text31"), w.model().language);
+    const QString optionText = w.model().options.text(QStringLiteral("Text31"), w.model().language());
     frameOf(w.channelEditor())->close();
 
     log.answers = {mbResult::Cancel};
@@ -519,7 +529,7 @@ void TestMainWindow::newAnsweredCancelChangesNothing()
     QCOMPARE(log.requests[0].title, QStringLiteral("注意"));
     QCOMPARE(log.requests[0].flags, 4385);
     QCOMPARE(w.model().channels.Cells, cells);
-    QCOMPARE(w.model().options.text(QStringLiteral("Text31"), w.model().language), optionText);
+    QCOMPARE(w.model().options.text(QStringLiteral("Text31"), w.model().language()), optionText);
     QVERIFY(!frameOf(w.channelEditor())->isVisible());
 }
 
@@ -743,18 +753,18 @@ void TestMainWindow::lockButtonsNeedADoubleClickWithinASecond()
     s.secondsOfDay += 1;
     QTest::mouseClick(toolButton(w, "TDebug"), Qt::LeftButton); // a second later: a new first click
     QVERIFY(w.action(QStringLiteral("TDebug"))->isVisible());
-    QVERIFY(w.model().DebugUnlocked);
+    QVERIFY(w.model().debugUnlocked());
     QTest::mouseClick(toolButton(w, "TDebug"), Qt::LeftButton);
     QVERIFY(!w.action(QStringLiteral("TDebug"))->isVisible());
-    QVERIFY(!w.model().DebugUnlocked);
+    QVERIFY(!w.model().debugUnlocked());
     QCOMPARE(debugLocked.count(), 1);
 
     // The other button keeps its own time and its mode.
-    QVERIFY(w.model().ForceWriteUnlocked);
+    QVERIFY(w.model().forceWriteUnlocked());
     QTest::mouseClick(toolButton(w, "TAnMa"), Qt::LeftButton);
     QTest::mouseClick(toolButton(w, "TAnMa"), Qt::LeftButton);
     QVERIFY(!w.action(QStringLiteral("TAnMa"))->isVisible());
-    QVERIFY(!w.model().ForceWriteUnlocked);
+    QVERIFY(!w.model().forceWriteUnlocked());
     QCOMPARE(forceLocked.count(), 1);
     QCOMPARE(debugLocked.count(), 1);
 }

@@ -10,8 +10,8 @@
 #include "link/RadioProcess.h"
 #include "link/SerialTrace.h"
 #include "link/Transfer.h"
-#include "link/ui/ProgressWindow.h"
-#include "link/ui/TransferCommands.h"
+#include "windows/ProgressWindow.h"
+#include "windows/TransferCommands.h"
 #include "shell/SettingStore.h"
 #include "shell/StartUp.h"
 #include "support/SampleRadio.h"
@@ -254,7 +254,7 @@ void TestTransferWindows::verifiedWriteChosenInTheMenu()
         QVERIFY(progress);
         label = progress->Label1->text();
         if (!shots.isEmpty())
-            progress->grab().save(shots + QStringLiteral("/frmwriting-verify-%1.png").arg(w.model().language == Language::English ? "en" : "zh"));
+            progress->grab().save(shots + QStringLiteral("/frmwriting-verify-%1.png").arg(w.model().language() == Language::English ? "en" : "zh"));
     });
     QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
     QTest::keyClick(&w, Qt::Key_W, Qt::ControlModifier);

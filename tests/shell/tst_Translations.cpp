@@ -142,7 +142,7 @@ void TestTranslations::switchingToGermanAndBackKeepsEverySelection()
     const QStringList chineseCells = cells();
     items[2]->trigger();
     QTest::qWait(20);
-    QCOMPARE(w.model().language, Language::Translated);
+    QCOMPARE(w.model().language(), Language::Translated);
     QCOMPARE(findControl<QMenu *>(&w, QStringLiteral("MNFile"))->title(), QStringLiteral("Datei(&F)"));
     QCOMPARE(indicesOnly(choices(&w)), indicesOnly(chinese));
 

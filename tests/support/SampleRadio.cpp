@@ -14,8 +14,8 @@ void putChannel(RadioModel &m, const ChannelEntry &c)
     t.setFreqText(n, 1, c.tx ? QString::fromLatin1(c.tx) : QString());
     const char *tones[2] = {c.rxTone, c.txTone};
     for (int k = 0; k < 2; ++k) {
-        const QString text = tones[k] ? QString::fromLatin1(tones[k]) : offText(m.language);
-        t.setOption(n, k, qint16(tones[k] ? FindToneIndex(text, m.language) : 0), text);
+        const QString text = tones[k] ? QString::fromLatin1(tones[k]) : offText(m.language());
+        t.setOption(n, k, qint16(tones[k] ? FindToneIndex(text, m.language()) : 0), text);
     }
     const int flags[6] = {c.power, c.busyLock, c.scanAdd, c.bandwidth, 1, c.scramble};
     for (int k = 0; k < 6; ++k)
@@ -44,16 +44,16 @@ void fillSampleRadio(RadioModel &m)
     s.setIndex(QStringLiteral("Combo10"), 1);   // dual watch on
     s.setIndex(QStringLiteral("Combo35"), 2);   // power off after 2 hours
     s.setIndex(QStringLiteral("Combo32"), 2);   // power-on message
-    s.setText(QStringLiteral("Text31"), QStringLiteral("KT913"), m.language);
-    s.setText(QStringLiteral("Text1"), QStringLiteral("1234"), m.language);
-    s.setText(QStringLiteral("Text6"), QStringLiteral("2"), m.language);
-    s.setText(QStringLiteral("Text2"), QStringLiteral("3"), m.language);
-    s.setText(QStringLiteral("Text20"), QStringLiteral("145.00000"), m.language);
-    s.setText(QStringLiteral("Text21"), QStringLiteral("0.60000"), m.language);
+    s.setText(QStringLiteral("Text31"), QStringLiteral("KT913"), m.language());
+    s.setText(QStringLiteral("Text1"), QStringLiteral("1234"), m.language());
+    s.setText(QStringLiteral("Text6"), QStringLiteral("2"), m.language());
+    s.setText(QStringLiteral("Text2"), QStringLiteral("3"), m.language());
+    s.setText(QStringLiteral("Text20"), QStringLiteral("145.00000"), m.language());
+    s.setText(QStringLiteral("Text21"), QStringLiteral("0.60000"), m.language());
     s.setIndex(QStringLiteral("Combo30"), 1);   // VFO A minus offset
-    s.setIndex(QStringLiteral("Combo23"), FindToneIndex(QStringLiteral("88.5"), m.language));
-    s.setText(QStringLiteral("Text3"), QStringLiteral("435.00000"), m.language);
-    s.setText(QStringLiteral("Text4"), QStringLiteral("5.00000"), m.language);
+    s.setIndex(QStringLiteral("Combo23"), FindToneIndex(QStringLiteral("88.5"), m.language()));
+    s.setText(QStringLiteral("Text3"), QStringLiteral("435.00000"), m.language());
+    s.setText(QStringLiteral("Text4"), QStringLiteral("5.00000"), m.language());
     s.setIndex(QStringLiteral("Combo31"), 1);   // VOX on
     s.setIndex(QStringLiteral("Combo15"), 2);
 

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "link/ui/TransferCommands.h"
+#include "windows/TransferCommands.h"
 #include "image/OutOfBand.h"
 #include "image/RadioModel.h"
-#include "link/ui/ProgressWindow.h"
-#include "link/ui/ProgressWindowCaptions.h"
+#include "link/RadioComparison.h"
+#include "windows/ProgressWindow.h"
+#include "windows/ProgressWindowCaptions.h"
 #include "widgets/MessageBox.h"
 #include <QAction>
 #include <QLabel>
@@ -31,7 +32,7 @@ TransferCommands::TransferCommands(Transfer &transfer, QWidget *owner, QObject *
 
 Language TransferCommands::language() const
 {
-    return m_transfer.model().language;
+    return m_transfer.model().language();
 }
 
 void TransferCommands::startRead()
@@ -41,12 +42,20 @@ void TransferCommands::startRead()
 
 void TransferCommands::startWrite()
 {
-    start(Transfer::Kind::Write);
+    if (m_previewWrites)
+        start(Transfer::Kind::Compare, true);
+    else
+        start(Transfer::Kind::Write);
 }
 
-void TransferCommands::start(Transfer::Kind kind)
+void TransferCommands::startComparison()
 {
-    if (m_transfer.isRunning() || m_progress)
+    start(Transfer::Kind::Compare);
+}
+
+void TransferCommands::start(Transfer::Kind kind, bool writeFollows)
+{
+    if (m_transfer.isRunning() || m_progress || m_comparison)
         return;
     if (!m_transfer.reopenLostPort()) {
         MsgBox(m_owner, language(), MessageId::PortInvalid);
@@ -54,18 +63,29 @@ void TransferCommands::start(Transfer::Kind kind)
     }
     if (m_commitPendingEdit)
         m_commitPendingEdit();
-    const bool reading = kind == Transfer::Kind::Read;
-    if (!reading && !outsideBandWriteAccepted())
+    // A comparison reads the radio the usual way: its window and texts are a read's.
+    const bool reading = kind != Transfer::Kind::Write;
+    // A previewed write asks before anything goes out, as the write itself would.
+    if ((!reading || writeFollows) && !outsideBandWriteAccepted())
         return;
-    if (!(reading ? m_transfer.startRead() : m_transfer.startWrite()))
+    const bool started = kind == Transfer::Kind::Read    ? m_transfer.startRead()
+                         : kind == Transfer::Kind::Write ? m_transfer.startWrite()
+                                                         : m_transfer.startComparisonRead();
+    if (!started)
         return;
+    m_previewing = writeFollows;
 
+    openProgressWindow(reading);
+    setCommandsEnabled(false);
+}
+
+void TransferCommands::openProgressWindow(bool reading)
+{
     auto *window = new ProgressWindow(m_owner);
     applyCaptionTable(window, progressWindowCaptions(), language());
     window->Label1->setText(message(reading ? MessageId::ReadingLabel : MessageId::WritingLabel, language()).text);
     window->setWindowTitle(message(reading ? MessageId::ReadingCaption : MessageId::WritingCaption, language()).text);
     m_progress = window;
-    setCommandsEnabled(false);
     // Modal to the whole program but without a nested event loop: the command returns at
     // once and the transfer's endings close the window.
     window->show();
@@ -74,7 +94,7 @@ void TransferCommands::start(Transfer::Kind kind)
 bool TransferCommands::outsideBandWriteAccepted()
 {
     const RadioModel &model = m_transfer.model();
-    const QList<int> outside = channelsOutsideBand(model.channels, model.band);
+    const QList<int> outside = channelsOutsideBand(model.channels, model.band());
     return outside.isEmpty() ||
            MsgBox(m_owner, language(), MessageId::ChannelsOutsideBand, QString::number(outside.size())) == mbResult::Ok;
 }
@@ -119,6 +139,10 @@ void TransferCommands::onFinished(Transfer::Ending ending)
         MsgBox(m_owner, language(), verifyFailedMessage(m_transfer.lastVerify(), language()));
         setCommandsEnabled(true);
         break;
+    case E::ComparisonReadFinished:
+        closeProgressWindow();
+        showComparison();
+        return; // ends when the comparison window closes
     case E::PortInvalid:
         closeProgressWindow();
         MsgBox(m_owner, language(), MessageId::PortInvalid);
@@ -126,6 +150,36 @@ void TransferCommands::onFinished(Transfer::Ending ending)
         break;
     }
     emit transferEnded(ending);
+}
+
+void TransferCommands::showComparison()
+{
+    const ComparisonScope scope = m_previewing ? ComparisonScope::WhatTheWriteSends : ComparisonScope::EditorContents;
+    auto *window = new ComparisonWindow(m_previewing ? ComparisonWindow::Purpose::WritePreview : ComparisonWindow::Purpose::Comparison,
+                                        m_owner);
+    window->showDifferences(compareWithRadio(m_transfer.receivedImage(), m_transfer.model(), scope), language());
+    m_comparison = window;
+    connect(window, &QDialog::finished, this, &TransferCommands::onComparisonClosed);
+    // Modal without a nested event loop, as the progress window: the answer arrives by
+    // finished().
+    window->show();
+}
+
+void TransferCommands::onComparisonClosed(int result)
+{
+    m_comparison = nullptr;
+    const bool write = m_previewing && result == QDialog::Accepted;
+    m_previewing = false;
+    if (!write) {
+        setCommandsEnabled(true);
+        emit transferEnded(Transfer::Ending::ComparisonReadFinished);
+        return;
+    }
+    // The question about channels outside the band was answered before the read, and
+    // the editors could not change while the preview was up: the write sends what the
+    // preview showed. A port lost meanwhile ends it with its own message.
+    if (m_transfer.startWrite())
+        openProgressWindow(false);
 }
 
 void TransferCommands::onTimer1()

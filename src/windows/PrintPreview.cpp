@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PrintPreview.h"
-#include "PrintContent.h"
-#include "ReportDrawing.h"
-#include "ReportPdf.h"
+#include "windows/PrintPreview.h"
+#include "report/PrintContent.h"
+#include "report/ReportDrawing.h"
+#include "report/ReportPdf.h"
 #include "widgets/MessageBox.h"
 #include <QAction>
 #include <QComboBox>
@@ -25,13 +25,13 @@ namespace kt913 {
 PrintPreview::PrintPreview(RadioModel &model, QWidget *owner) : QPrintPreviewDialog(owner), m_model(model)
 {
     setObjectName(QStringLiteral("FrmPrint"));
-    setWindowTitle(captionFor(model.language));
+    setWindowTitle(captionFor(model.language()));
     printer()->setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     // The preview and the printer alike get a freshly built report, so what is printed
     // is what the model holds at that moment.
     connect(this, &QPrintPreviewDialog::paintRequested, this, &PrintPreview::paintReport);
 
-    const Language lang = model.language;
+    const Language lang = model.language();
     m_export = new QAction(style()->standardIcon(QStyle::SP_DialogSaveButton),
                            textIn(lang, "导出PDF", KT913_TR("FrmPrint", "Export to PDF")), this);
     m_export->setObjectName(QStringLiteral("ExportPdf"));
@@ -104,7 +104,7 @@ bool PrintPreview::exportPdf(const QString &path, QString *error)
 
 void PrintPreview::askAndExport()
 {
-    const Language lang = m_model.language;
+    const Language lang = m_model.language();
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QString path = QFileDialog::getSaveFileName(this, m_export->text(),
                                                 QDir(folder).filePath(QStringLiteral("KT-913.pdf")),

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReportPdf.h"
 #include "ReportDrawing.h"
+#include "image/SavedFile.h"
+#include <QBuffer>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace kt913 {
 
@@ -32,24 +33,20 @@ bool writeReportPdf(const ReportWriter &report, QIODevice &out, const QPageLayou
 
 bool saveReportPdf(const ReportWriter &report, const QString &path, QString *error, const QPageLayout &layout)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Drawn whole in memory first, so that the file on disk is either the old one or
+    // the complete report (the PDF writer does not look at what its device took).
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!writeReportPdf(report, buffer, layout)) {
         if (error)
-            *error = file.errorString();
+            *error = QStringLiteral("the report could not be drawn");
         return false;
     }
-    if (!writeReportPdf(report, file, layout)) {
-        file.cancelWriting();
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    const QString why = saveWholeFile(path, bytes);
+    if (error)
+        *error = why;
+    return why.isEmpty();
 }
 
 } // namespace kt913

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "link/ui/ProgressWindowCaptions.h"
+#include "windows/ProgressWindowCaptions.h"
 
 namespace kt913 {
 

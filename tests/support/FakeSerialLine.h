@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A scripted serial port for driving the protocol engine without a line: the test feeds
-// what "the radio" sends and reads back what the engine output, call by call.
+// A scripted serial line for driving the protocol engine without a port: the tests, the
+// fuzz target and anything else feed what "the radio" sends and read back what the
+// engine output, call by call.
 #include "link/SerialLine.h"
 #include <QList>
 #include <functional>
 
 namespace kt913::test {
 
-class FakePort : public SerialLine {
+class FakeSerialLine : public SerialLine {
     Q_OBJECT
 public:
     using SerialLine::SerialLine;

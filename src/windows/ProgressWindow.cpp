@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "link/ui/ProgressWindow.h"
+#include "windows/ProgressWindow.h"
 #include "widgets/WindowScope.h"
 #include "link/Transfer.h"
 #include "widgets/Twips.h"

@@ -11,7 +11,7 @@ constexpr int kCellWidth = 4500;
 class ContentBuilder {
 public:
     ContentBuilder(const RadioModel &model, ReportWriter &w)
-        : m(model), w(w), lang(model.language)
+        : m(model), w(w), lang(model.language())
     {
     }
 
@@ -35,7 +35,7 @@ public:
     }
 
     // Label | control of the optional features window, the control's text as shown.
-    void optionRow(const QString &label, const QString &control) { row(labelCaption(label), m.options.text(control, lang)); }
+    void optionRow(const QString &label, ControlKey control) { row(labelCaption(label), m.options.text(control, lang)); }
 
     void section(const QString &heading)
     {
@@ -51,28 +51,33 @@ public:
         w.ReportTitle(say("KT-913对讲机", KT913_TR("Report", "KT-913 Interphone ")) + say("编程数据打印", KT913_TR("Report", "programming data are printed")));
 
         section(say("功能设置", KT913_TR("Report", "Function set")));
-        static const char *const functionRows[][2] = {
-            {"Label2", "Text2"},   {"Label6", "Text6"},   {"Label1", "Combo1"},   {"Label3", "Combo3"},
-            {"Label5", "Combo5"},  {"Label7", "Combo7"},  {"Label8", "Combo8"},   {"Label9", "Combo9"},
-            {"Label10", "Combo10"}, {"Label11", "Combo11"}, {"Label19", "Combo19"}, {"Label31", "Text31"},
-            {"LabelMod", "ComboMod"},
+        using namespace OptionsControls;
+        static constexpr struct {
+            const char *label;
+            ControlKey control;
+        } functionRows[] = {
+            {"Label2", Text2},   {"Label6", Text6},   {"Label1", Combo1},   {"Label3", Combo3},
+            {"Label5", Combo5},  {"Label7", Combo7},  {"Label8", Combo8},   {"Label9", Combo9},
+            {"Label10", Combo10}, {"Label11", Combo11}, {"Label19", Combo19}, {"Label31", Text31},
+            {"LabelMod", ComboMod},
         };
         for (const auto &r : functionRows)
-            optionRow(QLatin1String(r[0]), QLatin1String(r[1]));
+            optionRow(QLatin1String(r.label), r.control);
 
         w.NewPage();
         section(say("全频频率", KT913_TR("Report", "The whole frequency frequently")));
-        optionRow(QStringLiteral("Label20"), QStringLiteral("Text20"));
-        optionRow(QStringLiteral("Label21"), QStringLiteral("Text21"));
+        optionRow(QStringLiteral("Label20"), Text20);
+        optionRow(QStringLiteral("Label21"), Text21);
+        const ControlKey vfoLists[] = {Combo22, Combo23, Combo24, Combo25, Combo26, Combo27, Combo28, Combo29, Combo30};
         for (int i = 22; i <= 30; ++i)
-            optionRow(QStringLiteral("Label%1").arg(i), QStringLiteral("Combo%1").arg(i));
+            optionRow(QStringLiteral("Label%1").arg(i), vfoLists[i - 22]);
 
         section(say("VOX(声控发射)", KT913_TR("Report", "VOX(Voice control launches)")));
-        optionRow(QStringLiteral("Label14"), QStringLiteral("Combo14"));
-        optionRow(QStringLiteral("Label15"), QStringLiteral("Combo15"));
-        const ControlDescription &check = m.options.control(QStringLiteral("Check12"));
+        optionRow(QStringLiteral("Label14"), Combo14);
+        optionRow(QStringLiteral("Label15"), Combo15);
+        const ControlDescription &check = m.options.control(Check12);
         row(say("是否", KT913_TR("Report", "Whether")) + m.options.description().caption(check, lang),
-            m.options.isChecked(QStringLiteral("Check12")) ? say("是", KT913_TR("Report", "Yes")) : say("否", KT913_TR("Report", "No")));
+            m.options.isChecked(Check12) ? say("是", KT913_TR("Report", "Yes")) : say("否", KT913_TR("Report", "No")));
 
         section(say("调试信息", KT913_TR("Report", "Debug information")));
         debugRows();
@@ -95,9 +100,9 @@ public:
         const ElementDescription *grade = debug.findElement(QStringLiteral("Frame1(0)"));
         const QString gradeCaption = grade ? debug.texts(*grade, lang).value(0) : QString();
         for (int k = 0; k < 3; ++k) {
-            const ControlDescription &slider = m.debug.control(QStringLiteral("Slider1(%1)").arg(k));
+            const ControlDescription &slider = m.debug.control(DebugControls::Slider1(k));
             row(gradeCaption + QLatin1Char(' ') + debug.caption(slider, lang),
-                QString::number(m.debugValues[size_t(k)]));
+                QString::number(m.debugValues()[size_t(k)]));
         }
     }
 
@@ -117,7 +122,7 @@ void PrintContent(const RadioModel &model, ReportWriter &writer)
 ReportTable channelReportTable(const RadioModel &model, int group)
 {
     const ChannelEditorDescription &d = channelEditorDescription();
-    const QStringList headers = channelGridHeaders(model.language);
+    const QStringList headers = channelGridHeaders(model.language());
     ReportTable t;
     std::vector<int> shown;
     for (int c = 0; c < col::Count; ++c) {
