@@ -110,7 +110,7 @@ void ChannelArrangeCommands::say(const QString &text)
 bool ChannelArrangeCommands::apply(const char *what, const QList<ChannelEdit> &edits)
 {
     if (edits.isEmpty()) {
-        say(arrangeNote(ArrangeNote::Unchanged, m_model.language));
+        say(arrangeNote(ArrangeNote::Unchanged, m_model.language()));
         return false;
     }
     m_undo.applyEdits(QString::fromLatin1(what), edits);
@@ -140,7 +140,7 @@ void ChannelArrangeCommands::sortRows(SortKey key, bool descending)
     m_lastDescending = descending;
     QList<int> channels = m_form.rowCommands().clipboard().selectedChannels();
     if (channels.size() <= 1) {
-        const int first = channelNumber(m_model.band.BandGroup, 1);
+        const int first = channelNumber(m_model.band().BandGroup, 1);
         channels.clear();
         for (int n = first; n < first + map::kGroupSize; ++n)
             channels << n;
@@ -150,7 +150,7 @@ void ChannelArrangeCommands::sortRows(SortKey key, bool descending)
         used += m_model.channels.isUsed(n) ? 1 : 0;
     if (!apply("sort", sortRowEdits(m_model.channels, channels, key, descending)))
         return;
-    const Language lang = m_model.language;
+    const Language lang = m_model.language();
     const QString how = sortKeyTexts(lang).value(int(key)) + textIn(lang, "，", ", ") +
                         sortOrderTexts(lang).value(descending ? 1 : 0);
     say(arrangeNote(ArrangeNote::Sorted, lang, QString::number(used), how));
@@ -161,7 +161,7 @@ void ChannelArrangeCommands::openSortDialog()
     emit aboutToAct();
     m_form.commitPendingEdit();
     // Window-modal and event-driven: the sort runs when the dialog is accepted.
-    auto *dialog = new ChannelSortDialog(m_model.language, m_lastKey, m_lastDescending, &m_form);
+    auto *dialog = new ChannelSortDialog(m_model.language(), m_lastKey, m_lastDescending, &m_form);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog] { sortRows(dialog->key(), dialog->descending()); });
     connect(dialog, &QDialog::finished, this, [this] {
@@ -177,12 +177,12 @@ void ChannelArrangeCommands::compactGroup()
 {
     emit aboutToAct();
     m_form.commitPendingEdit();
-    const QList<ChannelEdit> edits = compactGroupEdits(m_model.channels, m_model.band.BandGroup);
+    const QList<ChannelEdit> edits = compactGroupEdits(m_model.channels, m_model.band().BandGroup);
     int moved = 0;
     for (const ChannelEdit &e : edits)
         moved += e.after.isUsed() ? 1 : 0;
     if (apply("compact", edits))
-        say(arrangeNote(ArrangeNote::Compacted, m_model.language, QString::number(moved)));
+        say(arrangeNote(ArrangeNote::Compacted, m_model.language(), QString::number(moved)));
 }
 
 void ChannelArrangeCommands::moveToOtherGroup()
@@ -197,7 +197,7 @@ void ChannelArrangeCommands::moveToOtherGroup()
 void ChannelArrangeCommands::moveRangeToOtherGroup(int first, int last)
 {
     const GroupMovePlan plan = moveToOtherGroupEdits(m_model.channels, first, last);
-    const Language lang = m_model.language;
+    const Language lang = m_model.language();
     if (!plan.fits) {
         const int otherFirst = groupOf(first) == 1 ? map::kGroupSize + 1 : 1;
         int left = map::kGroupSize;
@@ -225,7 +225,7 @@ void ChannelArrangeCommands::dropRows(int group, int first, int last, int before
     const int count = last - first + 1;
     const int placed = beforeChannel < firstChannel ? beforeChannel : beforeChannel - count;
     selectChannels(placed, placed + count - 1);
-    say(arrangeNote(ArrangeNote::Moved, m_model.language,
+    say(arrangeNote(ArrangeNote::Moved, m_model.language(),
                     rangeLabel(placed, placed + count - 1)));
 }
 
@@ -255,7 +255,7 @@ void ChannelArrangeCommands::find(bool backward)
         openFind();
         return;
     }
-    const Language lang = m_model.language;
+    const Language lang = m_model.language();
     const int n = findMatch(m_model.channels, m_form.rowCommands().currentChannel(), text, backward);
     if (n == 0) {
         m_findBar->showResult(arrangeNote(ArrangeNote::NotFound, lang, text));
@@ -279,7 +279,7 @@ void ChannelArrangeCommands::findDuplicates()
 {
     emit aboutToAct();
     m_form.commitPendingEdit();
-    const Language lang = m_model.language;
+    const Language lang = m_model.language();
     const QList<int> found = duplicateChannels(m_model.channels);
     for (int group : {1, 2})
         m_form.grid(group)->selectionModel()->clearSelection();

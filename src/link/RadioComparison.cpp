@@ -16,17 +16,18 @@ QList<ModelDifference> compareWithRadio(const Image &radio, RadioModel &editors,
     editors.outputImage = keptOutput;
     if (scope == ComparisonScope::WhatTheWriteSends) {
         for (int a = 0; a < kImageSize; ++a)
-            if (!writeSendsAddress(a, editors.DebugUnlocked))
+            if (!writeSendsAddress(a, editors.debugUnlocked()))
                 written[std::size_t(a)] = radio[std::size_t(a)];
     }
 
     RadioModel onRadio, inEditors;
-    onRadio.language = inEditors.language = editors.language;
+    onRadio.setLanguage(editors.language());
+    inEditors.setLanguage(editors.language());
     onRadio.memoryImage = radio;
     inEditors.memoryImage = written;
     DecodeImage(onRadio);
     DecodeImage(inEditors);
-    return compareModels(onRadio, inEditors, editors.language);
+    return compareModels(onRadio, inEditors, editors.language());
 }
 
 } // namespace kt913

@@ -86,7 +86,7 @@ void TestWriteVerify::comparisonWithTheRadio()
     QFETCH(bool, debug);
     const Image radio = test::sampleImage();
     RadioModel editors;
-    editors.language = Language::English;
+    editors.setLanguage(Language::English);
     test::fillSampleRadio(editors);
     editors.setDebugUnlocked(debug);
     QVERIFY(compareWithRadio(radio, editors, ComparisonScope(scope)).isEmpty());
