@@ -216,7 +216,12 @@ void MainWindow::applyLanguage()
 void MainWindow::setLanguage(Language lang)
 {
     m_storeLanguageAtExit = true; // the user's own choice outlasts a session's --lang
-    m_model.setLanguage(lang);     // the windows re-caption as the model announces it
+    // The windows re-caption as the model announces a change; the menu puts the captions
+    // of the language in force back in place as well (a window made anew has its own).
+    if (m_model.language() == lang)
+        applyLanguage();
+    else
+        m_model.setLanguage(lang);
 }
 
 void MainWindow::onBandListChanged(int index)

@@ -270,8 +270,8 @@ private slots:
         QCOMPARE(entries.last(), "&8 " + QDir::toNativeSeparators(s.dir.filePath(QStringLiteral("1.dat"))));
     }
 
-    // KT913_SCREENSHOT_DIR=folder saves the File menu and the import's report in both
-    // languages.
+    // KT913_SCREENSHOT_DIR=folder saves the File menu with Recent Files open, the main
+    // window and the import's report in both languages.
     void screenshotsOfTheFileMenu()
     {
         const QString dir = qEnvironmentVariable("KT913_SCREENSHOT_DIR");
@@ -303,6 +303,7 @@ private slots:
                 painter.drawPixmap(menu->geometry().topLeft() - both.topLeft(), menu->grab());
             painter.end();
             shot.save(dir + (lang == Language::English ? "/filemenu-en.png" : "/filemenu-zh.png"));
+            w.grab().save(dir + (lang == Language::English ? "/mainwindow-en.png" : "/mainwindow-zh.png"));
             QTest::keyClick(recentMenu(w), Qt::Key_Escape);
             QTest::keyClick(fileMenu(w), Qt::Key_Escape);
             QTRY_VERIFY(!fileMenu(w)->isVisible());
