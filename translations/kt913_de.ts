@@ -415,6 +415,22 @@ Die Kanäle sind unverändert.</translation>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Sort Channels</source>
+        <translation>Kanäle sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by(&amp;K):</source>
+        <translation>Sortieren nach(&amp;K):</translation>
+    </message>
+    <message>
+        <source>Order(&amp;O):</source>
+        <translation>Reihenfolge(&amp;O):</translation>
+    </message>
+    <message>
+        <source>Unused channels go to the end.</source>
+        <translation>Unbenutzte Kanäle kommen ans Ende.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -1763,6 +1779,14 @@ Alle nicht gespeicherten Änderungen gehen verloren!</translation>
         <source>No two channels share their receive frequency and tones.</source>
         <translation>Keine zwei Kanäle haben dieselbe Empfangsfrequenz und dieselben CTCSS/DCS-Töne.</translation>
     </message>
+    <message>
+        <source>The file cannot be found:
+%1
+It has been taken off Recent Files.</source>
+        <translation>Die Datei ist nicht zu finden:
+%1
+Sie wurde aus der Liste der zuletzt geöffneten Dateien entfernt.</translation>
+    </message>
 </context>
 <context>
     <name>PortPathDialog</name>
@@ -1816,6 +1840,132 @@ Alle nicht gespeicherten Änderungen gehen verloren!</translation>
     <message>
         <source>B Channel data</source>
         <translation>Kanaldaten Gruppe B</translation>
+    </message>
+</context>
+<context>
+    <name>FrmCompare</name>
+    <message>
+        <source>Where</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>On the radio</source>
+        <translation>Im Funkgerät</translation>
+    </message>
+    <message>
+        <source>In the editors</source>
+        <translation>In den Editoren</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Unterschiede</translation>
+    </message>
+    <message>
+        <source>Compare with Radio</source>
+        <translation>Mit Funkgerät vergleichen</translation>
+    </message>
+    <message>
+        <source>Close(&amp;C)</source>
+        <translation>Schließen(&amp;C)</translation>
+    </message>
+    <message>
+        <source>reserved flag</source>
+        <translation>Reservemerker</translation>
+    </message>
+    <message>
+        <source>checked</source>
+        <translation>ausgewählt</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>nicht ausgewählt</translation>
+    </message>
+    <message>
+        <source>Main window</source>
+        <translation>Hauptfenster</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Frequenzbereich</translation>
+    </message>
+    <message>
+        <source>Nothing differs</source>
+        <translation>Kein Unterschied</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 Kanal</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 Kanäle</translation>
+    </message>
+    <message>
+        <source>1 setting</source>
+        <translation>1 Einstellung</translation>
+    </message>
+    <message>
+        <source>%1 settings</source>
+        <translation>%1 Einstellungen</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source> differs</source>
+        <translation> unterscheidet sich</translation>
+    </message>
+    <message>
+        <source> differ</source>
+        <translation> unterscheiden sich</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(leer)</translation>
+    </message>
+</context>
+<context>
+    <name>FrmWritePreview</name>
+    <message>
+        <source>Where</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>On the radio</source>
+        <translation>Im Funkgerät</translation>
+    </message>
+    <message>
+        <source>In the editors</source>
+        <translation>In den Editoren</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Unterschiede</translation>
+    </message>
+    <message>
+        <source>Preview before Writing</source>
+        <translation>Vorschau vor dem Schreiben</translation>
+    </message>
+    <message>
+        <source>Writing replaces these values on the radio with those in the editors. Write now?</source>
+        <translation>Das Schreiben ersetzt diese Werte im Funkgerät durch die der Editoren. Jetzt schreiben?</translation>
+    </message>
+    <message>
+        <source>Write(&amp;W)</source>
+        <translation>Schreiben(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 </TS>

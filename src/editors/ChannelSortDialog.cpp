@@ -16,7 +16,7 @@ ChannelSortDialog::ChannelSortDialog(Language lang, SortKey key, bool descending
 {
     setObjectName(QStringLiteral("SortDialog"));
     markAsWindow(this);
-    setWindowTitle(textIn(lang, "信道排序", "Sort Channels"));
+    setWindowTitle(textIn(lang, "信道排序", KT913_TR("Form1", "Sort Channels")));
 
     m_key = new QComboBox(this);
     m_key->setObjectName(QStringLiteral("SortKey"));
@@ -26,13 +26,13 @@ ChannelSortDialog::ChannelSortDialog(Language lang, SortKey key, bool descending
     m_order->setObjectName(QStringLiteral("SortOrder"));
     m_order->addItems(sortOrderTexts(lang));
     m_order->setCurrentIndex(descending ? 1 : 0);
-    auto *keyLabel = new QLabel(textIn(lang, "排序依据(&K):", "Sort by(&K):"), this);
+    auto *keyLabel = new QLabel(textIn(lang, "排序依据(&K):", KT913_TR("Form1", "Sort by(&K):")), this);
     keyLabel->setObjectName(QStringLiteral("SortKeyLabel"));
     keyLabel->setBuddy(m_key);
-    auto *orderLabel = new QLabel(textIn(lang, "顺序(&O):", "Order(&O):"), this);
+    auto *orderLabel = new QLabel(textIn(lang, "顺序(&O):", KT913_TR("Form1", "Order(&O):")), this);
     orderLabel->setObjectName(QStringLiteral("SortOrderLabel"));
     orderLabel->setBuddy(m_order);
-    auto *note = new QLabel(textIn(lang, "未使用的信道排在最后。", "Unused channels go to the end."), this);
+    auto *note = new QLabel(textIn(lang, "未使用的信道排在最后。", KT913_TR("Form1", "Unused channels go to the end.")), this);
     note->setObjectName(QStringLiteral("SortNote"));
 
     auto *buttons = new QDialogButtonBox(this);

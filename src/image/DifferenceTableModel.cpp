@@ -40,7 +40,7 @@ QString DifferenceTableModel::cellText(int row, int column, bool) const
         return QString();
     const ModelDifference &d = m_differences[row];
     // An empty value would leave a blank cell, which reads as a cell not filled in.
-    const auto shown = [this](const QString &v) { return v.isEmpty() ? textIn(m_language, "（空）", "(empty)") : v; };
+    const auto shown = [this](const QString &v) { return v.isEmpty() ? textIn(m_language, "（空）", KT913_TR("FrmCompare", "(empty)")) : v; };
     switch (column) {
     case Where: return d.where;
     case Field: return d.field;

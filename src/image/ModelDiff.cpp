@@ -27,7 +27,7 @@ void compareChannels(const RadioModel &a, const RadioModel &b, Language lang, QL
                 // Never shown, but kept in the record: named by what it is.
                 const int ia = a.channels.OptionIndex[optionSlot(c)][n - 1], ib = b.channels.OptionIndex[optionSlot(c)][n - 1];
                 if (a.channels.isUsed(n) && b.channels.isUsed(n) && ia != ib)
-                    out << ModelDifference{where, textIn(lang, "保留标志", "reserved flag"), QString::number(ia), QString::number(ib), n};
+                    out << ModelDifference{where, textIn(lang, "保留标志", KT913_TR("FrmCompare", "reserved flag")), QString::number(ia), QString::number(ib), n};
                 continue;
             }
             const QString &va = a.channels.cell(n, c), &vb = b.channels.cell(n, c);
@@ -40,7 +40,6 @@ void compareChannels(const RadioModel &a, const RadioModel &b, Language lang, QL
 // The captions of the frames, pages and tab strips a control stands in, outermost first.
 QStringList containers(const FormDescription &d, QString parent, Language lang)
 {
-    const bool en = lang == Language::English;
     QStringList path;
     for (int guard = 0; !parent.isEmpty() && guard < 16; ++guard) {
         QString name = parent;
@@ -52,7 +51,7 @@ QStringList containers(const FormDescription &d, QString parent, Language lang)
         const ElementDescription *e = d.findElement(name);
         if (!e)
             break;
-        const QString caption = bare(e->texts(en).value(page < 0 ? 0 : page));
+        const QString caption = bare(d.texts(*e, lang).value(page < 0 ? 0 : page));
         // A frame often repeats the caption of the page it fills ("FunctionSet", "Function Set").
         const auto key = [](QString t) { return t.remove(QLatin1Char(' ')).toLower(); };
         if (!caption.isEmpty() && (path.isEmpty() || key(path.front()) != key(caption)))
@@ -65,22 +64,21 @@ QStringList containers(const FormDescription &d, QString parent, Language lang)
 QString valueText(const FormStore &s, const ControlDescription &c, Language lang)
 {
     if (c.kind == ControlKind::Check)
-        return s.isChecked(c.name) ? textIn(lang, "选中", "checked") : textIn(lang, "未选中", "not checked");
+        return s.isChecked(c.name) ? textIn(lang, "选中", KT913_TR("FrmCompare", "checked")) : textIn(lang, "未选中", KT913_TR("FrmCompare", "not checked"));
     return s.text(c.name, lang);
 }
 
 void compareForm(const FormStore &a, const FormStore &b, Language lang, QList<ModelDifference> &out)
 {
     const FormDescription &d = a.description();
-    const bool en = lang == Language::English;
-    const QString window = en ? d.captionEn : d.captionZh;
+    const QString window = d.windowCaption(lang);
     for (const ControlDescription &c : d.controls) {
         const QString va = valueText(a, c, lang), vb = valueText(b, c, lang);
         if (va == vb)
             continue;
         QStringList where = containers(d, c.parent, lang);
         where.prepend(window);
-        QString caption = bare(en ? c.captionEn : c.captionZh);
+        QString caption = bare(d.caption(c, lang));
         if (caption.isEmpty())
             caption = c.name; // the few controls without a label of their own
         out << ModelDifference{where.join(QStringLiteral(" / ")), caption, va, vb};
@@ -90,12 +88,11 @@ void compareForm(const FormStore &a, const FormStore &b, Language lang, QList<Mo
 void compareFmGrid(const RadioModel &a, const RadioModel &b, Language lang, QList<ModelDifference> &out)
 {
     const FormDescription &d = fmFormDescription();
-    const bool en = lang == Language::English;
     const ElementDescription *grid = d.findElement(QStringLiteral("MSFGrid"));
-    const QString channel = grid ? grid->texts(en).value(0) : QString();
+    const QString channel = grid ? d.texts(*grid, lang).value(0) : QString();
     for (int k = 1; k <= map::kFmChannelCount; ++k)
         if (a.fmGrid()[k - 1] != b.fmGrid()[k - 1])
-            out << ModelDifference{en ? d.captionEn : d.captionZh, QStringLiteral("%1 %2").arg(channel).arg(k),
+            out << ModelDifference{d.windowCaption(lang), QStringLiteral("%1 %2").arg(channel).arg(k),
                                    a.fmGrid()[k - 1], b.fmGrid()[k - 1]};
 }
 
@@ -107,7 +104,7 @@ QList<ModelDifference> compareModels(const RadioModel &a, const RadioModel &b, L
     if (a.bandSelection() != b.bandSelection()) {
         // The main window's band list and its label.
         const QStringList bands = bandListItems();
-        out << ModelDifference{textIn(lang, "主窗口", "Main window"), textIn(lang, "频段", "Range"), bands.value(a.bandSelection()),
+        out << ModelDifference{textIn(lang, "主窗口", KT913_TR("FrmCompare", "Main window")), textIn(lang, "频段", KT913_TR("FrmCompare", "Range")), bands.value(a.bandSelection()),
                                bands.value(b.bandSelection())};
     }
     compareChannels(a, b, lang, out);
@@ -131,7 +128,7 @@ QString differenceSummary(const QList<ModelDifference> &differences, Language la
     }
     const int nChannels = int(channels.size());
     if (nChannels == 0 && settings == 0)
-        return textIn(lang, "没有不同", "Nothing differs");
+        return textIn(lang, "没有不同", KT913_TR("FrmCompare", "Nothing differs"));
     QStringList parts;
     if (lang == Language::Chinese) {
         if (nChannels)
@@ -140,17 +137,21 @@ QString differenceSummary(const QList<ModelDifference> &differences, Language la
             parts << QStringLiteral("%1 项设置").arg(settings);
         return parts.join(QStringLiteral("和 ")) + QStringLiteral("不同");
     }
+    // Each piece whole, so that a translation can word its own singular and plural.
     if (nChannels)
-        parts << (nChannels == 1 ? QStringLiteral("1 channel") : QStringLiteral("%1 channels").arg(nChannels));
+        parts << (nChannels == 1 ? textIn(lang, "1 个信道", KT913_TR("FrmCompare", "1 channel"))
+                                 : textIn(lang, "%1 个信道", KT913_TR("FrmCompare", "%1 channels")).arg(nChannels));
     if (settings)
-        parts << (settings == 1 ? QStringLiteral("1 setting") : QStringLiteral("%1 settings").arg(settings));
+        parts << (settings == 1 ? textIn(lang, "1 项设置", KT913_TR("FrmCompare", "1 setting"))
+                                : textIn(lang, "%1 项设置", KT913_TR("FrmCompare", "%1 settings")).arg(settings));
     const bool one = parts.size() == 1 && nChannels + settings == 1;
-    return parts.join(QStringLiteral(" and ")) + (one ? QStringLiteral(" differs") : QStringLiteral(" differ"));
+    return parts.join(textIn(lang, "和 ", KT913_TR("FrmCompare", " and "))) +
+           (one ? textIn(lang, "不同", KT913_TR("FrmCompare", " differs")) : textIn(lang, "不同", KT913_TR("FrmCompare", " differ")));
 }
 
 QString differenceLine(const ModelDifference &d, Language lang)
 {
-    const QString empty = textIn(lang, "（空）", "(empty)");
+    const QString empty = textIn(lang, "（空）", KT913_TR("FrmCompare", "(empty)"));
     return QStringLiteral("%1, %2: %3 -> %4")
         .arg(d.where, d.field, d.before.isEmpty() ? empty : d.before, d.after.isEmpty() ? empty : d.after);
 }

@@ -57,9 +57,9 @@ void MainWindow::openRecentFile(const QString &path)
     m_recentFiles->remove(path);
     const Language lang = m_model.language();
     MsgBox(this, lang,
-           textIn(lang, "找不到文件：\n%1\n已从最近的文件中删除。", "The file cannot be found:\n%1\nIt has been taken off Recent Files.")
+           textIn(lang, "找不到文件：\n%1\n已从最近的文件中删除。", KT913_TR("MsgBox", "The file cannot be found:\n%1\nIt has been taken off Recent Files."))
                .arg(QDir::toNativeSeparators(path)),
-           mb::Exclamation, textIn(lang, "注意", "Attention"));
+           mb::Exclamation, textIn(lang, "注意", KT913_TR("MsgBox", "Attention")));
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)

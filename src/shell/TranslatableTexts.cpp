@@ -4,6 +4,7 @@
 #include "image/FormDescriptions.h"
 #include "image/Messages.h"
 #include "shell/CaptionRegistry.h"
+#include "windows/ComparisonWindowCaptions.h"
 #include <QFile>
 #include <QSet>
 
@@ -79,7 +80,12 @@ QByteArray literal(const QString &text)
 QList<TranslatableText> translatableTexts()
 {
     Collector c;
-    for (const CaptionTable *table : captionTables()) {
+    // The comparison windows exist only while they are shown: their tables are not
+    // among the ones a language switch visits, but they are captioned the same way.
+    std::vector<const CaptionTable *> tables = captionTables();
+    tables.push_back(&comparisonWindowCaptions());
+    tables.push_back(&writePreviewCaptions());
+    for (const CaptionTable *table : tables) {
         const QString window = QString::fromLatin1(table->window);
         for (const CaptionRow &row : table->rows)
             if (row.en)
