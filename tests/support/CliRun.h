@@ -2,6 +2,7 @@
 #pragma once
 // Runs kt913-cli as a user does and collects what it printed.
 #include "support/TestTime.h"
+#include <QByteArray>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -13,10 +14,13 @@ struct CliRun {
     QString out, err;
 };
 
-inline CliRun runCli(const QStringList &args)
+// `input` is what the user types on its standard input (none: it sees end of input).
+inline CliRun runCli(const QStringList &args, const QByteArray &input = {})
 {
     QProcess p;
     p.start(QStringLiteral(KT913_BINARY_DIR "/src/cli/kt913-cli"), args);
+    p.write(input);
+    p.closeWriteChannel();
     CliRun r;
     if (!p.waitForFinished(timeBound(30000)))
         return r;
