@@ -20,6 +20,7 @@ ChannelRow ChannelRow::cleared() const
 
 ChannelTables::ChannelTables(QObject *parent) : QObject(parent)
 {
+    m_empty.set();
     for (int n = 1; n <= map::kChannelCount; ++n) {
         const bool groupA = n <= map::kGroupSize;
         m_cells[n - 1][col::Label] = QStringLiteral("%1%2").arg(groupA ? QLatin1Char('A') : QLatin1Char('B'))
@@ -77,6 +78,7 @@ void ChannelTables::setRow(int n, const ChannelRow &r)
     const int i = n - 1;
     if (holds(i, r))
         return;
+    m_empty.reset(i);
     m_freqText[0][i] = r.freq[0];
     m_freqText[1][i] = r.freq[1];
     for (int k = 0; k < 8; ++k) {
@@ -94,6 +96,7 @@ void ChannelTables::setFreqText(int n, int k, const QString &text)
     if (n < 1 || n > map::kChannelCount || k < 0 || k > 1 || m_freqText[k][n - 1] == text)
         return;
     m_freqText[k][n - 1] = text;
+    m_empty.reset(n - 1);
     touched(n);
 }
 
@@ -106,6 +109,7 @@ void ChannelTables::setOption(int n, int slot, qint16 index, const QString &text
         return;
     m_optionIndex[slot][i] = index;
     m_optionText[slot][i] = text;
+    m_empty.reset(i);
     touched(n);
 }
 
@@ -114,6 +118,7 @@ void ChannelTables::setName(int n, const QString &name)
     if (n < 1 || n > map::kChannelCount || m_channelName[n - 1] == name)
         return;
     m_channelName[n - 1] = name;
+    m_empty.reset(n - 1);
     touched(n);
 }
 
@@ -122,15 +127,17 @@ void ChannelTables::setCell(int n, int column, const QString &text)
     if (n < 1 || n > map::kChannelCount || column < col::Rx || column > col::Name || m_cells[n - 1][column] == text)
         return;
     m_cells[n - 1][column] = text;
+    m_empty.reset(n - 1);
     touched(n);
 }
 
 void ChannelTables::ClearNO(int n)
 {
-    if (n < 1 || n > map::kChannelCount)
+    if (n < 1 || n > map::kChannelCount || m_empty.test(n - 1))
         return;
     // In place: decoding clears every unused channel twice, most of them already empty.
     const int i = n - 1;
+    m_empty.set(i);
     bool changed = false;
     auto clear = [&changed](QString &text) {
         if (!text.isEmpty()) {

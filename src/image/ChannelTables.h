@@ -112,6 +112,10 @@ private:
     std::array<PerChannelText, 8> m_optionText;
     PerChannelText m_channelName;
     std::array<std::array<QString, col::Count>, map::kChannelCount> m_cells;
+    // Channels known to hold nothing but their row label. Decoding empties every unused
+    // channel more than once; a channel already empty then costs one test, not 22.
+    // Every setter clears its channel's bit, so a set bit is never wrong.
+    std::bitset<map::kChannelCount> m_empty;
     int m_batchDepth = 0;
     bool m_batchChanged = false;
 };

@@ -3,6 +3,7 @@
 #include "ToneList.h"
 #include <QChar>
 #include <QHash>
+#include <array>
 #include <cmath>
 
 namespace kt913 {
@@ -269,14 +270,54 @@ void encodeFrequency(const QString &text, std::uint8_t *b)
     b[3] = std::uint8_t(hexPair(text.constData(), qMin<qsizetype>(2, size)));
 }
 
+namespace {
+// The value of a decimal digit at i, or -1.
+int decimalDigit(const QString &text, qsizetype i)
+{
+    const char16_t u = text[i].unicode();
+    return u >= '0' && u <= '9' ? int(u - '0') : -1;
+}
+
+bool allDecimal(const QString &text, qsizetype from, qsizetype to)
+{
+    for (qsizetype i = from; i < to; ++i)
+        if (decimalDigit(text, i) < 0)
+            return false;
+    return true;
+}
+} // namespace
+
 QString decodeOffset(const std::uint8_t *b)
 {
-    return formatFixed(leadingNumber(decodeFrequency(b)), 1, 5);
+    // Every offset the radio writes is BCD; its text is the frequency's without the
+    // leading zeros. Other bytes go the long way, through their value. The short way
+    // is taken because the codec meets an offset on every open, read and write.
+    for (int k = 0; k < 4; ++k)
+        if ((b[k] >> 4) > 9 || (b[k] & 15) > 9)
+            return formatFixed(leadingNumber(decodeFrequency(b)), 1, 5);
+    const QString text = decodeFrequency(b);
+    const int zeros = text[0] != QLatin1Char('0') ? 0 : text[1] != QLatin1Char('0') ? 1 : 2;
+    return zeros ? text.mid(zeros) : text;
 }
 
 void encodeOffset(const QString &text, std::uint8_t *b)
 {
-    encodeFrequency(formatFixed(leadingNumber(text), 3, 5), b);
+    // The offset box's own shape, one to three digits, a point and five, is written as
+    // its digits; any other text as its value, formatted so.
+    const qsizetype n = text.size();
+    const qsizetype point = n - 6;
+    if (point < 1 || point > 3 || text[point] != QLatin1Char('.') || !allDecimal(text, 0, point) ||
+        !allDecimal(text, point + 1, n)) {
+        encodeFrequency(formatFixed(leadingNumber(text), 3, 5), b);
+        return;
+    }
+    int d[8] = {};
+    for (qsizetype i = 0; i < point; ++i)
+        d[3 - point + i] = decimalDigit(text, i);
+    for (int i = 0; i < 5; ++i)
+        d[3 + i] = decimalDigit(text, point + 1 + i);
+    for (int k = 0; k < 4; ++k)
+        b[3 - k] = std::uint8_t(d[2 * k] << 4 | d[2 * k + 1]);
 }
 
 QString decodeTone(std::uint8_t b0, std::uint8_t b1)
@@ -305,6 +346,26 @@ QString decodeTone(std::uint8_t b0, std::uint8_t b1)
 
 void encodeTone(const QString &text, std::uint8_t *b)
 {
+    // The tone list's own shapes are written as their digits: up to three digits, a
+    // point and one ("67.0" is 70 06), or "D", three digits and N or I ("D023N" is
+    // 23 80). Any other text goes through ToneCode, which gives the same bytes for these.
+    const qsizetype n = text.size();
+    if (n == 5 && text[0] == QLatin1Char('D') && (text[4] == QLatin1Char('N') || text[4] == QLatin1Char('I')) &&
+        allDecimal(text, 1, 4)) {
+        b[0] = std::uint8_t(decimalDigit(text, 2) << 4 | decimalDigit(text, 3));
+        b[1] = std::uint8_t((text[4] == QLatin1Char('N') ? 0x80 : 0xC0) | decimalDigit(text, 1));
+        return;
+    }
+    if (n >= 3 && n <= 5 && text[n - 2] == QLatin1Char('.') && allDecimal(text, 0, n - 2) &&
+        allDecimal(text, n - 1, n)) {
+        int d[4] = {};
+        for (qsizetype i = 0; i < n - 2; ++i)
+            d[5 - n + i] = decimalDigit(text, i);
+        d[3] = decimalDigit(text, n - 1);
+        b[0] = std::uint8_t(d[2] << 4 | d[3]);
+        b[1] = std::uint8_t(d[0] << 4 | d[1]);
+        return;
+    }
     const QString code = ToneCode(text);
     b[0] = std::uint8_t(HexToNumber(code.left(2)));
     b[1] = std::uint8_t(HexToNumber(mid(code, 3, 2)));
@@ -317,9 +378,16 @@ QString decodeFm(std::uint8_t hi, std::uint8_t lo)
     const int v = hi * 256 + lo;
     if (v > 210) // above 108.0 MHz
         return QString();
-    const int whole = 87 + v / 10, tenth = v % 10;
-    const QString number = tenth ? QStringLiteral("%1.%2").arg(whole).arg(tenth) : QString::number(whole);
-    return FormatFmFrequency(number);
+    // 211 texts in all, made once: an image holds 26 of them.
+    static const std::array<QString, 211> texts = [] {
+        std::array<QString, 211> t;
+        for (int k = 0; k < 211; ++k) {
+            const int whole = 87 + k / 10, tenth = k % 10;
+            t[k] = FormatFmFrequency(tenth ? QStringLiteral("%1.%2").arg(whole).arg(tenth) : QString::number(whole));
+        }
+        return t;
+    }();
+    return texts[v];
 }
 
 bool encodeFm(const QString &text, std::uint8_t *b)

@@ -47,6 +47,19 @@ private slots:
         QCOMPARE(b, five);
         encodeOffset(QStringLiteral("99.995"), b.data());
         QCOMPARE(decodeOffset(b.data()), QStringLiteral("99.99500"));
+        encodeOffset(QStringLiteral(" 0.6"), b.data());
+        QCOMPARE(decodeOffset(b.data()), QStringLiteral("0.60000"));
+        // Any BCD offset reads as its value and is written back as it was read.
+        for (long long units = 0; units < 100000000; units += 9876543) {
+            const QString digits = QStringLiteral("%1").arg(units, 8, 10, QLatin1Char('0'));
+            for (int k = 0; k < 4; ++k)
+                b[3 - k] = std::uint8_t(digits.mid(2 * k, 2).toInt(nullptr, 16));
+            const QString text = decodeOffset(b.data());
+            QCOMPARE(text, formatFixed(double(units) / 100000, 1, 5));
+            Bytes back{};
+            encodeOffset(text, back.data());
+            QCOMPARE(back, b);
+        }
     }
 
     void tonesBothWays_data()
