@@ -312,7 +312,7 @@ Die Kanäle sind unverändert.</translation>
     <message>
         <source>wide</source>
         <extracomment>Combo5(8)</extracomment>
-        <translation>breit</translation>
+        <translation>Breit</translation>
     </message>
     <message>
         <source>Arrow keys move, Enter or F2 edits the cell</source>
@@ -1014,7 +1014,7 @@ Die Kanäle sind unverändert.</translation>
     <message>
         <source>Off Set Frequency:</source>
         <extracomment>Label30</extracomment>
-        <translation>Ablage:</translation>
+        <translation>Ablagerichtung:</translation>
     </message>
     <message>
         <source>Plus</source>
