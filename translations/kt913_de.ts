@@ -1818,8 +1818,8 @@ Sie wurde aus der Liste der zuletzt geöffneten Dateien entfernt.</translation>
         <translation>VOX (Sprachsteuerung)</translation>
     </message>
     <message>
-        <source>Whether</source>
-        <translation>Ein/Aus: </translation>
+        <source>Whether%1</source>
+        <translation>%1?</translation>
     </message>
     <message>
         <source>Yes</source>
