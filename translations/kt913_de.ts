@@ -1474,7 +1474,7 @@ Die Kanäle sind unverändert.</translation>
     <message>
         <source>Write Data in the Transceive(&amp;W)</source>
         <extracomment>MNWrite</extracomment>
-        <translation>Funkgerät beschreiben(&amp;W)</translation>
+        <translation>In das Funkgerät schreiben(&amp;W)</translation>
     </message>
     <message>
         <source>Verify after Writing(&amp;V)</source>
@@ -1554,7 +1554,7 @@ Die Kanäle sind unverändert.</translation>
     <message>
         <source>Write Data in the Transceive</source>
         <extracomment>TWrite</extracomment>
-        <translation>Funkgerät beschreiben</translation>
+        <translation>In das Funkgerät schreiben</translation>
     </message>
     <message>
         <source>Lock forced writing</source>
@@ -1653,15 +1653,15 @@ Die Kanäle sind unverändert.</translation>
     </message>
     <message>
         <source>Reading……</source>
-        <translation>Auslesen……</translation>
+        <translation>Auslesen…</translation>
     </message>
     <message>
         <source>Writing frequently, please wait a moment.</source>
-        <translation>Das Funkgerät wird beschrieben, bitte warten.</translation>
+        <translation>Das Funkgerät wird programmiert, bitte warten.</translation>
     </message>
     <message>
         <source>Writing……</source>
-        <translation>Schreiben……</translation>
+        <translation>Schreiben…</translation>
     </message>
     <message>
         <source>Reading succeeds frequently!</source>
@@ -1677,15 +1677,15 @@ Die Kanäle sind unverändert.</translation>
     </message>
     <message>
         <source>The frequency band is not accorded with, can&apos;t write into!</source>
-        <translation>Der Frequenzbereich passt nicht, Schreiben nicht möglich!</translation>
+        <translation>Der Frequenzbereich passt nicht zum Funkgerät, Schreiben nicht möglich!</translation>
     </message>
     <message>
         <source>The frequency band is not accorded with, whether write into by force?</source>
-        <translation>Der Frequenzbereich passt nicht. Trotzdem schreiben?</translation>
+        <translation>Der Frequenzbereich passt nicht zum Funkgerät. Trotzdem schreiben?</translation>
     </message>
     <message>
         <source>Be careful</source>
-        <translation>Vorsicht</translation>
+        <translation>Achtung</translation>
     </message>
     <message>
         <source>Communication error, check the line and the serial connection selection!</source>
@@ -1723,7 +1723,7 @@ Alle nicht gespeicherten Änderungen gehen verloren!</translation>
     </message>
     <message>
         <source>Be careful!</source>
-        <translation>Vorsicht!</translation>
+        <translation>Achtung!</translation>
     </message>
     <message>
         <source>The file cannot be opened: %1</source>
