@@ -365,7 +365,7 @@ Die Kanäle sind unverändert.</translation>
     </message>
     <message>
         <source>The channels were in that order already; nothing changed.</source>
-        <translation>Die Kanäle waren schon so geordnet; nichts geändert.</translation>
+        <translation>Die Kanäle waren schon so geordnet; nichts wurde geändert.</translation>
     </message>
     <message>
         <source>Sort(&amp;S)...</source>
@@ -377,7 +377,7 @@ Die Kanäle sind unverändert.</translation>
     </message>
     <message>
         <source>Move to Other Group(&amp;G)</source>
-        <translation>In andere Gruppe(&amp;G)</translation>
+        <translation>In die andere Gruppe verschieben(&amp;G)</translation>
     </message>
     <message>
         <source>Find(&amp;N)...</source>
@@ -393,7 +393,7 @@ Die Kanäle sind unverändert.</translation>
     </message>
     <message>
         <source>Find Duplicates(&amp;L)</source>
-        <translation>Doppelte suchen(&amp;L)</translation>
+        <translation>Doppelte Kanäle suchen(&amp;L)</translation>
     </message>
     <message>
         <source>Find:</source>
@@ -1586,7 +1586,7 @@ Die Kanäle sind unverändert.</translation>
     </message>
     <message>
         <source>Compare with Radio(&amp;M)</source>
-        <translation>Mit Funkgerät vergleichen(&amp;M)</translation>
+        <translation>Mit dem Funkgerät vergleichen(&amp;M)</translation>
     </message>
 </context>
 <context>
@@ -1773,7 +1773,7 @@ Alle nicht gespeicherten Änderungen gehen verloren!</translation>
     </message>
     <message>
         <source>Find Duplicates</source>
-        <translation>Doppelte suchen</translation>
+        <translation>Doppelte Kanäle suchen</translation>
     </message>
     <message>
         <source>No two channels share their receive frequency and tones.</source>
@@ -1846,7 +1846,7 @@ Sie wurde aus der Liste der zuletzt geöffneten Dateien entfernt.</translation>
     <name>FrmCompare</name>
     <message>
         <source>Where</source>
-        <translation>Ort</translation>
+        <translation>Stelle</translation>
     </message>
     <message>
         <source>Item</source>
@@ -1858,7 +1858,7 @@ Sie wurde aus der Liste der zuletzt geöffneten Dateien entfernt.</translation>
     </message>
     <message>
         <source>In the editors</source>
-        <translation>In den Editoren</translation>
+        <translation>Im Programm</translation>
     </message>
     <message>
         <source>Differences</source>
@@ -1866,7 +1866,7 @@ Sie wurde aus der Liste der zuletzt geöffneten Dateien entfernt.</translation>
     </message>
     <message>
         <source>Compare with Radio</source>
-        <translation>Mit Funkgerät vergleichen</translation>
+        <translation>Mit dem Funkgerät vergleichen</translation>
     </message>
     <message>
         <source>Close(&amp;C)</source>
@@ -1874,15 +1874,15 @@ Sie wurde aus der Liste der zuletzt geöffneten Dateien entfernt.</translation>
     </message>
     <message>
         <source>reserved flag</source>
-        <translation>Reservemerker</translation>
+        <translation>reserviertes Flag</translation>
     </message>
     <message>
         <source>checked</source>
-        <translation>ausgewählt</translation>
+        <translation>aktiviert</translation>
     </message>
     <message>
         <source>not checked</source>
-        <translation>nicht ausgewählt</translation>
+        <translation>nicht aktiviert</translation>
     </message>
     <message>
         <source>Main window</source>
@@ -1933,7 +1933,7 @@ Sie wurde aus der Liste der zuletzt geöffneten Dateien entfernt.</translation>
     <name>FrmWritePreview</name>
     <message>
         <source>Where</source>
-        <translation>Ort</translation>
+        <translation>Stelle</translation>
     </message>
     <message>
         <source>Item</source>
@@ -1945,7 +1945,7 @@ Sie wurde aus der Liste der zuletzt geöffneten Dateien entfernt.</translation>
     </message>
     <message>
         <source>In the editors</source>
-        <translation>In den Editoren</translation>
+        <translation>Im Programm</translation>
     </message>
     <message>
         <source>Differences</source>
@@ -1957,7 +1957,7 @@ Sie wurde aus der Liste der zuletzt geöffneten Dateien entfernt.</translation>
     </message>
     <message>
         <source>Writing replaces these values on the radio with those in the editors. Write now?</source>
-        <translation>Das Schreiben ersetzt diese Werte im Funkgerät durch die der Editoren. Jetzt schreiben?</translation>
+        <translation>Das Schreiben ersetzt diese Werte im Funkgerät durch die im Programm. Jetzt schreiben?</translation>
     </message>
     <message>
         <source>Write(&amp;W)</source>
