@@ -312,7 +312,7 @@ Die Kanäle sind unverändert.</translation>
     <message>
         <source>wide</source>
         <extracomment>Combo5(8)</extracomment>
-        <translation>breit</translation>
+        <translation>Breit</translation>
     </message>
     <message>
         <source>Arrow keys move, Enter or F2 edits the cell</source>
@@ -365,7 +365,7 @@ Die Kanäle sind unverändert.</translation>
     </message>
     <message>
         <source>The channels were in that order already; nothing changed.</source>
-        <translation>Die Kanäle waren schon so geordnet; nichts geändert.</translation>
+        <translation>Die Kanäle waren schon so geordnet; nichts wurde geändert.</translation>
     </message>
     <message>
         <source>Sort(&amp;S)...</source>
@@ -377,7 +377,7 @@ Die Kanäle sind unverändert.</translation>
     </message>
     <message>
         <source>Move to Other Group(&amp;G)</source>
-        <translation>In andere Gruppe(&amp;G)</translation>
+        <translation>In die andere Gruppe verschieben(&amp;G)</translation>
     </message>
     <message>
         <source>Find(&amp;N)...</source>
@@ -393,7 +393,7 @@ Die Kanäle sind unverändert.</translation>
     </message>
     <message>
         <source>Find Duplicates(&amp;L)</source>
-        <translation>Doppelte suchen(&amp;L)</translation>
+        <translation>Doppelte Kanäle suchen(&amp;L)</translation>
     </message>
     <message>
         <source>Find:</source>
@@ -1014,7 +1014,7 @@ Die Kanäle sind unverändert.</translation>
     <message>
         <source>Off Set Frequency:</source>
         <extracomment>Label30</extracomment>
-        <translation>Ablage:</translation>
+        <translation>Ablagerichtung:</translation>
     </message>
     <message>
         <source>Plus</source>
@@ -1474,7 +1474,7 @@ Die Kanäle sind unverändert.</translation>
     <message>
         <source>Write Data in the Transceive(&amp;W)</source>
         <extracomment>MNWrite</extracomment>
-        <translation>Funkgerät beschreiben(&amp;W)</translation>
+        <translation>In das Funkgerät schreiben(&amp;W)</translation>
     </message>
     <message>
         <source>Verify after Writing(&amp;V)</source>
@@ -1554,7 +1554,7 @@ Die Kanäle sind unverändert.</translation>
     <message>
         <source>Write Data in the Transceive</source>
         <extracomment>TWrite</extracomment>
-        <translation>Funkgerät beschreiben</translation>
+        <translation>In das Funkgerät schreiben</translation>
     </message>
     <message>
         <source>Lock forced writing</source>
@@ -1586,7 +1586,7 @@ Die Kanäle sind unverändert.</translation>
     </message>
     <message>
         <source>Compare with Radio(&amp;M)</source>
-        <translation>Mit Funkgerät vergleichen(&amp;M)</translation>
+        <translation>Mit dem Funkgerät vergleichen(&amp;M)</translation>
     </message>
 </context>
 <context>
@@ -1653,15 +1653,15 @@ Die Kanäle sind unverändert.</translation>
     </message>
     <message>
         <source>Reading……</source>
-        <translation>Auslesen……</translation>
+        <translation>Auslesen…</translation>
     </message>
     <message>
         <source>Writing frequently, please wait a moment.</source>
-        <translation>Das Funkgerät wird beschrieben, bitte warten.</translation>
+        <translation>Das Funkgerät wird programmiert, bitte warten.</translation>
     </message>
     <message>
         <source>Writing……</source>
-        <translation>Schreiben……</translation>
+        <translation>Schreiben…</translation>
     </message>
     <message>
         <source>Reading succeeds frequently!</source>
@@ -1677,15 +1677,15 @@ Die Kanäle sind unverändert.</translation>
     </message>
     <message>
         <source>The frequency band is not accorded with, can&apos;t write into!</source>
-        <translation>Der Frequenzbereich passt nicht, Schreiben nicht möglich!</translation>
+        <translation>Der Frequenzbereich passt nicht zum Funkgerät, Schreiben nicht möglich!</translation>
     </message>
     <message>
         <source>The frequency band is not accorded with, whether write into by force?</source>
-        <translation>Der Frequenzbereich passt nicht. Trotzdem schreiben?</translation>
+        <translation>Der Frequenzbereich passt nicht zum Funkgerät. Trotzdem schreiben?</translation>
     </message>
     <message>
         <source>Be careful</source>
-        <translation>Vorsicht</translation>
+        <translation>Achtung</translation>
     </message>
     <message>
         <source>Communication error, check the line and the serial connection selection!</source>
@@ -1723,7 +1723,7 @@ Alle nicht gespeicherten Änderungen gehen verloren!</translation>
     </message>
     <message>
         <source>Be careful!</source>
-        <translation>Vorsicht!</translation>
+        <translation>Achtung!</translation>
     </message>
     <message>
         <source>The file cannot be opened: %1</source>
@@ -1773,7 +1773,7 @@ Alle nicht gespeicherten Änderungen gehen verloren!</translation>
     </message>
     <message>
         <source>Find Duplicates</source>
-        <translation>Doppelte suchen</translation>
+        <translation>Doppelte Kanäle suchen</translation>
     </message>
     <message>
         <source>No two channels share their receive frequency and tones.</source>
@@ -1818,8 +1818,8 @@ Sie wurde aus der Liste der zuletzt geöffneten Dateien entfernt.</translation>
         <translation>VOX (Sprachsteuerung)</translation>
     </message>
     <message>
-        <source>Whether</source>
-        <translation>Ein/Aus: </translation>
+        <source>Whether%1</source>
+        <translation>%1?</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -1846,7 +1846,7 @@ Sie wurde aus der Liste der zuletzt geöffneten Dateien entfernt.</translation>
     <name>FrmCompare</name>
     <message>
         <source>Where</source>
-        <translation>Ort</translation>
+        <translation>Stelle</translation>
     </message>
     <message>
         <source>Item</source>
@@ -1858,7 +1858,7 @@ Sie wurde aus der Liste der zuletzt geöffneten Dateien entfernt.</translation>
     </message>
     <message>
         <source>In the editors</source>
-        <translation>In den Editoren</translation>
+        <translation>Im Programm</translation>
     </message>
     <message>
         <source>Differences</source>
@@ -1866,7 +1866,7 @@ Sie wurde aus der Liste der zuletzt geöffneten Dateien entfernt.</translation>
     </message>
     <message>
         <source>Compare with Radio</source>
-        <translation>Mit Funkgerät vergleichen</translation>
+        <translation>Mit dem Funkgerät vergleichen</translation>
     </message>
     <message>
         <source>Close(&amp;C)</source>
@@ -1874,15 +1874,15 @@ Sie wurde aus der Liste der zuletzt geöffneten Dateien entfernt.</translation>
     </message>
     <message>
         <source>reserved flag</source>
-        <translation>Reservemerker</translation>
+        <translation>reserviertes Flag</translation>
     </message>
     <message>
         <source>checked</source>
-        <translation>ausgewählt</translation>
+        <translation>aktiviert</translation>
     </message>
     <message>
         <source>not checked</source>
-        <translation>nicht ausgewählt</translation>
+        <translation>nicht aktiviert</translation>
     </message>
     <message>
         <source>Main window</source>
@@ -1933,7 +1933,7 @@ Sie wurde aus der Liste der zuletzt geöffneten Dateien entfernt.</translation>
     <name>FrmWritePreview</name>
     <message>
         <source>Where</source>
-        <translation>Ort</translation>
+        <translation>Stelle</translation>
     </message>
     <message>
         <source>Item</source>
@@ -1945,7 +1945,7 @@ Sie wurde aus der Liste der zuletzt geöffneten Dateien entfernt.</translation>
     </message>
     <message>
         <source>In the editors</source>
-        <translation>In den Editoren</translation>
+        <translation>Im Programm</translation>
     </message>
     <message>
         <source>Differences</source>
@@ -1957,7 +1957,7 @@ Sie wurde aus der Liste der zuletzt geöffneten Dateien entfernt.</translation>
     </message>
     <message>
         <source>Writing replaces these values on the radio with those in the editors. Write now?</source>
-        <translation>Das Schreiben ersetzt diese Werte im Funkgerät durch die der Editoren. Jetzt schreiben?</translation>
+        <translation>Das Schreiben ersetzt diese Werte im Funkgerät durch die im Programm. Jetzt schreiben?</translation>
     </message>
     <message>
         <source>Write(&amp;W)</source>

@@ -91,6 +91,12 @@ ChannelEditor::ChannelEditor(RadioModel &model, QWidget *parent) : QWidget(paren
     }
     connect(TabStrip1, &QTabBar::currentChanged, this, &ChannelEditor::showGroup);
     setFocusProxy(Grid1);
+    for (ChannelGrid *g : {Grid1, Grid2})
+        g->fitChoiceColumns(m_model.language());
+    connect(&m_model, &RadioModel::languageChanged, this, [this](Language lang) {
+        for (ChannelGrid *g : {Grid1, Grid2})
+            g->fitChoiceColumns(lang);
+    });
     // The wheel moves group A's grid by one row from the start, not only after a switch.
     hookWheel(Grid1);
 

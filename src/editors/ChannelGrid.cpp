@@ -87,6 +87,21 @@ ChannelGrid::ChannelGrid(ChannelGridModel *model, const QString &name, QWidget *
     onUserScroll(this, [this] { setFocus(Qt::OtherFocusReason); });
 }
 
+void ChannelGrid::fitChoiceColumns(Language lang)
+{
+    // The design's widths fit the Chinese and English choices; a translation's may be
+    // longer ("Niedrig" for Low). The column grows for those and never shrinks below
+    // the design, so the built-in languages look as they always have.
+    const ChannelEditorDescription &d = channelEditorDescription();
+    const int padding = 6; // the cell's margins (2 + 2), the grid line and a pixel of air
+    for (int c : {col::Power, col::BusyLock, col::ScanAdd, col::Bandwidth, col::Scramble}) {
+        int widest = 0;
+        for (int i = 0; i < channelOptionList(c).itemsEn.size(); ++i)
+            widest = qMax(widest, fontMetrics().horizontalAdvance(channelOptionText(c, i, lang)));
+        setColumnWidth(c, qMax(twips(d.columns[c].widthTwips), widest + padding));
+    }
+}
+
 int ChannelGrid::topRow() const
 {
     const int row = rowAt(0);

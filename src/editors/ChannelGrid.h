@@ -4,6 +4,7 @@
 // grid model, laid out as the channel editor has always shown it. It reports the
 // gestures that open a cell editor (a left press, Enter, a character typed) and the
 // dragging of rows by their labels, and leaves the rest to the view.
+#include "image/Language.h"
 #include <QKeyEvent>
 #include <QTableView>
 
@@ -33,7 +34,9 @@ public:
     void keyboardSearch(const QString &) override {}
     // True while rows are being dragged by their labels.
     bool draggingRows() const { return m_drag.active; }
-
+    // Widens a column of choices (power, busy lock, ...) where a choice in `lang` is
+    // longer than the column the design gives it, so that no choice is shown cut short.
+    void fitChoiceColumns(Language lang);
 
 signals:
     void leftPressed(); // after the press has moved the current cell

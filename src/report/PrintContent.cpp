@@ -76,7 +76,9 @@ public:
         optionRow(QStringLiteral("Label14"), Combo14);
         optionRow(QStringLiteral("Label15"), Combo15);
         const ControlDescription &check = m.options.control(Check12);
-        row(say("是否", KT913_TR("Report", "Whether")) + m.options.description().caption(check, lang),
+        // One text around the caption, not a prefix: a translation may need the caption
+        // first ("Abbrechen erlauben?").
+        row(say("是否%1", KT913_TR("Report", "Whether%1")).arg(m.options.description().caption(check, lang)),
             m.options.isChecked(Check12) ? say("是", KT913_TR("Report", "Yes")) : say("否", KT913_TR("Report", "No")));
 
         section(say("调试信息", KT913_TR("Report", "Debug information")));

@@ -3,6 +3,7 @@
 // that leaves every choice in every window as it was.
 #include "ShellTestKit.h"
 #include "editors/ChannelEditor.h"
+#include "editors/ChannelGrid.h"
 #include "editors/DebugEditor.h"
 #include "editors/FmEditor.h"
 #include "editors/OptionalFeaturesEditor.h"
@@ -140,11 +141,21 @@ void TestTranslations::switchingToGermanAndBackKeepsEverySelection()
 
     const QStringList chinese = choices(&w);
     const QStringList chineseCells = cells();
+    ChannelGrid *grid = w.channelEditor()->grid(1);
+    const auto widths = [grid] {
+        QList<int> all;
+        for (int c = 0; c < 12; ++c)
+            all << grid->columnWidth(c);
+        return all;
+    };
+    const QList<int> chineseWidths = widths();
     items[2]->trigger();
     QTest::qWait(20);
     QCOMPARE(w.model().language(), Language::Translated);
     QCOMPARE(findControl<QMenu *>(&w, QStringLiteral("MNFile"))->title(), QStringLiteral("Datei(&F)"));
     QCOMPARE(indicesOnly(choices(&w)), indicesOnly(chinese));
+    // The power column grows for its longest German choice instead of cutting it short.
+    QVERIFY(grid->columnWidth(col::Power) >= grid->fontMetrics().horizontalAdvance(QStringLiteral("Niedrig")) + 4);
 
     const QString shots = qEnvironmentVariable("KT913_SCREENSHOT_DIR");
     if (!shots.isEmpty()) {
@@ -165,6 +176,7 @@ void TestTranslations::switchingToGermanAndBackKeepsEverySelection()
     QTest::qWait(20);
     QCOMPARE(choices(&w), chinese);
     QCOMPARE(cells(), chineseCells);
+    QCOMPARE(widths(), chineseWidths);
 
     // The choice outlasts the session by its locale name.
     QVERIFY(useTranslation(QStringLiteral("de")));
