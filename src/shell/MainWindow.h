@@ -97,6 +97,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     // A .dat file dropped on the window is opened, a .csv file imported, as the File
     // menu does; other files are refused.
     void dragEnterEvent(QDragEnterEvent *event) override;

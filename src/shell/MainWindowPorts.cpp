@@ -10,6 +10,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
+#include <QShowEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -73,6 +74,24 @@ void MainWindow::showPortPanel()
     m_panels[0]->setText(text);
 }
 
+namespace {
+constexpr int kPortMessageMs = 20000;
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // A message put up before the window was first shown (the port of the last session
+    // did not open at start-up) leaves the panels it stands for visible, and it is
+    // drawn over them; put up again now, it hides them and runs its full time.
+    // (The same text again would change nothing, so it is taken down first.)
+    const QString message = StatusBar1->currentMessage();
+    if (!event->spontaneous() && !message.isEmpty()) {
+        StatusBar1->clearMessage();
+        StatusBar1->showMessage(message, kPortMessageMs);
+    }
+}
+
 void MainWindow::onPortChosen()
 {
     if (ComboCom->currentIndex() >= 0) {
@@ -87,7 +106,7 @@ void MainWindow::onPortChosen()
             // The list shows no port now: the status bar still says which one failed.
             StatusBar1->showMessage(textIn(m_model.language(), "串行端口 %1 无法打开", KT913_TR("MDIForm1", "Serial port %1 could not be opened"))
                                         .arg(port),
-                                    20000);
+                                    kPortMessageMs);
             const QSignalBlocker quiet(ComboCom);
             ComboCom->setCurrentIndex(-1);
         }

@@ -582,6 +582,9 @@ void TestMainWindow::missingPortAtStartUp()
     MainWindow &w2 = named.start({}, missing);
     QCOMPARE(log.requests.size(), 1);
     QCOMPARE(findControl<QComboBox *>(&w2, QStringLiteral("ComboCom"))->findText(missing), -1);
+    // The status bar says so, in place of the panels it stands for, not drawn over them.
+    QVERIFY(findControl<QStatusBar *>(&w2, QStringLiteral("StatusBar1"))->currentMessage().contains(missing));
+    QVERIFY(!findControl<QLabel *>(&w2, QStringLiteral("Panel1"))->isVisible());
 }
 
 void TestMainWindow::busyPortIsRefused()
