@@ -9,7 +9,7 @@ namespace {
 // Tones print as their texts, "Off" when none is set, whatever the interface language.
 QString toneText(const ChannelTables &t, int slot, int i)
 {
-    return t.OptionIndex[slot][i] ? t.OptionText[slot][i] : QStringLiteral("Off");
+    return t.optionIndexes()[slot][i] ? t.optionTexts()[slot][i] : QStringLiteral("Off");
 }
 
 QJsonArray channels(const ChannelTables &t)
@@ -22,13 +22,13 @@ QJsonArray channels(const ChannelTables &t)
         const int i = n - 1;
         QJsonObject c;
         c[QStringLiteral("number")] = n;
-        c[QStringLiteral("rx")] = t.FreqText[0][i];
-        c[QStringLiteral("tx")] = t.FreqText[1][i];
+        c[QStringLiteral("rx")] = t.freqTexts()[0][i];
+        c[QStringLiteral("tx")] = t.freqTexts()[1][i];
         c[QStringLiteral("rxTone")] = toneText(t, 0, i);
         c[QStringLiteral("txTone")] = toneText(t, 1, i);
         for (int k = 0; k < 6; ++k)
-            c[QLatin1String(kFlags[k])] = int(t.OptionIndex[k + 2][i]);
-        c[QStringLiteral("name")] = channelNameText(t.ChannelName[i]);
+            c[QLatin1String(kFlags[k])] = int(t.optionIndexes()[k + 2][i]);
+        c[QStringLiteral("name")] = channelNameText(t.channelNames()[i]);
         list.append(c);
     }
     return list;

@@ -113,7 +113,7 @@ void ChannelEditor::openCellEditor()
         break;
     }
     default:
-        Combo5[c]->setCurrentIndex(m_model.channels.OptionIndex[optionSlot(c)][n - 1]);
+        Combo5[c]->setCurrentIndex(m_model.channels.optionIndexes()[optionSlot(c)][n - 1]);
         placeList(Combo5[c], r, c);
         break;
     }

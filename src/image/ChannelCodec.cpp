@@ -101,17 +101,17 @@ void SetGrid(RadioModel &m)
     const ChannelTables::Batch batch(t);
     for (int n = 1; n <= map::kChannelCount; ++n) {
         const int i = n - 1;
-        if (t.FreqText[0][i].isEmpty()) {
+        if (t.freqTexts()[0][i].isEmpty()) {
             t.ClearNO(n);
             continue;
         }
-        t.setCell(n, col::Rx, t.FreqText[0][i]);
-        t.setCell(n, col::Tx, t.FreqText[1][i]);
-        t.setCell(n, col::RxTone, t.OptionText[0][i]);
-        t.setCell(n, col::TxTone, t.OptionText[1][i]);
+        t.setCell(n, col::Rx, t.freqTexts()[0][i]);
+        t.setCell(n, col::Tx, t.freqTexts()[1][i]);
+        t.setCell(n, col::RxTone, t.optionTexts()[0][i]);
+        t.setCell(n, col::TxTone, t.optionTexts()[1][i]);
         for (int c = col::Power; c <= col::Scramble; ++c)
-            t.setCell(n, c, channelOptionText(c, t.OptionIndex[optionSlot(c)][i], m.language()));
-        t.setCell(n, col::Name, channelNameText(t.ChannelName[i]));
+            t.setCell(n, c, channelOptionText(c, t.optionIndexes()[optionSlot(c)][i], m.language()));
+        t.setCell(n, col::Name, channelNameText(t.channelNames()[i]));
     }
 }
 
@@ -122,25 +122,25 @@ void encodeChannels(RadioModel &m)
     for (int n = 1; n <= map::kChannelCount; ++n) {
         const int a = map::channelBase(n), i = n - 1;
         std::uint8_t *rec = &out[a];
-        if (t.FreqText[0][i].isEmpty()) {
+        if (t.freqTexts()[0][i].isEmpty()) {
             std::fill(rec, rec + map::kChannelRecordSize, 0xFF);
             continue;
         }
-        encodeFrequency(t.FreqText[0][i], rec + map::rec::RxFreq);
-        if (t.FreqText[1][i].isEmpty())
+        encodeFrequency(t.freqTexts()[0][i], rec + map::rec::RxFreq);
+        if (t.freqTexts()[1][i].isEmpty())
             std::fill(rec + map::rec::TxFreq, rec + map::rec::TxFreq + 4, 0xFF);
         else
-            encodeFrequency(t.FreqText[1][i], rec + map::rec::TxFreq);
+            encodeFrequency(t.freqTexts()[1][i], rec + map::rec::TxFreq);
         for (int k : {0, 1}) {
             std::uint8_t *tone = rec + (k == 0 ? map::rec::RxTone : map::rec::TxTone);
-            if (t.OptionIndex[k][i] != 0)
-                encodeTone(t.OptionText[k][i], tone);
+            if (t.optionIndexes()[k][i] != 0)
+                encodeTone(t.optionTexts()[k][i], tone);
             else
                 tone[0] = tone[1] = 0xFF;
         }
         int flags = 1 << map::flag::AlwaysSet;
         for (int k = 2; k < 8; ++k)
-            if (t.OptionIndex[k][i] != 0)
+            if (t.optionIndexes()[k][i] != 0)
                 flags |= 1 << kFlagBit[k];
         rec[map::rec::Flags] = std::uint8_t(flags);
     }
@@ -167,7 +167,7 @@ void encodeChannelNames(RadioModel &m)
     // The bytes ChannelCode spells out, written directly: an empty name is eight 0x00,
     // else its first eight characters and 0xFF for each one missing.
     for (int n = 1; n <= map::kChannelCount; ++n) {
-        const QString &name = m.channels.ChannelName[n - 1];
+        const QString &name = m.channels.channelNames()[n - 1];
         std::uint8_t *out = &m.outputImage[map::nameBase(n)];
         for (int k = 0; k < map::kNameLength; ++k)
             out[k] = name.isEmpty() ? 0x00 : k < name.size() ? nameByte(name[k]) : 0xFF;

@@ -30,7 +30,7 @@ bool ChannelGridModel::outsideBand(const QModelIndex &index) const
     if (!m_radio || (index.column() != col::Rx && index.column() != col::Tx))
         return false;
     const int n = channelAt(index.row());
-    return m_tables.isUsed(n) && frequencyOutsideBand(m_tables.FreqText[index.column() - col::Rx][n - 1], m_radio->band());
+    return m_tables.isUsed(n) && frequencyOutsideBand(m_tables.freqTexts()[index.column() - col::Rx][n - 1], m_radio->band());
 }
 
 QVariant ChannelGridModel::data(const QModelIndex &index, int role) const

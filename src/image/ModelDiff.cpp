@@ -25,7 +25,7 @@ void compareChannels(const RadioModel &a, const RadioModel &b, Language lang, QL
         for (int c = col::Rx; c < col::Count; ++c) {
             if (c == col::Hidden) {
                 // Never shown, but kept in the record: named by what it is.
-                const int ia = a.channels.OptionIndex[optionSlot(c)][n - 1], ib = b.channels.OptionIndex[optionSlot(c)][n - 1];
+                const int ia = a.channels.optionIndexes()[optionSlot(c)][n - 1], ib = b.channels.optionIndexes()[optionSlot(c)][n - 1];
                 if (a.channels.isUsed(n) && b.channels.isUsed(n) && ia != ib)
                     out << ModelDifference{where, textIn(lang, "保留标志", KT913_TR("FrmCompare", "reserved flag")), QString::number(ia), QString::number(ib), n};
                 continue;

@@ -134,7 +134,7 @@ struct Editor {
     {
         QStringList s;
         for (int n = from; n <= to; ++n)
-            s << (tables().isUsed(n) ? tables().ChannelName[n - 1] : QStringLiteral("-"));
+            s << (tables().isUsed(n) ? tables().channelNames()[n - 1] : QStringLiteral("-"));
         return s.join(QLatin1Char(' '));
     }
 };

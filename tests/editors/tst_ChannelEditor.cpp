@@ -139,7 +139,7 @@ private slots:
         QVERIFY(readDatFile(saved, reread.memoryImage).ok());
         DecodeImage(reread);
         reread.channels.RefreshChannelTexts(Language::English);
-        QCOMPARE(reread.channels.Cells, e.tables().Cells);
+        QCOMPARE(reread.channels.cells(), e.tables().cells());
     }
 
     void typingANewChannel()
@@ -155,7 +155,7 @@ private slots:
         const QStringList expected{"145.00000", "145.00000", "关闭", "关闭", "高", "关", "使能", "宽带", "", "关", ""};
         for (int c = col::Rx; c <= col::Name; ++c)
             QCOMPARE(e.tables().cell(3, c), expected[c - 1]);
-        QCOMPARE(e.tables().OptionIndex[optionSlot(col::Bandwidth)][2], qint16(1));
+        QCOMPARE(e.tables().optionIndexes()[optionSlot(col::Bandwidth)][2], qint16(1));
         QCOMPARE(QApplication::focusWidget(), e.f->currentGrid());
 
         // On band 2 a new channel is narrow.
@@ -164,7 +164,7 @@ private slots:
         e.press(4, col::Rx);
         e.type(QStringLiteral("145"));
         QCOMPARE(e.tables().cell(4, col::Bandwidth), QStringLiteral("窄带"));
-        QCOMPARE(e.tables().OptionIndex[optionSlot(col::Bandwidth)][3], qint16(0));
+        QCOMPARE(e.tables().optionIndexes()[optionSlot(col::Bandwidth)][3], qint16(0));
     }
 
     void bandLimitsAndSnapping()
@@ -180,7 +180,7 @@ private slots:
         e.press(1, col::Rx);
         e.type(QStringLiteral("173.99999"));
         QCOMPARE(e.tables().cell(1, col::Rx), QStringLiteral("173.99500"));
-        QCOMPARE(e.tables().FreqText[0][0], QStringLiteral("173.99500"));
+        QCOMPARE(e.tables().freqTexts()[0][0], QStringLiteral("173.99500"));
 
         // After a band change answered Cancel the channels stay, under the new limits.
         e.log.answers = {mbResult::Cancel};
@@ -247,9 +247,9 @@ private slots:
         QTest::keyClick(text1, Qt::Key_Backspace);
         QTest::keyClick(text1, Qt::Key_Return);
         QVERIFY(!e.tables().isUsed(2));
-        QVERIFY(e.tables().ChannelName[1].isEmpty());
+        QVERIFY(e.tables().channelNames()[1].isEmpty());
         QVERIFY(e.tables().cell(2, col::TxTone).isEmpty());
-        QCOMPARE(e.tables().OptionIndex[1][1], qint16(0));
+        QCOMPARE(e.tables().optionIndexes()[1][1], qint16(0));
     }
 
     void namesAreFilteredAsTyped()
@@ -263,7 +263,7 @@ private slots:
         QTest::keyClick(text2, Qt::Key_Backspace);
         e.type(QStringLiteral("ab c!\"defgh"));
         QCOMPARE(e.tables().cell(1, col::Name), QStringLiteral("ABCDEF"));
-        QCOMPARE(e.tables().ChannelName[0], QStringLiteral("ABCDEF"));
+        QCOMPARE(e.tables().channelNames()[0], QStringLiteral("ABCDEF"));
 
         // Pasted text passes the same filter.
         e.press(3, col::Name);
@@ -286,7 +286,7 @@ private slots:
         QCOMPARE(text2->text(), QStringLiteral("EIGHTCHR"));
         QTest::keyClick(text2, Qt::Key_End);
         e.type(QStringLiteral("Z"));
-        QCOMPARE(e.tables().ChannelName[4], QStringLiteral("EIGHTCHR"));
+        QCOMPARE(e.tables().channelNames()[4], QStringLiteral("EIGHTCHR"));
 
         // Unnamed channels as a file holds them (eight zero bytes): the box opens empty
         // and takes keys; left as it was, the bytes stay; a typed name is written as one.
@@ -327,7 +327,7 @@ private slots:
         QTest::keyClick(power->view(), Qt::Key_Return);
         QVERIFY(!power->isVisible());
         QCOMPARE(e.tables().cell(1, col::Power), QStringLiteral("低"));
-        QCOMPARE(e.tables().OptionIndex[optionSlot(col::Power)][0], qint16(0));
+        QCOMPARE(e.tables().optionIndexes()[optionSlot(col::Power)][0], qint16(0));
 
         e.press(1, col::TxTone);
         auto *tones = e.control<QComboBox *>("Combo1");
@@ -336,8 +336,8 @@ private slots:
         QTest::keyClick(tones->view(), Qt::Key_Down);
         QTest::keyClick(tones->view(), Qt::Key_Return);
         QCOMPARE(e.tables().cell(1, col::TxTone), QStringLiteral("67.0"));
-        QCOMPARE(e.tables().OptionText[1][0], QStringLiteral("67.0"));
-        QCOMPARE(e.tables().OptionIndex[1][0], qint16(1));
+        QCOMPARE(e.tables().optionTexts()[1][0], QStringLiteral("67.0"));
+        QCOMPARE(e.tables().optionIndexes()[1][0], qint16(1));
 
         // A tone the list does not hold opens with no item chosen: Enter keeps it, rather
         // than taking the choice just made.

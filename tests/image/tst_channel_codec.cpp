@@ -34,14 +34,14 @@ private slots:
         putRecord(m.memoryImage, 7, {0x00, 0x25, 0x51, 0x43, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x99});
         DecodeImage(m);
         const int i = 6;
-        QCOMPARE(m.channels.FreqText[0][i], QStringLiteral("435.12500"));
-        QCOMPARE(m.channels.FreqText[1][i], QString());
+        QCOMPARE(m.channels.freqTexts()[0][i], QStringLiteral("435.12500"));
+        QCOMPARE(m.channels.freqTexts()[1][i], QString());
         QCOMPARE(m.channels.cell(7, col::RxTone), QStringLiteral("关闭"));
         QCOMPARE(m.channels.cell(7, col::Power), QStringLiteral("高"));
         QCOMPARE(m.channels.cell(7, col::BusyLock), QStringLiteral("载波"));
         QCOMPARE(m.channels.cell(7, col::ScanAdd), QStringLiteral("使能"));
         QCOMPARE(m.channels.cell(7, col::Bandwidth), QStringLiteral("宽带"));
-        QCOMPARE(m.channels.OptionIndex[6][i], qint16(0));
+        QCOMPARE(m.channels.optionIndexes()[6][i], qint16(0));
         QCOMPARE(m.channels.cell(7, col::Hidden), QString());
         QCOMPARE(m.channels.cell(7, col::Scramble), QStringLiteral("开"));
         EncodeImage(m);
@@ -66,7 +66,7 @@ private slots:
         std::copy_n("GHOST", 5, &m.memoryImage[map::nameBase(3)]);
         DecodeImage(m);
         QVERIFY(!m.channels.isUsed(3));
-        QCOMPARE(m.channels.ChannelName[2], QString());
+        QCOMPARE(m.channels.channelNames()[2], QString());
         QCOMPARE(m.channels.cell(3, col::Name), QString());
         EncodeImage(m);
         QCOMPARE(record(m.outputImage, 3), QByteArray(13, char(0xFF)));
@@ -113,7 +113,7 @@ private slots:
         putRecord(m.memoryImage, 3, {0x00, 0x00, 0x50, 0x14});
         std::copy_n("AB\0\0\0\0\0\0", 8, &m.memoryImage[map::nameBase(3)]);
         DecodeImage(m);
-        QCOMPARE(m.channels.ChannelName[0], QStringLiteral("CQ"));
+        QCOMPARE(m.channels.channelNames()[0], QStringLiteral("CQ"));
         // A name ends at its first zero byte, wherever it is shown; the bytes stay.
         QCOMPARE(m.channels.cell(2, col::Name), QString());
         QCOMPARE(m.channels.cell(3, col::Name), QStringLiteral("AB"));

@@ -298,7 +298,7 @@ void TestMainWindow::languageSwitchRoundTrip()
     MainWindow &w = s.start();
     fillSampleRadio(w.model());
     const QMap<QString, QString> chinese = allTexts(&w);
-    const auto channelsBefore = w.model().channels.Cells;
+    const auto channelsBefore = w.model().channels.cells();
 
     w.action(QStringLiteral("MNEnglish"))->trigger();
     QCOMPARE(w.model().language(), Language::English);
@@ -311,7 +311,7 @@ void TestMainWindow::languageSwitchRoundTrip()
 
     w.action(QStringLiteral("MNChinese"))->trigger();
     QCOMPARE(allTexts(&w), chinese);
-    QCOMPARE(w.model().channels.Cells, channelsBefore);
+    QCOMPARE(w.model().channels.cells(), channelsBefore);
     QVERIFY(log.requests.isEmpty());
 }
 
@@ -518,7 +518,7 @@ void TestMainWindow::newAnsweredCancelChangesNothing()
     MainWindow &w = s.start();
     fillSampleRadio(w.model());
     w.model().dtmf.startForm();
-    const auto cells = w.model().channels.Cells;
+    const auto cells = w.model().channels.cells();
     const QString optionText = w.model().options.text(QStringLiteral("Text31"), w.model().language());
     frameOf(w.channelEditor())->close();
 
@@ -528,7 +528,7 @@ void TestMainWindow::newAnsweredCancelChangesNothing()
     QCOMPARE(log.requests[0].prompt, QStringLiteral("未保存的数据将会丢失，确定吗？"));
     QCOMPARE(log.requests[0].title, QStringLiteral("注意"));
     QCOMPARE(log.requests[0].flags, 4385);
-    QCOMPARE(w.model().channels.Cells, cells);
+    QCOMPARE(w.model().channels.cells(), cells);
     QCOMPARE(w.model().options.text(QStringLiteral("Text31"), w.model().language()), optionText);
     QVERIFY(!frameOf(w.channelEditor())->isVisible());
 }
@@ -863,7 +863,7 @@ void TestMainWindow::quitAnsweredCancelKeepsEverything()
     ShellUnderTest s;
     MainWindow &w = s.start();
     fillSampleRadio(w.model());
-    const auto cells = w.model().channels.Cells;
+    const auto cells = w.model().channels.cells();
     log.answers = {mbResult::Cancel, mbResult::Cancel};
     w.action(QStringLiteral("MNQuit"))->trigger();
     QVERIFY(w.isVisible());
@@ -872,7 +872,7 @@ void TestMainWindow::quitAnsweredCancelKeepsEverything()
     QCOMPARE(log.requests.size(), 2);
     QCOMPARE(log.requests[0].prompt, QStringLiteral("确定退出本程序？\r\n未保存的更改将全部丢失！"));
     QCOMPARE(log.requests[0].flags, 4385);
-    QCOMPARE(w.model().channels.Cells, cells);
+    QCOMPARE(w.model().channels.cells(), cells);
     QVERIFY(!QFile::exists(s.settingsPath())); // nothing stored yet
 
     // Still working: the band list still ignores the wheel.

@@ -92,7 +92,7 @@ void TestRadioComparison::compareListsExactlyWhatDiffersAndChangesNothing()
     QVERIFY(radio.start());
     MainWindow &w = s.start({}, radio.devicePath());
     changeThreePlaces(w.model());
-    const auto cells = w.model().channels.Cells;
+    const auto cells = w.model().channels.cells();
     const Image memory = w.model().memoryImage, output = w.model().outputImage;
     const QString squelch = w.model().options.text(QStringLiteral("Combo5"), Language::Chinese);
     QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
@@ -131,7 +131,7 @@ void TestRadioComparison::compareListsExactlyWhatDiffersAndChangesNothing()
     // Nothing in the editors moved (their texts back in the language they were taken in);
     // the reads were kept as backups all the same.
     w.setLanguage(Language::Chinese);
-    QCOMPARE(w.model().channels.Cells, cells);
+    QCOMPARE(w.model().channels.cells(), cells);
     QCOMPARE(w.model().options.text(QStringLiteral("Combo5"), Language::Chinese), squelch);
     QVERIFY(w.model().memoryImage == memory);
     QVERIFY(w.model().outputImage == output);

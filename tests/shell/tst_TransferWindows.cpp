@@ -341,7 +341,7 @@ void TestTransferWindows::timeoutGivesTheCommandsBackAtOnce()
     startOn(s, log, radio, moments);
     MainWindow &w = *s.window;
     fillSampleRadio(w.model());
-    const auto cells = w.model().channels.Cells;
+    const auto cells = w.model().channels.cells();
     QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
 
     QElapsedTimer clock;
@@ -359,7 +359,7 @@ void TestTransferWindows::timeoutGivesTheCommandsBackAtOnce()
     QVERIFY(commandsEnabled(w));        // back at once after the message
     QVERIFY(!w.transferCommands().timer1().isActive());
     QVERIFY(!w.transferCommands().progressWindow());
-    QCOMPARE(w.model().channels.Cells, cells); // a failed read leaves the editors alone
+    QCOMPARE(w.model().channels.cells(), cells); // a failed read leaves the editors alone
 }
 
 void TestTransferWindows::bandMismatchIsRefusedWhileTheProgressWindowIsUp()
