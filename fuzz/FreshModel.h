@@ -15,7 +15,7 @@ public:
     FreshModel()
     {
         for (int n = 1; n <= map::kChannelCount; ++n)
-            m_rows[n - 1] = m_pristine.channels.row(n);
+            m_rows[n - 1] = m_pristine.channels().row(n);
     }
 
     // The model as a freshly started program holds it.
@@ -27,9 +27,9 @@ public:
         m.outputImage = p.outputImage;
         m.setLanguage(p.language());
         {
-            const ChannelTables::Batch batch(m.channels);
+            const ChannelTables::Batch batch(m.channels());
             for (int n = 1; n <= map::kChannelCount; ++n)
-                m.channels.setRow(n, m_rows[n - 1]);
+                m.channels().setRow(n, m_rows[n - 1]);
         }
         m.restoreBandChoice(p.bandChoice());
         m.setBandGroup(p.band().BandGroup);
@@ -41,10 +41,10 @@ public:
         // This moves the debug window's sliders as well; its store is put back below.
         for (int slider = 0; slider < map::kSliderCount; ++slider)
             m.setDebugValue(slider, p.debugValues()[slider]);
-        m.dtmf.takeValues(p.dtmf);
-        m.options.takeValues(p.options);
-        m.debug.takeValues(p.debug);
-        m.fmForm.takeValues(p.fmForm);
+        m.dtmf().takeValues(p.dtmf());
+        m.options().takeValues(p.options());
+        m.debug().takeValues(p.debug());
+        m.fmForm().takeValues(p.fmForm());
         return m;
     }
 

@@ -38,13 +38,13 @@ QJsonObject settings(const RadioModel &m)
 {
     QJsonObject s;
     for (const ControlKey key : decodedSettingControls()) {
-        const ControlDescription &info = m.options.control(key);
+        const ControlDescription &info = m.options().control(key);
         const QString &name = info.name;
         switch (info.kind) {
         case ControlKind::List:
-        case ControlKind::EditableList: s[name] = m.options.index(key); break;
-        case ControlKind::Check: s[name] = m.options.isChecked(key); break;
-        default: s[name] = m.options.text(key, m.language()); break;
+        case ControlKind::EditableList: s[name] = m.options().index(key); break;
+        case ControlKind::Check: s[name] = m.options().isChecked(key); break;
+        default: s[name] = m.options().text(key, m.language()); break;
         }
     }
     return s;
@@ -70,7 +70,7 @@ QJsonObject modelToJson(const RadioModel &m)
 {
     QJsonObject root;
     root[QStringLiteral("band")] = m.bandSelection();
-    root[QStringLiteral("channels")] = channels(m.channels);
+    root[QStringLiteral("channels")] = channels(m.channels());
     root[QStringLiteral("settings")] = settings(m);
     root[QStringLiteral("fm")] = fm(m);
     QJsonArray debug;

@@ -52,7 +52,7 @@ std::uint8_t nameByte(QChar c)
 void SetNumOf(RadioModel &m)
 {
     const Image &img = m.memoryImage;
-    ChannelTables &t = m.channels;
+    ChannelTables &t = m.channels();
     const ChannelTables::Batch batch(t);
     for (int n = 1; n <= map::kChannelCount; ++n) {
         const int a = map::channelBase(n);
@@ -77,12 +77,12 @@ void SetNumOf(RadioModel &m)
 
 void decodeChannelNames(RadioModel &m)
 {
-    const ChannelTables::Batch batch(m.channels);
+    const ChannelTables::Batch batch(m.channels());
     for (int n = 1; n <= map::kChannelCount; ++n) {
         // SetGrid empties the name of an unused channel; building it first would only
         // make a text to throw away.
-        if (!m.channels.isUsed(n)) {
-            m.channels.setName(n, QString());
+        if (!m.channels().isUsed(n)) {
+            m.channels().setName(n, QString());
             continue;
         }
         const int a = map::nameBase(n);
@@ -91,13 +91,13 @@ void decodeChannelNames(RadioModel &m)
         for (int k = 0; k < map::kNameLength; ++k)
             if (m.memoryImage[a + k] != 0xFF) // what StripFF takes out
                 chars[length++] = QChar(char16_t(m.memoryImage[a + k]));
-        m.channels.setName(n, QString(chars, length));
+        m.channels().setName(n, QString(chars, length));
     }
 }
 
 void SetGrid(RadioModel &m)
 {
-    ChannelTables &t = m.channels;
+    ChannelTables &t = m.channels();
     const ChannelTables::Batch batch(t);
     for (int n = 1; n <= map::kChannelCount; ++n) {
         const int i = n - 1;
@@ -118,7 +118,7 @@ void SetGrid(RadioModel &m)
 void encodeChannels(RadioModel &m)
 {
     Image &out = m.outputImage;
-    const ChannelTables &t = m.channels;
+    const ChannelTables &t = m.channels();
     for (int n = 1; n <= map::kChannelCount; ++n) {
         const int a = map::channelBase(n), i = n - 1;
         std::uint8_t *rec = &out[a];
@@ -167,7 +167,7 @@ void encodeChannelNames(RadioModel &m)
     // The bytes ChannelCode spells out, written directly: an empty name is eight 0x00,
     // else its first eight characters and 0xFF for each one missing.
     for (int n = 1; n <= map::kChannelCount; ++n) {
-        const QString &name = m.channels.channelNames()[n - 1];
+        const QString &name = m.channels().channelNames()[n - 1];
         std::uint8_t *out = &m.outputImage[map::nameBase(n)];
         for (int k = 0; k < map::kNameLength; ++k)
             out[k] = name.isEmpty() ? 0x00 : k < name.size() ? nameByte(name[k]) : 0xFF;

@@ -16,7 +16,7 @@ ChannelGridModel::ChannelGridModel(ChannelTables &tables, int group, QObject *pa
 }
 
 ChannelGridModel::ChannelGridModel(RadioModel &radio, int group, QObject *parent)
-    : ChannelGridModel(radio.channels, group, parent)
+    : ChannelGridModel(radio.channels(), group, parent)
 {
     m_radio = &radio;
     // A new band can put channels outside it (or back inside) without any channel changing.

@@ -41,13 +41,13 @@ void decodeFmAndDebug(RadioModel &m)
         m.setFmGridCell(k, text);
     }
     m.fm.FmPresentChannel = img[map::kFmPresentChannel];
-    m.fmForm.setText(kPresent, QString::number(m.fm.FmPresentChannel), m.language());
+    m.fmForm().setText(kPresent, QString::number(m.fm.FmPresentChannel), m.language());
     m.fm.FmDisplayMode = img[map::kFmDisplayMode];
-    m.fmForm.setIndex(kDisplay, m.fm.FmDisplayMode);
+    m.fmForm().setIndex(kDisplay, m.fm.FmDisplayMode);
     m.fm.FmStep = img[map::kFmStep];
-    m.fmForm.setIndex(kStep, m.fm.FmStep);
+    m.fmForm().setIndex(kStep, m.fm.FmStep);
     m.fm.FmVfoFreq = decodeFm(img[map::kFmVfo], img[map::kFmVfo + 1]);
-    m.fmForm.setText(kVfo, m.fm.FmVfoFreq, m.language());
+    m.fmForm().setText(kVfo, m.fm.FmVfoFreq, m.language());
 
     for (int slider = 0; slider < map::kSliderCount; ++slider)
         if (!isMiddlePower(slider))

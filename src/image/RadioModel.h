@@ -37,7 +37,9 @@ public:
     Language language() const { return m_language; }
     void setLanguage(Language lang);
 
-    ChannelTables channels;
+    // The channel tables, with their own operations and change signals.
+    ChannelTables &channels() { return m_channels; }
+    const ChannelTables &channels() const { return m_channels; }
 
     // Service modes, switched on by hidden gestures in the optional features window and
     // off by the toolbar's lock buttons. Each change is announced, so that the toolbar,
@@ -47,10 +49,15 @@ public:
     void setForceWriteUnlocked(bool on);
     void setDebugUnlocked(bool on);
 
-    FormStore dtmf;    // DtmfEditor
-    FormStore options; // OptionalFeaturesEditor
-    FormStore debug;   // DebugEditor: slider positions
-    FormStore fmForm;  // FmEditor: Text2, Combo1(0..2)
+    // The value stores of the editor windows, each with its own operations and signals.
+    FormStore &dtmf() { return m_dtmf; } // DtmfEditor
+    const FormStore &dtmf() const { return m_dtmf; }
+    FormStore &options() { return m_options; } // OptionalFeaturesEditor
+    const FormStore &options() const { return m_options; }
+    FormStore &debug() { return m_debug; } // DebugEditor: slider positions
+    const FormStore &debug() const { return m_debug; }
+    FormStore &fmForm() { return m_fmForm; } // FmEditor: Text2, Combo1(0..2)
+    const FormStore &fmForm() const { return m_fmForm; }
 
     FmState fm;
     // FmEditor grid cells, column 1 (channel k at k - 1), and the kept alignment values (0 at
@@ -127,6 +134,11 @@ private:
     // and VFO bandwidth lists of OptionalFeaturesEditor.
     void applyBand(int index);
 
+    ChannelTables m_channels;
+    FormStore m_dtmf;
+    FormStore m_options;
+    FormStore m_debug;
+    FormStore m_fmForm;
     Language m_language = Language::Chinese;
     BandState m_band;
     int m_bandSelection = 0;

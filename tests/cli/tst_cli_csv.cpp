@@ -35,8 +35,8 @@ void writeChangedSample(const QString &path)
     RadioModel m;
     QVERIFY(readDatFile(kSample, m.memoryImage).ok());
     DecodeImage(m);
-    m.channels.setRow(66, commitChoice(m.channels.row(66), col::Power, 1, channelOptionText(col::Power, 1, m.language())));
-    QVERIFY(m.options.setIndex(QStringLiteral("Combo5"), 7));
+    m.channels().setRow(66, commitChoice(m.channels().row(66), col::Power, 1, channelOptionText(col::Power, 1, m.language())));
+    QVERIFY(m.options().setIndex(QStringLiteral("Combo5"), 7));
     QVERIFY(m.setDebugValue(0, 99));
     EncodeImage(m);
     QVERIFY(writeDatFile(path, m.outputImage).ok());

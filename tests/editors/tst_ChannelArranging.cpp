@@ -51,7 +51,7 @@ struct Editor {
         original = savedRecords();
         log.clear();
     }
-    ChannelTables &tables() const { return w->model().channels; }
+    ChannelTables &tables() const { return w->model().channels(); }
     ChannelGrid *grid() const { return f->currentGrid(); }
     ChannelFindBar *bar() const { return f->arrangeCommands().findBar(); }
     void goTo(int row, int column) const

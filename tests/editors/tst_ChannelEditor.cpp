@@ -41,7 +41,7 @@ struct Editor {
         QApplication::setActiveWindow(w);
     }
     template <typename T> T control(const char *name) const { return findControl<T>(f, QString::fromLatin1(name)); }
-    ChannelTables &tables() const { return w->model().channels; }
+    ChannelTables &tables() const { return w->model().channels(); }
 
     // A left press on a cell of the grid shown, as the mouse makes it.
     void press(int row, int column) const
@@ -138,8 +138,8 @@ private slots:
         RadioModel reread;
         QVERIFY(readDatFile(saved, reread.memoryImage).ok());
         DecodeImage(reread);
-        reread.channels.RefreshChannelTexts(Language::English);
-        QCOMPARE(reread.channels.cells(), e.tables().cells());
+        reread.channels().RefreshChannelTexts(Language::English);
+        QCOMPARE(reread.channels().cells(), e.tables().cells());
     }
 
     void typingANewChannel()
@@ -276,7 +276,7 @@ private slots:
         // A name of 8 characters from the radio is shown whole, and kept whole when the
         // box closes without a change.
         QTest::keyClick(text2, Qt::Key_Escape);
-        e.w->model().channels.setRow(5, [&] {
+        e.w->model().channels().setRow(5, [&] {
             ChannelRow r = e.tables().row(1);
             r.name = r.cells[col::Name] = QStringLiteral("EIGHTCHR");
             return r;
@@ -341,7 +341,7 @@ private slots:
 
         // A tone the list does not hold opens with no item chosen: Enter keeps it, rather
         // than taking the choice just made.
-        e.w->model().channels.setRow(2, [&] {
+        e.w->model().channels().setRow(2, [&] {
             ChannelRow r = e.tables().row(2);
             r.cells[col::RxTone] = r.optionText[0] = QStringLiteral("D099N");
             r.optionIndex[0] = 1;

@@ -111,7 +111,7 @@ private slots:
             QCOMPARE(e.w->model().fmGrid()[k - 1], c.second);
             e.typeVfo(c.first);
             QCOMPARE(e.text2()->text(), c.second);
-            QCOMPARE(e.w->model().fmForm.text(QStringLiteral("Text2"), Language::Chinese), c.second);
+            QCOMPARE(e.w->model().fmForm().text(QStringLiteral("Text2"), Language::Chinese), c.second);
             ++k;
         }
         QVERIFY(!e.label2()->isVisible());

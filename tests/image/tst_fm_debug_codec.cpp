@@ -29,12 +29,12 @@ private slots:
         QCOMPARE(m.fmGrid()[3], QString());
         QCOMPARE(m.fmGrid()[4], QString());
         QCOMPARE(m.fm.FmPresentChannel, qint16(16));
-        QCOMPARE(m.fmForm.text("Combo1(0)", m.language()), QStringLiteral("16"));
-        QCOMPARE(m.fmForm.index("Combo1(1)"), 1);
+        QCOMPARE(m.fmForm().text("Combo1(0)", m.language()), QStringLiteral("16"));
+        QCOMPARE(m.fmForm().index("Combo1(1)"), 1);
         QCOMPARE(m.fm.FmStep, qint16(7));
-        QCOMPARE(m.fmForm.index("Combo1(2)"), 0);
+        QCOMPARE(m.fmForm().index("Combo1(2)"), 0);
         QCOMPARE(m.fm.FmVfoFreq, QStringLiteral("100.00"));
-        QCOMPARE(m.fmForm.text("Text2", m.language()), QStringLiteral("100.00"));
+        QCOMPARE(m.fmForm().text("Text2", m.language()), QStringLiteral("100.00"));
 
         EncodeImage(m);
         QCOMPARE(int(m.outputImage[map::kFmPresentChannel]), 0x10);
@@ -87,7 +87,7 @@ private slots:
         QCOMPARE(m.debugValues()[0], 0xF3);
         QCOMPARE(m.debugValues()[10], 0xE0); // group B, high power, middle section
         QCOMPARE(m.debugValues()[17], 0xE8);
-        QCOMPARE(m.debug.value("Slider1(1)"), 0xF0);
+        QCOMPARE(m.debug().value("Slider1(1)"), 0xF0);
         // The middle power grade is never read back and always written as 0.
         for (int i : {3, 4, 5, 12, 13, 14})
             QCOMPARE(m.debugValues()[i], 0);

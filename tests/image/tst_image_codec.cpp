@@ -86,14 +86,14 @@ private slots:
         m.setLanguage(Language::English);
         m.memoryImage = test::sampleImage();
         DecodeImage(m);
-        QCOMPARE(m.channels.freqTexts()[0][1], QStringLiteral("145.67500"));
-        QCOMPARE(m.channels.optionTexts()[1][1], QStringLiteral("88.5"));
-        QCOMPARE(m.channels.cell(2, col::RxTone), QStringLiteral("Off"));
-        QCOMPARE(m.channels.channelNames()[64], QStringLiteral("RPT70"));
-        QCOMPARE(m.channels.cell(66, col::TxTone), QStringLiteral("D754I"));
-        QCOMPARE(m.channels.freqTexts()[1][9], QString());
-        QCOMPARE(m.options.text("Text31", m.language()), QStringLiteral("KT913"));
-        QCOMPARE(m.options.text("Combo23", m.language()), QStringLiteral("88.5"));
+        QCOMPARE(m.channels().freqTexts()[0][1], QStringLiteral("145.67500"));
+        QCOMPARE(m.channels().optionTexts()[1][1], QStringLiteral("88.5"));
+        QCOMPARE(m.channels().cell(2, col::RxTone), QStringLiteral("Off"));
+        QCOMPARE(m.channels().channelNames()[64], QStringLiteral("RPT70"));
+        QCOMPARE(m.channels().cell(66, col::TxTone), QStringLiteral("D754I"));
+        QCOMPARE(m.channels().freqTexts()[1][9], QString());
+        QCOMPARE(m.options().text("Text31", m.language()), QStringLiteral("KT913"));
+        QCOMPARE(m.options().text("Combo23", m.language()), QStringLiteral("88.5"));
         QCOMPARE(m.fm.FmChannelFreq[1], QStringLiteral("99.50"));
         QCOMPARE(m.debugValues()[0], 215);
     }

@@ -7,8 +7,8 @@
 using namespace kt913;
 
 namespace {
-QString text(const RadioModel &m, const char *control) { return m.options.text(control, m.language()); }
-int index(const RadioModel &m, const char *control) { return m.options.index(control); }
+QString text(const RadioModel &m, const char *control) { return m.options().text(control, m.language()); }
+int index(const RadioModel &m, const char *control) { return m.options().index(control); }
 } // namespace
 
 class TstSettingsCodec : public QObject {
@@ -29,12 +29,12 @@ private slots:
         QCOMPARE(text(m, "Text6"), QString());
         QCOMPARE(text(m, "Text2"), QString());
         QCOMPARE(index(m, "Combo21"), 1); // 3 is rejected by the three-entry list: unchanged
-        QVERIFY(m.options.isChecked("Check13"));
+        QVERIFY(m.options().isChecked("Check13"));
         QCOMPARE(index(m, "Combo22"), 0); // 0xFFFF tone is off
         QCOMPARE(text(m, "Text31"), QString());
         QCOMPARE(int(m.memoryImage[map::kReserved717]), 0xFF);
         for (int n = 1; n <= map::kChannelCount; ++n)
-            QVERIFY(!m.channels.isUsed(n));
+            QVERIFY(!m.channels().isUsed(n));
     }
 
     void decodeRewritesOnlyByte717OfTheMemoryImage()
@@ -54,15 +54,15 @@ private slots:
     {
         RadioModel m;
         for (const char *c : {"Combo31", "Combo15", "Combo14", "Combo11", "Combo40"})
-            QVERIFY(m.options.setIndex(c, 0));
-        m.options.setChecked("Check13", false);
+            QVERIFY(m.options().setIndex(c, 0));
+        m.options().setChecked("Check13", false);
         EncodeImage(m);
         QCOMPARE(int(m.outputImage[map::kBits708]), 0x06);
         QCOMPARE(int(m.outputImage[map::kBits70E]), 0xFC);
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(&m.outputImage[map::kTag]), 6), QByteArray("QXV-DW"));
-        QVERIFY(m.options.setIndex("Combo14", 7));
-        QVERIFY(m.options.setIndex("Combo15", 3));
-        QVERIFY(m.options.setIndex("Combo31", 1));
+        QVERIFY(m.options().setIndex("Combo14", 7));
+        QVERIFY(m.options().setIndex("Combo15", 3));
+        QVERIFY(m.options().setIndex("Combo31", 1));
         EncodeImage(m);
         QCOMPARE(int(m.outputImage[map::kBits708]), 0xFF);
     }
@@ -86,14 +86,14 @@ private slots:
     void powerOnTextAndPassword()
     {
         RadioModel m;
-        m.options.setText("Text31", QStringLiteral("ABC"), m.language());
-        m.options.setText("Text1", QStringLiteral("12"), m.language());
+        m.options().setText("Text31", QStringLiteral("ABC"), m.language());
+        m.options().setText("Text1", QStringLiteral("12"), m.language());
         EncodeImage(m);
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(&m.outputImage[map::kPowerOnText]), 6),
                  QByteArray("ABC\xFF\xFF\xFF"));
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(&m.outputImage[map::kPassword]), 4), QByteArray("12\xFF\xFF"));
         m.memoryImage = m.outputImage;
-        m.options.setText("Text31", QString(), m.language());
+        m.options().setText("Text31", QString(), m.language());
         DecodeImage(m);
         QCOMPARE(text(m, "Text31"), QStringLiteral("ABC"));
         QCOMPARE(text(m, "Text1"), QStringLiteral("12"));
@@ -102,18 +102,18 @@ private slots:
     void channelNumberBoxes()
     {
         RadioModel m;
-        m.options.setText("Text6", QString(), m.language());
-        m.options.setText("Text2", QString(), m.language());
+        m.options().setText("Text6", QString(), m.language());
+        m.options().setText("Text2", QString(), m.language());
         EncodeImage(m);
         QCOMPARE(int(m.outputImage[map::kGroupAChannel]), 0xFF);
         QCOMPARE(int(m.outputImage[map::kGroupBChannel]), 0);
         m.memoryImage = m.outputImage;
-        m.options.setText("Text6", QStringLiteral("5"), m.language());
+        m.options().setText("Text6", QStringLiteral("5"), m.language());
         DecodeImage(m);
         QCOMPARE(text(m, "Text6"), QString()); // 0xFF is not below 129
         QCOMPARE(text(m, "Text2"), QStringLiteral("0"));
         // A number a byte cannot hold is not wrapped into another channel.
-        m.options.setText("Text6", QStringLiteral("300"), m.language());
+        m.options().setText("Text6", QStringLiteral("300"), m.language());
         EncodeImage(m);
         QCOMPARE(int(m.outputImage[map::kGroupAChannel]), 0xFF);
     }
@@ -121,11 +121,11 @@ private slots:
     void vfoRecords()
     {
         RadioModel m;
-        m.options.setText("Text20", QStringLiteral("145.12500"), m.language());
-        m.options.setText("Text21", QStringLiteral("0.60000"), m.language());
-        m.options.setIndex("Combo22", 1);  // 67.0
-        m.options.setIndex("Combo23", 51); // D017N
-        m.options.setIndex("Combo30", 1);
+        m.options().setText("Text20", QStringLiteral("145.12500"), m.language());
+        m.options().setText("Text21", QStringLiteral("0.60000"), m.language());
+        m.options().setIndex("Combo22", 1);  // 67.0
+        m.options().setIndex("Combo23", 51); // D017N
+        m.options().setIndex("Combo30", 1);
         EncodeImage(m);
         const std::uint8_t *a = &m.outputImage[map::kVfoA];
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(a), 16),
@@ -135,7 +135,7 @@ private slots:
         QCOMPARE(int(m.outputImage[map::kVfoB + map::vfo::Flags]) & 0xC0, 0);
 
         m.memoryImage = m.outputImage;
-        m.options.startForm();
+        m.options().startForm();
         DecodeImage(m);
         QCOMPARE(text(m, "Text20"), QStringLiteral("145.12500"));
         QCOMPARE(text(m, "Text21"), QStringLiteral("0.60000"));
@@ -158,15 +158,15 @@ private slots:
     {
         RadioModel m;
         for (const char *c : {"Combo16", "Combo2", "Combo20"})
-            QVERIFY(m.options.setIndex(c, 0));
-        QVERIFY(m.options.setIndex("Combo21", 0));
-        QVERIFY(m.options.setIndex("Combo18", 0));
-        m.options.setText("Combo16", QStringLiteral("sometimes"), m.language()); // typed, no item
+            QVERIFY(m.options().setIndex(c, 0));
+        QVERIFY(m.options().setIndex("Combo21", 0));
+        QVERIFY(m.options().setIndex("Combo18", 0));
+        m.options().setText("Combo16", QStringLiteral("sometimes"), m.language()); // typed, no item
         QCOMPARE(index(m, "Combo16"), -1);
         EncodeImage(m);
         // Roger tone (bit 2) takes its "New" index 1; the neighbours stay 0.
         QCOMPARE(int(m.outputImage[map::kBits707]), 0x04 | 0x10);
-        m.options.setText("Combo34", QStringLiteral("x"), m.language());
+        m.options().setText("Combo34", QStringLiteral("x"), m.language());
         EncodeImage(m);
         QCOMPARE(int(m.outputImage[map::kMemoryDisplay]), 1);
     }
@@ -183,7 +183,7 @@ private slots:
         QCOMPARE(m.band().BandIndex, qint16(2));
         QCOMPARE(m.band().BandLow1, qint16(144));
         QCOMPARE(m.band().BandHigh2, qint16(440));
-        QVERIFY(m.channels.isUsed(1));
+        QVERIFY(m.channels().isUsed(1));
         QVERIFY(spy.count() >= 1);
         EncodeImage(m);
         QCOMPARE(int(m.outputImage[map::kBandVariant]), 2);

@@ -16,8 +16,8 @@ inline Image encodedPattern(int seed, int band)
     model.memoryImage = patternImage(seed);
     model.memoryImage[map::kBandVariant] = std::uint8_t(band);
     DecodeImage(model);
-    for (int n : channelsOutsideBand(model.channels, model.band()))
-        model.channels.ClearNO(n);
+    for (int n : channelsOutsideBand(model.channels(), model.band()))
+        model.channels().ClearNO(n);
     EncodeImage(model);
     return model.outputImage;
 }

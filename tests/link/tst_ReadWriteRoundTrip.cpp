@@ -74,7 +74,7 @@ private slots:
         QTemporaryDir dir;
         RadioModel source;
         fillSampleRadio(source);
-        moveEverySetting(source.options);
+        moveEverySetting(source.options());
         source.fm.FmPresentChannel = 3;
         source.fm.FmDisplayMode = 1;
         source.fm.FmStep = 2;
@@ -97,10 +97,10 @@ private slots:
         // Nothing of the optional features is left at its New value after decoding,
         // apart from what the memory does not give back.
         RadioModel fresh;
-        fresh.options.startForm();
+        fresh.options().startForm();
         QStringList unchanged;
-        for (const ControlDescription &c : model.options.description().controls)
-            if (model.options.text(c.name, Language::Chinese) == fresh.options.text(c.name, Language::Chinese))
+        for (const ControlDescription &c : model.options().description().controls)
+            if (model.options().text(c.name, Language::Chinese) == fresh.options().text(c.name, Language::Chinese))
                 unchanged << c.name;
         QCOMPARE(unchanged, kNotInMemory);
 

@@ -298,7 +298,7 @@ void TestMainWindow::languageSwitchRoundTrip()
     MainWindow &w = s.start();
     fillSampleRadio(w.model());
     const QMap<QString, QString> chinese = allTexts(&w);
-    const auto channelsBefore = w.model().channels.cells();
+    const auto channelsBefore = w.model().channels().cells();
 
     w.action(QStringLiteral("MNEnglish"))->trigger();
     QCOMPARE(w.model().language(), Language::English);
@@ -306,12 +306,12 @@ void TestMainWindow::languageSwitchRoundTrip()
     QCOMPARE(w.action(QStringLiteral("TWrite"))->toolTip(), QStringLiteral("Write Data in the Transceive"));
     QCOMPARE(findControl<QLabel *>(&w, QStringLiteral("Label1"))->text(), QStringLiteral("Range:"));
     QCOMPARE(findControl<QLabel *>(&w, QStringLiteral("Panel2"))->text(), QStringLiteral("The kt913 project · free software"));
-    QCOMPARE(w.model().channels.cell(1, col::RxTone), QStringLiteral("Off")); // grid texts follow
+    QCOMPARE(w.model().channels().cell(1, col::RxTone), QStringLiteral("Off")); // grid texts follow
     QVERIFY(allTexts(&w) != chinese);
 
     w.action(QStringLiteral("MNChinese"))->trigger();
     QCOMPARE(allTexts(&w), chinese);
-    QCOMPARE(w.model().channels.cells(), channelsBefore);
+    QCOMPARE(w.model().channels().cells(), channelsBefore);
     QVERIFY(log.requests.isEmpty());
 }
 
@@ -344,7 +344,7 @@ void TestMainWindow::bandChangeAnsweredCancelKeepsTheChannels()
     QCOMPARE(log.requests[0].prompt, QStringLiteral("改变频段将清除频道列表，确定吗？"));
     QCOMPARE(log.requests[0].title, QStringLiteral("注意！"));
     QCOMPARE(log.requests[0].flags, 0x1121);
-    QVERIFY(w.model().channels.isUsed(1));
+    QVERIFY(w.model().channels().isUsed(1));
     // The new band is in force even so.
     QCOMPARE(w.model().band().BandIndex, 1);
     QCOMPARE(w.model().bandSelection(), 1);
@@ -370,7 +370,7 @@ void TestMainWindow::bandChangeAnsweredOkClearsTheChannels()
     QCOMPARE(combo1->currentIndex(), 3);
     QCOMPARE(log.requests.size(), 1);
     for (int n = 1; n <= 128; ++n)
-        QVERIFY(!w.model().channels.isUsed(n));
+        QVERIFY(!w.model().channels().isUsed(n));
     QVERIFY(cleared.count() >= 1);
     QCOMPARE(w.model().band().BandIndex, 3);
     QCOMPARE(w.model().band().BandLow2, 245);
@@ -438,12 +438,12 @@ void TestMainWindow::saveThenOpenGivesTheSameImage()
     // A fresh start, then the file back.
     log.answers = {mbResult::Ok};
     w.action(QStringLiteral("MNNew"))->trigger();
-    QVERIFY(!w.model().channels.isUsed(1));
+    QVERIFY(!w.model().channels().isUsed(1));
     frameOf(w.channelEditor())->close();
     s.dialogs.openAnswer = first;
     QTest::mouseClick(toolButton(w, "TOpen"), Qt::LeftButton);
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(w.model().memoryImage.data()), kImageSize), saved.mid(48));
-    QVERIFY(w.model().channels.isUsed(1));
+    QVERIFY(w.model().channels().isUsed(1));
     QVERIFY(frameOf(w.channelEditor())->isVisible()); // the channel editor comes up with the file
 
     // A name typed without an extension is saved as a .dat file that Open finds.
@@ -517,9 +517,9 @@ void TestMainWindow::newAnsweredCancelChangesNothing()
     ShellUnderTest s;
     MainWindow &w = s.start();
     fillSampleRadio(w.model());
-    w.model().dtmf.startForm();
-    const auto cells = w.model().channels.cells();
-    const QString optionText = w.model().options.text(QStringLiteral("Text31"), w.model().language());
+    w.model().dtmf().startForm();
+    const auto cells = w.model().channels().cells();
+    const QString optionText = w.model().options().text(QStringLiteral("Text31"), w.model().language());
     frameOf(w.channelEditor())->close();
 
     log.answers = {mbResult::Cancel};
@@ -528,8 +528,8 @@ void TestMainWindow::newAnsweredCancelChangesNothing()
     QCOMPARE(log.requests[0].prompt, QStringLiteral("未保存的数据将会丢失，确定吗？"));
     QCOMPARE(log.requests[0].title, QStringLiteral("注意"));
     QCOMPARE(log.requests[0].flags, 4385);
-    QCOMPARE(w.model().channels.cells(), cells);
-    QCOMPARE(w.model().options.text(QStringLiteral("Text31"), w.model().language()), optionText);
+    QCOMPARE(w.model().channels().cells(), cells);
+    QCOMPARE(w.model().options().text(QStringLiteral("Text31"), w.model().language()), optionText);
     QVERIFY(!frameOf(w.channelEditor())->isVisible());
 }
 
@@ -545,7 +545,7 @@ void TestMainWindow::newAnsweredOkResetsAndShowsTheChannelEditor()
     QTest::keyClick(&w, Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(log.requests.size(), 1);
     for (int n = 1; n <= 128; ++n)
-        QVERIFY(!w.model().channels.isUsed(n));
+        QVERIFY(!w.model().channels().isUsed(n));
     QVERIFY(frameOf(w.channelEditor())->isVisible());
     QVERIFY(w.model().memoryImage == memory); // neither image is touched
 }
@@ -863,7 +863,7 @@ void TestMainWindow::quitAnsweredCancelKeepsEverything()
     ShellUnderTest s;
     MainWindow &w = s.start();
     fillSampleRadio(w.model());
-    const auto cells = w.model().channels.cells();
+    const auto cells = w.model().channels().cells();
     log.answers = {mbResult::Cancel, mbResult::Cancel};
     w.action(QStringLiteral("MNQuit"))->trigger();
     QVERIFY(w.isVisible());
@@ -872,7 +872,7 @@ void TestMainWindow::quitAnsweredCancelKeepsEverything()
     QCOMPARE(log.requests.size(), 2);
     QCOMPARE(log.requests[0].prompt, QStringLiteral("确定退出本程序？\r\n未保存的更改将全部丢失！"));
     QCOMPARE(log.requests[0].flags, 4385);
-    QCOMPARE(w.model().channels.cells(), cells);
+    QCOMPARE(w.model().channels().cells(), cells);
     QVERIFY(!QFile::exists(s.settingsPath())); // nothing stored yet
 
     // Still working: the band list still ignores the wheel.

@@ -44,9 +44,9 @@ QStringList rowsOf(ComparisonWindow *w)
 void changeThreePlaces(RadioModel &m)
 {
     fillSampleRadio(m);
-    m.channels.setRow(3, commitName(m.channels.row(3), QStringLiteral("NEW")));
-    m.channels.setRow(66, commitName(m.channels.row(66), QStringLiteral("PMR2")));
-    m.options.setIndex(QStringLiteral("Combo5"), 5); // group A squelch, 3 on the radio
+    m.channels().setRow(3, commitName(m.channels().row(3), QStringLiteral("NEW")));
+    m.channels().setRow(66, commitName(m.channels().row(66), QStringLiteral("PMR2")));
+    m.options().setIndex(QStringLiteral("Combo5"), 5); // group A squelch, 3 on the radio
 }
 
 void chooseInProgrammingMenu(MainWindow &w, Qt::Key key)
@@ -92,9 +92,9 @@ void TestRadioComparison::compareListsExactlyWhatDiffersAndChangesNothing()
     QVERIFY(radio.start());
     MainWindow &w = s.start({}, radio.devicePath());
     changeThreePlaces(w.model());
-    const auto cells = w.model().channels.cells();
+    const auto cells = w.model().channels().cells();
     const Image memory = w.model().memoryImage, output = w.model().outputImage;
-    const QString squelch = w.model().options.text(QStringLiteral("Combo5"), Language::Chinese);
+    const QString squelch = w.model().options().text(QStringLiteral("Combo5"), Language::Chinese);
     QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
     const int backupsBefore = QDir(defaultBackupFolder()).entryList({"read-*.dat"}, QDir::Files).size();
 
@@ -131,8 +131,8 @@ void TestRadioComparison::compareListsExactlyWhatDiffersAndChangesNothing()
     // Nothing in the editors moved (their texts back in the language they were taken in);
     // the reads were kept as backups all the same.
     w.setLanguage(Language::Chinese);
-    QCOMPARE(w.model().channels.cells(), cells);
-    QCOMPARE(w.model().options.text(QStringLiteral("Combo5"), Language::Chinese), squelch);
+    QCOMPARE(w.model().channels().cells(), cells);
+    QCOMPARE(w.model().options().text(QStringLiteral("Combo5"), Language::Chinese), squelch);
     QVERIFY(w.model().memoryImage == memory);
     QVERIFY(w.model().outputImage == output);
     QCOMPARE(QDir(defaultBackupFolder()).entryList({"read-*.dat"}, QDir::Files).size(), backupsBefore + 2);

@@ -152,7 +152,7 @@ void TestTransferWindows::readThroughCtrlR()
     QVERIFY(!moments[0].commandsEnabled);
     QVERIFY(decoded.count() > 0);       // the editors were refilled before the message
     QVERIFY(w.model().memoryImage == expected);
-    QVERIFY(w.model().channels.isUsed(65));
+    QVERIFY(w.model().channels().isUsed(65));
     // The read was also kept as a backup, every byte as received.
     const QDir backups(defaultBackupFolder());
     const QStringList kept = backups.entryList({QStringLiteral("read-*.dat")}, QDir::Files, QDir::Time);
@@ -341,7 +341,7 @@ void TestTransferWindows::timeoutGivesTheCommandsBackAtOnce()
     startOn(s, log, radio, moments);
     MainWindow &w = *s.window;
     fillSampleRadio(w.model());
-    const auto cells = w.model().channels.cells();
+    const auto cells = w.model().channels().cells();
     QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
 
     QElapsedTimer clock;
@@ -359,7 +359,7 @@ void TestTransferWindows::timeoutGivesTheCommandsBackAtOnce()
     QVERIFY(commandsEnabled(w));        // back at once after the message
     QVERIFY(!w.transferCommands().timer1().isActive());
     QVERIFY(!w.transferCommands().progressWindow());
-    QCOMPARE(w.model().channels.cells(), cells); // a failed read leaves the editors alone
+    QCOMPARE(w.model().channels().cells(), cells); // a failed read leaves the editors alone
 }
 
 void TestTransferWindows::bandMismatchIsRefusedWhileTheProgressWindowIsUp()
@@ -424,7 +424,7 @@ void TestTransferWindows::channelsOutsideTheBandAreWrittenOnlyWhenConfirmed()
     fillSampleRadio(w.model());
     log.answers = {mbResult::Cancel};
     findControl<QComboBox *>(&w, QStringLiteral("Combo1"))->setCurrentIndex(2); // 144-148, 430-440 MHz
-    QVERIFY(w.model().channels.isUsed(4)); // 156.8 MHz, kept
+    QVERIFY(w.model().channels().isUsed(4)); // 156.8 MHz, kept
     log.clear();
     QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
 

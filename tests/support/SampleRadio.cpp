@@ -8,7 +8,7 @@ namespace kt913::test {
 
 void putChannel(RadioModel &m, const ChannelEntry &c)
 {
-    ChannelTables &t = m.channels;
+    ChannelTables &t = m.channels();
     const int n = c.number;
     t.setFreqText(n, 0, QString::fromLatin1(c.rx));
     t.setFreqText(n, 1, c.tx ? QString::fromLatin1(c.tx) : QString());
@@ -39,7 +39,7 @@ void fillSampleRadio(RadioModel &m)
     for (const ChannelEntry &c : channels)
         putChannel(m, c);
 
-    FormStore &s = m.options;
+    FormStore &s = m.options();
     s.setIndex(QStringLiteral("Combo5"), 3);    // group A squelch
     s.setIndex(QStringLiteral("Combo10"), 1);   // dual watch on
     s.setIndex(QStringLiteral("Combo35"), 2);   // power off after 2 hours
