@@ -23,8 +23,8 @@ public:
     {
         RadioModel &m = m_model;
         const RadioModel &p = m_pristine;
-        m.memoryImage = p.memoryImage;
-        m.outputImage = p.outputImage;
+        m.setMemoryImage(p.memoryImage());
+        m.setOutputImage(p.outputImage());
         m.setLanguage(p.language());
         {
             const ChannelTables::Batch batch(m.channels());
@@ -37,7 +37,7 @@ public:
         m.setDebugUnlocked(p.debugUnlocked());
         for (int k = 1; k <= map::kFmChannelCount; ++k)
             m.setFmGridCell(k, p.fmGrid()[k - 1]);
-        m.fm = p.fm;
+        m.setFm(p.fm());
         // This moves the debug window's sliders as well; its store is put back below.
         for (int slider = 0; slider < map::kSliderCount; ++slider)
             m.setDebugValue(slider, p.debugValues()[slider]);

@@ -72,9 +72,9 @@ void printText(const RadioModel &m, QTextStream &out)
     out << "\nFM:";
     for (int k = 0; k < map::kFmChannelCount; ++k)
         if (!m.fmGrid()[k].isEmpty())
-            out << ' ' << (k + 1) << '=' << m.fm.FmChannelFreq[k];
-    out << "\nFM present " << m.fm.FmPresentChannel << ", display " << m.fm.FmDisplayMode << ", step "
-        << m.fm.FmStep << ", VFO " << (m.fm.FmVfoFreq.isEmpty() ? QStringLiteral("-") : m.fm.FmVfoFreq) << '\n';
+            out << ' ' << (k + 1) << '=' << m.fm().FmChannelFreq[k];
+    out << "\nFM present " << m.fm().FmPresentChannel << ", display " << m.fm().FmDisplayMode << ", step "
+        << m.fm().FmStep << ", VFO " << (m.fm().FmVfoFreq.isEmpty() ? QStringLiteral("-") : m.fm().FmVfoFreq) << '\n';
     out << "Debug:";
     for (int v : m.debugValues())
         out << ' ' << v;

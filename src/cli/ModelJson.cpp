@@ -54,13 +54,13 @@ QJsonObject fm(const RadioModel &m)
 {
     QJsonArray list;
     for (int k = 0; k < map::kFmChannelCount; ++k)
-        list.append(m.fmGrid()[k].isEmpty() ? QString() : m.fm.FmChannelFreq[k]);
+        list.append(m.fmGrid()[k].isEmpty() ? QString() : m.fm().FmChannelFreq[k]);
     QJsonObject o;
     o[QStringLiteral("channels")] = list;
-    o[QStringLiteral("present")] = m.fm.FmPresentChannel;
-    o[QStringLiteral("displayMode")] = m.fm.FmDisplayMode;
-    o[QStringLiteral("step")] = m.fm.FmStep;
-    o[QStringLiteral("vfo")] = m.fm.FmVfoFreq;
+    o[QStringLiteral("present")] = m.fm().FmPresentChannel;
+    o[QStringLiteral("displayMode")] = m.fm().FmDisplayMode;
+    o[QStringLiteral("step")] = m.fm().FmStep;
+    o[QStringLiteral("vfo")] = m.fm().FmVfoFreq;
     return o;
 }
 

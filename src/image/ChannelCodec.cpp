@@ -51,7 +51,7 @@ std::uint8_t nameByte(QChar c)
 
 void SetNumOf(RadioModel &m)
 {
-    const Image &img = m.memoryImage;
+    const Image &img = m.memoryImage();
     ChannelTables &t = m.channels();
     const ChannelTables::Batch batch(t);
     for (int n = 1; n <= map::kChannelCount; ++n) {
@@ -89,8 +89,8 @@ void decodeChannelNames(RadioModel &m)
         QChar chars[map::kNameLength];
         int length = 0;
         for (int k = 0; k < map::kNameLength; ++k)
-            if (m.memoryImage[a + k] != 0xFF) // what StripFF takes out
-                chars[length++] = QChar(char16_t(m.memoryImage[a + k]));
+            if (m.memoryImage()[a + k] != 0xFF) // what StripFF takes out
+                chars[length++] = QChar(char16_t(m.memoryImage()[a + k]));
         m.channels().setName(n, QString(chars, length));
     }
 }
@@ -117,7 +117,7 @@ void SetGrid(RadioModel &m)
 
 void encodeChannels(RadioModel &m)
 {
-    Image &out = m.outputImage;
+    Image &out = m.outputImageToFill();
     const ChannelTables &t = m.channels();
     for (int n = 1; n <= map::kChannelCount; ++n) {
         const int a = map::channelBase(n), i = n - 1;
@@ -168,7 +168,7 @@ void encodeChannelNames(RadioModel &m)
     // else its first eight characters and 0xFF for each one missing.
     for (int n = 1; n <= map::kChannelCount; ++n) {
         const QString &name = m.channels().channelNames()[n - 1];
-        std::uint8_t *out = &m.outputImage[map::nameBase(n)];
+        std::uint8_t *out = &m.outputImageToFill()[map::nameBase(n)];
         for (int k = 0; k < map::kNameLength; ++k)
             out[k] = name.isEmpty() ? 0x00 : k < name.size() ? nameByte(name[k]) : 0xFF;
     }

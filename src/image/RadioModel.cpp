@@ -15,7 +15,7 @@ RadioModel::RadioModel(QObject *parent)
 {
     connect(&m_channels, &ChannelTables::tablesReset, this, &RadioModel::channelsChanged);
     // The FM window shows the FM state when it loads: present channel 0, no VFO.
-    m_fmForm.setText(FmControls::Combo1(0), QString::number(fm.FmPresentChannel), m_language);
+    m_fmForm.setText(FmControls::Combo1(0), QString::number(m_fm.FmPresentChannel), m_language);
     // The DTMF and optional features windows run their StartForm as they load (so the
     // channel-number boxes start at "1", not empty).
     m_dtmf.startForm();
@@ -141,12 +141,12 @@ void RadioModel::setFmGridCell(int k, const QString &text)
 void RadioModel::fmOk()
 {
     if (const std::optional<qint16> present = presentChannelFromText(m_fmForm.text(FmControls::Combo1(0), m_language)))
-        fm.FmPresentChannel = *present;
-    fm.FmDisplayMode = qint16(m_fmForm.index(FmControls::Combo1(1)));
-    fm.FmStep = qint16(m_fmForm.index(FmControls::Combo1(2)));
-    fm.FmVfoFreq = m_fmForm.text(FmControls::Text2, m_language);
+        m_fm.FmPresentChannel = *present;
+    m_fm.FmDisplayMode = qint16(m_fmForm.index(FmControls::Combo1(1)));
+    m_fm.FmStep = qint16(m_fmForm.index(FmControls::Combo1(2)));
+    m_fm.FmVfoFreq = m_fmForm.text(FmControls::Text2, m_language);
     for (int k = 0; k < map::kFmChannelCount; ++k)
-        fm.FmChannelFreq[k] = m_fmGrid[k];
+        m_fm.FmChannelFreq[k] = m_fmGrid[k];
     emit fmChanged();
 }
 

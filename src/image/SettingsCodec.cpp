@@ -101,7 +101,7 @@ std::uint8_t numberByte(const QString &text, std::uint8_t empty)
 
 void decodeVfo(RadioModel &m, const VfoControls &v)
 {
-    const Image &img = m.memoryImage;
+    const Image &img = m.memoryImage();
     FormStore &s = m.options();
     const int a = v.base;
     s.setText(v.freq, decodeFrequency(&img[a + map::vfo::Freq]), m.language());
@@ -117,7 +117,7 @@ void decodeVfo(RadioModel &m, const VfoControls &v)
 
 void encodeVfo(RadioModel &m, const VfoControls &v)
 {
-    Image &out = m.outputImage;
+    Image &out = m.outputImageToFill();
     const FormStore &s = m.options();
     const int a = v.base;
     encodeFrequency(s.text(v.freq, m.language()), &out[a + map::vfo::Freq]);
@@ -164,7 +164,7 @@ QList<ControlKey> decodedSettingControls()
 
 void decodeSettings(RadioModel &m)
 {
-    Image &img = m.memoryImage;
+    Image &img = m.memoryImageToFill();
     FormStore &s = m.options();
     for (const ByteSetting &b : kSingles) {
         const ControlDescription &c = s.control(b.control);
@@ -191,7 +191,7 @@ void decodeSettings(RadioModel &m)
 
 void encodeSettings(RadioModel &m)
 {
-    Image &out = m.outputImage;
+    Image &out = m.outputImageToFill();
     const FormStore &s = m.options();
     for (const ByteSetting &b : kSingles)
         out[b.address] = std::uint8_t(listIndex(s, b.control));

@@ -136,7 +136,7 @@ private slots:
         const QString saved = e.shell.dir.filePath(QStringLiteral("saved.dat"));
         QVERIFY(e.w->fileCommands().saveFile(saved));
         RadioModel reread;
-        QVERIFY(readDatFile(saved, reread.memoryImage).ok());
+        QVERIFY(readDatFile(saved, reread.memoryImageToFill()).ok());
         DecodeImage(reread);
         reread.channels().RefreshChannelTexts(Language::English);
         QCOMPARE(reread.channels().cells(), e.tables().cells());
@@ -292,9 +292,9 @@ private slots:
         // and takes keys; left as it was, the bytes stay; a typed name is written as one.
         RadioModel &m = e.w->model();
         EncodeImage(m);
-        m.memoryImage = m.outputImage;
+        m.setMemoryImage(m.outputImage());
         for (int n : {2, 3})
-            std::fill_n(&m.memoryImage[map::nameBase(n)], map::kNameLength, 0x00);
+            std::fill_n(&m.memoryImageToFill()[map::nameBase(n)], map::kNameLength, 0x00);
         DecodeImage(m);
         e.f->undo().stack().clear();
         e.press(2, col::Name);
@@ -309,9 +309,9 @@ private slots:
         QTest::keyClick(text2, Qt::Key_Return);
         QCOMPARE(e.f->undo().stack().count(), 1); // the name typed, nothing else
         EncodeImage(m);
-        QCOMPARE(QByteArray(reinterpret_cast<const char *>(&m.outputImage[map::nameBase(2)]), 8),
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(&m.outputImage()[map::nameBase(2)]), 8),
                  QByteArray("AB\xFF\xFF\xFF\xFF\xFF\xFF", 8));
-        QCOMPARE(QByteArray(reinterpret_cast<const char *>(&m.outputImage[map::nameBase(3)]), 8), QByteArray(8, '\0'));
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(&m.outputImage()[map::nameBase(3)]), 8), QByteArray(8, '\0'));
     }
 
     void choosingFromTheLists()

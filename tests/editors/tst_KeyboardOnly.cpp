@@ -162,13 +162,13 @@ private slots:
         shell.dialogs.saveAnswer = shell.dir.filePath(QStringLiteral("keys.dat"));
         press(Qt::Key_S, Qt::ControlModifier);
         RadioModel back;
-        QVERIFY(readDatFile(shell.dialogs.saveAnswer, back.memoryImage).ok());
+        QVERIFY(readDatFile(shell.dialogs.saveAnswer, back.memoryImageToFill()).ok());
         DecodeImage(back);
         QCOMPARE(back.channels().cell(2, col::Rx), QStringLiteral("145.00000"));
         QCOMPARE(back.channels().cell(2, col::Power), QStringLiteral("低"));
         QCOMPARE(back.options().text(QStringLiteral("Text6"), back.language()), QStringLiteral("12"));
-        QCOMPARE(back.fm.FmChannelFreq[2], QStringLiteral("98.50"));
-        QCOMPARE(int(back.memoryImage[map::kDebugBlockA + 3]), 221);
+        QCOMPARE(back.fm().FmChannelFreq[2], QStringLiteral("98.50"));
+        QCOMPARE(int(back.memoryImage()[map::kDebugBlockA + 3]), 221);
     }
 
     // The Help menu's keyboard page opens in the language in force, its text in reach of

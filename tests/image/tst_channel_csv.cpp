@@ -31,7 +31,7 @@ const ChannelEntry kVaried[] = {
 void reopen(RadioModel &m)
 {
     EncodeImage(m);
-    m.memoryImage = m.outputImage;
+    m.setMemoryImage(m.outputImage());
     DecodeImage(m);
 }
 
@@ -100,7 +100,7 @@ private slots:
         reopen(target);
         for (int n = 1; n <= map::kChannelCount; ++n)
             QVERIFY2(target.channels().row(n) == source.channels().row(n), qPrintable(QString::number(n)));
-        QVERIFY(std::equal(target.outputImage.begin(), target.outputImage.end(), source.outputImage.begin()));
+        QVERIFY(std::equal(target.outputImage().begin(), target.outputImage().end(), source.outputImage().begin()));
     }
 
     void exportSpellsTheFormat()
@@ -200,7 +200,7 @@ private slots:
         RadioModel m;
         m.setLanguage(Language::English);
         variedModel(m);
-        const Image image = m.outputImage;
+        const Image image = m.outputImage();
         const QString text = header() +
             "1,A,145.5,,0,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,,Off,Off\n"   // line 2: fine
             "2,B,14x.5\n"                                                                 // 3
@@ -231,7 +231,7 @@ private slots:
         QCOMPARE(lines, expected);
         // A refused row leaves its channel exactly as it was.
         EncodeImage(m);
-        QVERIFY(std::equal(image.begin() + map::channelBase(2), image.begin() + map::channelBase(65), m.outputImage.begin() + map::channelBase(2)));
+        QVERIFY(std::equal(image.begin() + map::channelBase(2), image.begin() + map::channelBase(65), m.outputImage().begin() + map::channelBase(2)));
         QCOMPARE(m.channels().cell(1, col::Name), QStringLiteral("A"));
     }
 

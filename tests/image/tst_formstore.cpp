@@ -132,14 +132,16 @@ private slots:
         m.channels().setFreqText(1, 0, QStringLiteral("145.00000"));
         m.options().setIndex("Combo5", 9);
         m.dtmf().setText("Text2", QStringLiteral("123"), m.language());
-        m.fm.FmPresentChannel = 7;
-        m.memoryImage[5] = 0x42;
+        FmState fm = m.fm();
+        fm.FmPresentChannel = 7;
+        m.setFm(fm);
+        m.memoryImageToFill()[5] = 0x42;
         m.newData();
         QVERIFY(!m.channels().isUsed(1));
         QCOMPARE(m.options().index("Combo5"), 4);
         QCOMPARE(m.dtmf().text("Text2", m.language()), QString());
-        QCOMPARE(m.fm.FmPresentChannel, qint16(7));
-        QCOMPARE(int(m.memoryImage[5]), 0x42);
+        QCOMPARE(m.fm().FmPresentChannel, qint16(7));
+        QCOMPARE(int(m.memoryImage()[5]), 0x42);
     }
 };
 

@@ -23,7 +23,7 @@ namespace {
 void loadSample(RadioModel &m, Language lang)
 {
     m.setLanguage(lang);
-    m.memoryImage = test::sampleImage();
+    m.setMemoryImage(test::sampleImage());
     DecodeImage(m);
 }
 

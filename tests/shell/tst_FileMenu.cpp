@@ -160,7 +160,7 @@ private slots:
         w.setLanguage(Language::English);
         fillSampleRadio(w.model());
         EncodeImage(w.model());
-        const Image image = w.model().outputImage;
+        const Image image = w.model().outputImage();
         const QString csv = s.dir.filePath(QStringLiteral("junk.csv"));
         writeFile(csv, QByteArray("Location,Frequency\n1,\"146.5\n\x00\xff", 30));
         s.dialogs.openAnswer = csv;
@@ -169,7 +169,7 @@ private slots:
         QCOMPARE(log.requests[0].flags, 16);
         QVERIFY(log.requests[0].prompt.contains(QStringLiteral("not a text file")));
         EncodeImage(w.model());
-        QVERIFY(w.model().outputImage == image);
+        QVERIFY(w.model().outputImage() == image);
     }
 
     // A .dat file dropped opens as Open does, a .csv file imports as Import CSV does (and
@@ -185,7 +185,7 @@ private slots:
         log.answers = {mbResult::Ok};
         w.action(QStringLiteral("MNNew"))->trigger();
         w.channelEditor()->parentWidget()->close();
-        const Image cleared = w.model().memoryImage;
+        const Image cleared = w.model().memoryImage();
 
         for (const QStringList &refused : {QStringList{s.dir.filePath(QStringLiteral("notes.txt"))},
                                            QStringList{dat, dat}, QStringList{s.dir.path()}}) {
@@ -197,9 +197,9 @@ private slots:
 
         QVERIFY(drop(w, {dat}));
         QTRY_VERIFY(w.model().channels().isUsed(1));
-        QCOMPARE(QByteArray(reinterpret_cast<const char *>(w.model().memoryImage.data()), kImageSize),
-                 toDatBytes(w.model().outputImage).mid(48));
-        QVERIFY(!(w.model().memoryImage == cleared));
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(w.model().memoryImage().data()), kImageSize),
+                 toDatBytes(w.model().outputImage()).mid(48));
+        QVERIFY(!(w.model().memoryImage() == cleared));
         QVERIFY(w.channelEditor()->parentWidget()->isVisible());
         QCOMPARE(log.requests.size(), 1);
 

@@ -399,7 +399,7 @@ void TestMainWindow::openOfAWrongFile()
     f.write(bytes);
     f.close();
 
-    const Image before = w.model().memoryImage;
+    const Image before = w.model().memoryImage();
     s.dialogs.openAnswer = path;
     QTest::keyClick(&w, Qt::Key_O, Qt::ControlModifier);
     QCOMPARE(s.dialogs.opened, 1);
@@ -408,7 +408,7 @@ void TestMainWindow::openOfAWrongFile()
     QCOMPARE(log.requests[0].prompt, QStringLiteral("File type is incorrect!"));
     QCOMPARE(log.requests[0].title, QStringLiteral("Mistake"));
     QCOMPARE(log.requests[0].flags, 16);
-    QVERIFY(w.model().memoryImage == before);
+    QVERIFY(w.model().memoryImage() == before);
 
     // The file's own identifier on a file cut short: the type is right, the file is not.
     QVERIFY(f.open(QIODevice::WriteOnly));
@@ -418,7 +418,7 @@ void TestMainWindow::openOfAWrongFile()
     QCOMPARE(log.requests.size(), 2);
     QCOMPARE(log.requests[1].prompt, QStringLiteral("File is incomplete!"));
     QCOMPARE(log.requests[1].flags, 16);
-    QVERIFY(w.model().memoryImage == before);
+    QVERIFY(w.model().memoryImage() == before);
 }
 
 void TestMainWindow::saveThenOpenGivesTheSameImage()
@@ -442,7 +442,7 @@ void TestMainWindow::saveThenOpenGivesTheSameImage()
     frameOf(w.channelEditor())->close();
     s.dialogs.openAnswer = first;
     QTest::mouseClick(toolButton(w, "TOpen"), Qt::LeftButton);
-    QCOMPARE(QByteArray(reinterpret_cast<const char *>(w.model().memoryImage.data()), kImageSize), saved.mid(48));
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(w.model().memoryImage().data()), kImageSize), saved.mid(48));
     QVERIFY(w.model().channels().isUsed(1));
     QVERIFY(frameOf(w.channelEditor())->isVisible()); // the channel editor comes up with the file
 
@@ -460,14 +460,14 @@ void TestMainWindow::cancelledDialogsDoNothing()
     ShellUnderTest s;
     MainWindow &w = s.start();
     fillSampleRadio(w.model());
-    const Image output = w.model().outputImage;
-    const Image memory = w.model().memoryImage;
+    const Image output = w.model().outputImage();
+    const Image memory = w.model().memoryImage();
     w.action(QStringLiteral("MNSave"))->trigger();
     w.action(QStringLiteral("MNOpen"))->trigger();
     QCOMPARE(s.dialogs.saved, 1);
     QCOMPARE(s.dialogs.opened, 1);
-    QVERIFY(w.model().outputImage == output); // no encoding without a file name
-    QVERIFY(w.model().memoryImage == memory);
+    QVERIFY(w.model().outputImage() == output); // no encoding without a file name
+    QVERIFY(w.model().memoryImage() == memory);
     QVERIFY(log.requests.isEmpty());
 }
 
@@ -539,7 +539,7 @@ void TestMainWindow::newAnsweredOkResetsAndShowsTheChannelEditor()
     ShellUnderTest s;
     MainWindow &w = s.start();
     fillSampleRadio(w.model());
-    const Image memory = w.model().memoryImage;
+    const Image memory = w.model().memoryImage();
     frameOf(w.channelEditor())->close();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QTest::keyClick(&w, Qt::Key_N, Qt::ControlModifier);
@@ -547,7 +547,7 @@ void TestMainWindow::newAnsweredOkResetsAndShowsTheChannelEditor()
     for (int n = 1; n <= 128; ++n)
         QVERIFY(!w.model().channels().isUsed(n));
     QVERIFY(frameOf(w.channelEditor())->isVisible());
-    QVERIFY(w.model().memoryImage == memory); // neither image is touched
+    QVERIFY(w.model().memoryImage() == memory); // neither image is touched
 }
 
 void TestMainWindow::missingPortAtStartUp()

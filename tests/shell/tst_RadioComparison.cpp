@@ -93,7 +93,7 @@ void TestRadioComparison::compareListsExactlyWhatDiffersAndChangesNothing()
     MainWindow &w = s.start({}, radio.devicePath());
     changeThreePlaces(w.model());
     const auto cells = w.model().channels().cells();
-    const Image memory = w.model().memoryImage, output = w.model().outputImage;
+    const Image memory = w.model().memoryImage(), output = w.model().outputImage();
     const QString squelch = w.model().options().text(QStringLiteral("Combo5"), Language::Chinese);
     QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
     const int backupsBefore = QDir(defaultBackupFolder()).entryList({"read-*.dat"}, QDir::Files).size();
@@ -133,8 +133,8 @@ void TestRadioComparison::compareListsExactlyWhatDiffersAndChangesNothing()
     w.setLanguage(Language::Chinese);
     QCOMPARE(w.model().channels().cells(), cells);
     QCOMPARE(w.model().options().text(QStringLiteral("Combo5"), Language::Chinese), squelch);
-    QVERIFY(w.model().memoryImage == memory);
-    QVERIFY(w.model().outputImage == output);
+    QVERIFY(w.model().memoryImage() == memory);
+    QVERIFY(w.model().outputImage() == output);
     QCOMPARE(QDir(defaultBackupFolder()).entryList({"read-*.dat"}, QDir::Files).size(), backupsBefore + 2);
 }
 
@@ -192,7 +192,7 @@ void TestRadioComparison::previewAnsweredCancelSendsNothingAfterTheRead()
     QCOMPARE(log.prompts(), QStringList{QStringLiteral("写频成功！")});
     Image stored{};
     QTRY_VERIFY_WITH_TIMEOUT(readDatFile(path("stored.dat"), stored).ok(), 5000);
-    QVERIFY(std::equal(stored.begin(), stored.begin() + 0x7C0, w.model().outputImage.begin()));
+    QVERIFY(std::equal(stored.begin(), stored.begin() + 0x7C0, w.model().outputImage().begin()));
 }
 
 QTEST_MAIN(TestRadioComparison)
