@@ -15,7 +15,7 @@ public:
     FreshModel()
     {
         for (int n = 1; n <= map::kChannelCount; ++n)
-            m_rows[n - 1] = m_pristine.channels.row(n);
+            m_rows[n - 1] = m_pristine.channels().row(n);
     }
 
     // The model as a freshly started program holds it.
@@ -23,13 +23,13 @@ public:
     {
         RadioModel &m = m_model;
         const RadioModel &p = m_pristine;
-        m.memoryImage = p.memoryImage;
-        m.outputImage = p.outputImage;
+        m.setMemoryImage(p.memoryImage());
+        m.setOutputImage(p.outputImage());
         m.setLanguage(p.language());
         {
-            const ChannelTables::Batch batch(m.channels);
+            const ChannelTables::Batch batch(m.channels());
             for (int n = 1; n <= map::kChannelCount; ++n)
-                m.channels.setRow(n, m_rows[n - 1]);
+                m.channels().setRow(n, m_rows[n - 1]);
         }
         m.restoreBandChoice(p.bandChoice());
         m.setBandGroup(p.band().BandGroup);
@@ -37,14 +37,14 @@ public:
         m.setDebugUnlocked(p.debugUnlocked());
         for (int k = 1; k <= map::kFmChannelCount; ++k)
             m.setFmGridCell(k, p.fmGrid()[k - 1]);
-        m.fm = p.fm;
+        m.setFm(p.fm());
         // This moves the debug window's sliders as well; its store is put back below.
         for (int slider = 0; slider < map::kSliderCount; ++slider)
             m.setDebugValue(slider, p.debugValues()[slider]);
-        m.dtmf.takeValues(p.dtmf);
-        m.options.takeValues(p.options);
-        m.debug.takeValues(p.debug);
-        m.fmForm.takeValues(p.fmForm);
+        m.dtmf().takeValues(p.dtmf());
+        m.options().takeValues(p.options());
+        m.debug().takeValues(p.debug());
+        m.fmForm().takeValues(p.fmForm());
         return m;
     }
 

@@ -20,11 +20,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const kt913::ChannelCsvImport plan =
         kt913::planChannelCsvImport(QByteArray(reinterpret_cast<const char *>(data), int(size)), model);
     {
-        const kt913::ChannelTables::Batch batch(model.channels);
+        const kt913::ChannelTables::Batch batch(model.channels());
         for (const kt913::ChannelEdit &e : plan.edits)
-            model.channels.apply(e);
+            model.channels().apply(e);
     }
-    const QString text = kt913::channelCsvText(model.channels, QLatin1Char(','));
+    const QString text = kt913::channelCsvText(model.channels(), QLatin1Char(','));
     const kt913::ChannelCsvImport again = kt913::planChannelCsvImport(text, model);
     if (!again.edits.isEmpty() || !again.refused.isEmpty()) {
         std::fprintf(stderr, "exported channels do not import as they are:\n%s\n", text.toUtf8().constData());

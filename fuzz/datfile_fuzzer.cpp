@@ -16,12 +16,12 @@ namespace {
 QByteArray openAndSave(kt913::FreshModel &fresh, const QByteArray &file, bool *opened)
 {
     kt913::RadioModel &model = fresh.reset();
-    *opened = kt913::fromDatBytes(file, model.memoryImage).ok();
+    *opened = kt913::fromDatBytes(file, model.memoryImageToFill()).ok();
     if (!*opened)
         return {};
     kt913::DecodeImage(model);
     kt913::EncodeImage(model);
-    return kt913::toDatBytes(model.outputImage);
+    return kt913::toDatBytes(model.outputImage());
 }
 
 } // namespace

@@ -12,10 +12,10 @@ static void DecodePlusEncode(benchmark::State &state)
     const Image image = test::sampleImage();
     RadioModel m;
     for (auto _ : state) {
-        m.memoryImage = image;
+        m.setMemoryImage(image);
         DecodeImage(m);
         EncodeImage(m);
-        benchmark::DoNotOptimize(m.outputImage);
+        benchmark::DoNotOptimize(m.outputImage());
     }
 }
 BENCHMARK(DecodePlusEncode)->Unit(benchmark::kMicrosecond);
@@ -25,7 +25,7 @@ static void Decode(benchmark::State &state)
     const Image image = test::sampleImage();
     RadioModel m;
     for (auto _ : state) {
-        m.memoryImage = image;
+        m.setMemoryImage(image);
         DecodeImage(m);
     }
 }
@@ -37,7 +37,7 @@ static void Encode(benchmark::State &state)
     test::fillSampleRadio(m);
     for (auto _ : state) {
         EncodeImage(m);
-        benchmark::DoNotOptimize(m.outputImage);
+        benchmark::DoNotOptimize(m.outputImage());
     }
 }
 BENCHMARK(Encode)->Unit(benchmark::kMicrosecond);

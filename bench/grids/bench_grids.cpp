@@ -30,7 +30,7 @@ QString writeFullFile(const QTemporaryDir &dir)
     }
     EncodeImage(m);
     const QString path = dir.filePath(QStringLiteral("full.dat"));
-    writeDatFile(path, m.outputImage);
+    writeDatFile(path, m.outputImage());
     return path;
 }
 

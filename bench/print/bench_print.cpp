@@ -24,7 +24,7 @@ QString fullRadioFile(const QTemporaryDir &dir)
     }
     EncodeImage(m);
     const QString path = dir.filePath("full.dat");
-    writeDatFile(path, m.outputImage);
+    writeDatFile(path, m.outputImage());
     return path;
 }
 

@@ -34,7 +34,7 @@ int ExportCsvCommand::run(const QStringList &args, Context &ctx)
     model.setLanguage(ctx.lang);
     if (const int rc = openDataFile(in, model, ctx))
         return rc;
-    return writeTextOutput(out, channelCsvText(model.channels, QLatin1Char(',')), ctx);
+    return writeTextOutput(out, channelCsvText(model.channels(), QLatin1Char(',')), ctx);
 }
 
 int ImportCsvCommand::run(const QStringList &args, Context &ctx)
@@ -70,9 +70,9 @@ int ImportCsvCommand::run(const QStringList &args, Context &ctx)
     for (const QString &line : refusalLines(plan.renamed, ctx.lang))
         ctx.err << csvPath << ": " << line << '\n';
     {
-        const ChannelTables::Batch batch(model.channels);
+        const ChannelTables::Batch batch(model.channels());
         for (const ChannelEdit &e : plan.edits)
-            model.channels.apply(e);
+            model.channels().apply(e);
     }
     if (const int rc = saveDataFile(out, model, ctx))
         return rc;

@@ -8,7 +8,7 @@ namespace kt913::cli {
 
 int openDataFile(const QString &path, RadioModel &model, Context &ctx)
 {
-    const DatResult r = readDatFile(path, model.memoryImage);
+    const DatResult r = readDatFile(path, model.memoryImageToFill());
     if (r.status == DatResult::WrongType || r.status == DatResult::Incomplete) {
         const MessageId why = r.status == DatResult::WrongType ? MessageId::FileTypeIncorrect : MessageId::FileIncomplete;
         ctx.err << path << ": " << message(why, ctx.lang).text << Qt::endl;
@@ -26,7 +26,7 @@ int openDataFile(const QString &path, RadioModel &model, Context &ctx)
 int saveDataFile(const QString &path, RadioModel &model, Context &ctx)
 {
     EncodeImage(model);
-    const DatResult r = writeDatFile(path, model.outputImage);
+    const DatResult r = writeDatFile(path, model.outputImage());
     if (!r.ok()) {
         ctx.err << message(MessageId::FileSaveFailed, ctx.lang, path + QStringLiteral(" (") + r.detail + QLatin1Char(')')).text
                 << Qt::endl;

@@ -18,11 +18,11 @@ void printChannels(const RadioModel &m, QTextStream &out)
     const QStringList headers = channelGridHeaders(m.language());
     QList<QStringList> rows{headers};
     for (int n = 1; n <= map::kChannelCount; ++n) {
-        if (!m.channels.isUsed(n))
+        if (!m.channels().isUsed(n))
             continue;
         QStringList row;
         for (int c = 0; c < col::Count; ++c)
-            row << m.channels.cell(n, c);
+            row << m.channels().cell(n, c);
         rows << row;
     }
     QList<int> widths(col::Count, 0);
@@ -47,11 +47,11 @@ void printSettings(const RadioModel &m, QTextStream &out)
     QList<Line> lines;
     int nameWidth = 0, captionWidth = 0;
     for (const ControlKey key : decodedSettingControls()) {
-        const ControlDescription &info = m.options.control(key);
+        const ControlDescription &info = m.options().control(key);
         const QString &name = info.name;
-        QString value = m.options.text(key, m.language());
+        QString value = m.options().text(key, m.language());
         if (info.kind == ControlKind::Check)
-            value = m.options.isChecked(key) ? QStringLiteral("1") : QStringLiteral("0");
+            value = m.options().isChecked(key) ? QStringLiteral("1") : QStringLiteral("0");
         const Line line{name, en ? info.captionEn : info.captionZh, value};
         nameWidth = qMax(nameWidth, displayWidth(line.name));
         captionWidth = qMax(captionWidth, displayWidth(line.caption));
@@ -72,9 +72,9 @@ void printText(const RadioModel &m, QTextStream &out)
     out << "\nFM:";
     for (int k = 0; k < map::kFmChannelCount; ++k)
         if (!m.fmGrid()[k].isEmpty())
-            out << ' ' << (k + 1) << '=' << m.fm.FmChannelFreq[k];
-    out << "\nFM present " << m.fm.FmPresentChannel << ", display " << m.fm.FmDisplayMode << ", step "
-        << m.fm.FmStep << ", VFO " << (m.fm.FmVfoFreq.isEmpty() ? QStringLiteral("-") : m.fm.FmVfoFreq) << '\n';
+            out << ' ' << (k + 1) << '=' << m.fm().FmChannelFreq[k];
+    out << "\nFM present " << m.fm().FmPresentChannel << ", display " << m.fm().FmDisplayMode << ", step "
+        << m.fm().FmStep << ", VFO " << (m.fm().FmVfoFreq.isEmpty() ? QStringLiteral("-") : m.fm().FmVfoFreq) << '\n';
     out << "Debug:";
     for (int v : m.debugValues())
         out << ' ' << v;

@@ -19,7 +19,7 @@ namespace {
 // the exception with --force, as for a radio of another band.
 int refuseChannelsOutsideBand(const RadioModel &model, const WriteOptions &options, Context &ctx)
 {
-    const QList<int> outside = channelsOutsideBand(model.channels, model.band());
+    const QList<int> outside = channelsOutsideBand(model.channels(), model.band());
     if (outside.isEmpty() || options.force)
         return ExitOk;
     ctx.err << options.file << ": " << message(MessageId::ChannelsOutsideBand, ctx.lang, QString::number(outside.size())).text

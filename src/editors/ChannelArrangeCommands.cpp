@@ -147,8 +147,8 @@ void ChannelArrangeCommands::sortRows(SortKey key, bool descending)
     }
     int used = 0;
     for (int n : channels)
-        used += m_model.channels.isUsed(n) ? 1 : 0;
-    if (!apply("sort", sortRowEdits(m_model.channels, channels, key, descending)))
+        used += m_model.channels().isUsed(n) ? 1 : 0;
+    if (!apply("sort", sortRowEdits(m_model.channels(), channels, key, descending)))
         return;
     const Language lang = m_model.language();
     const QString how = sortKeyTexts(lang).value(int(key)) + textIn(lang, "，", ", ") +
@@ -177,7 +177,7 @@ void ChannelArrangeCommands::compactGroup()
 {
     emit aboutToAct();
     m_form.commitPendingEdit();
-    const QList<ChannelEdit> edits = compactGroupEdits(m_model.channels, m_model.band().BandGroup);
+    const QList<ChannelEdit> edits = compactGroupEdits(m_model.channels(), m_model.band().BandGroup);
     int moved = 0;
     for (const ChannelEdit &e : edits)
         moved += e.after.isUsed() ? 1 : 0;
@@ -196,13 +196,13 @@ void ChannelArrangeCommands::moveToOtherGroup()
 
 void ChannelArrangeCommands::moveRangeToOtherGroup(int first, int last)
 {
-    const GroupMovePlan plan = moveToOtherGroupEdits(m_model.channels, first, last);
+    const GroupMovePlan plan = moveToOtherGroupEdits(m_model.channels(), first, last);
     const Language lang = m_model.language();
     if (!plan.fits) {
         const int otherFirst = groupOf(first) == 1 ? map::kGroupSize + 1 : 1;
         int left = map::kGroupSize;
         for (int n = otherFirst; n < otherFirst + map::kGroupSize; ++n)
-            if (m_model.channels.isUsed(n))
+            if (m_model.channels().isUsed(n))
                 left = otherFirst + map::kGroupSize - 1 - n;
         MsgBox(&m_form, lang,
                rowMessage(RowMessage::MoveNoRoom, lang, QString::number(last - first + 1), QString::number(left)));
@@ -220,7 +220,7 @@ void ChannelArrangeCommands::dropRows(int group, int first, int last, int before
     m_form.commitPendingEdit();
     const int firstChannel = channelNumber(group, first), lastChannel = channelNumber(group, last);
     const int beforeChannel = channelNumber(group, before);
-    if (!apply("move", moveBlockEdits(m_model.channels, firstChannel, lastChannel, beforeChannel)))
+    if (!apply("move", moveBlockEdits(m_model.channels(), firstChannel, lastChannel, beforeChannel)))
         return;
     const int count = last - first + 1;
     const int placed = beforeChannel < firstChannel ? beforeChannel : beforeChannel - count;
@@ -256,12 +256,12 @@ void ChannelArrangeCommands::find(bool backward)
         return;
     }
     const Language lang = m_model.language();
-    const int n = findMatch(m_model.channels, m_form.rowCommands().currentChannel(), text, backward);
+    const int n = findMatch(m_model.channels(), m_form.rowCommands().currentChannel(), text, backward);
     if (n == 0) {
         m_findBar->showResult(arrangeNote(ArrangeNote::NotFound, lang, text));
         return;
     }
-    const int column = matchingColumn(m_model.channels, n, text);
+    const int column = matchingColumn(m_model.channels(), n, text);
     const bool barHadFocus = m_findBar->isAncestorOf(QApplication::focusWidget());
     m_form.groupTabs()->setCurrentIndex(groupOf(n) - 1);
     ChannelGrid *g = m_form.grid(groupOf(n));
@@ -280,7 +280,7 @@ void ChannelArrangeCommands::findDuplicates()
     emit aboutToAct();
     m_form.commitPendingEdit();
     const Language lang = m_model.language();
-    const QList<int> found = duplicateChannels(m_model.channels);
+    const QList<int> found = duplicateChannels(m_model.channels());
     for (int group : {1, 2})
         m_form.grid(group)->selectionModel()->clearSelection();
     if (found.isEmpty()) {

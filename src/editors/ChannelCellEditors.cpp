@@ -58,10 +58,10 @@ int ChannelEditor::editedChannel() const
 void ChannelEditor::applyEdit(const ChannelRow &after)
 {
     const int n = editedChannel();
-    const ChannelEdit edit{n, m_model.channels.row(n), after};
+    const ChannelEdit edit{n, m_model.channels().row(n), after};
     if (!edit.changes())
         return;
-    m_model.channels.apply(edit);
+    m_model.channels().apply(edit);
     emit channelEdited(edit);
 }
 
@@ -77,7 +77,7 @@ void ChannelEditor::openCellEditor()
         return;
     const int n = g->gridModel()->channelAt(r - 1);
     // An unused channel always starts with its receive frequency.
-    if (m_model.channels.cell(n, col::Rx).isEmpty()) {
+    if (m_model.channels().cell(n, col::Rx).isEmpty()) {
         c = col::Rx;
         g->setCurrentCell(r, c);
     }
@@ -98,7 +98,7 @@ void ChannelEditor::openCellEditor()
     case col::Tx:
     case col::Name: {
         FilteredLineEdit *box = c == col::Name ? Text2 : Text1;
-        applyEdit(openTextCell(m_model.channels.row(n), c));
+        applyEdit(openTextCell(m_model.channels().row(n), c));
         placeTextEditor(box, r, c);
         break;
     }
@@ -106,14 +106,14 @@ void ChannelEditor::openCellEditor()
     case col::TxTone: {
         // A tone the list does not hold shows as it stands, with no item chosen, so that
         // Enter cannot put an earlier edit's choice in its place.
-        const QString tone = m_model.channels.cell(n, c);
+        const QString tone = m_model.channels().cell(n, c);
         Combo1->setCurrentIndex(Combo1->findText(tone, Qt::MatchExactly));
         Combo1->setPlaceholderText(tone);
         placeList(Combo1, r, c);
         break;
     }
     default:
-        Combo5[c]->setCurrentIndex(m_model.channels.OptionIndex[optionSlot(c)][n - 1]);
+        Combo5[c]->setCurrentIndex(m_model.channels().optionIndexes()[optionSlot(c)][n - 1]);
         placeList(Combo5[c], r, c);
         break;
     }
@@ -139,7 +139,7 @@ void ChannelEditor::placeTextEditor(FilteredLineEdit *box, int row, int column)
 {
     const int n = editedChannel();
     placeOverCell(box);
-    box->setProgramText(m_model.channels.cell(n, column));
+    box->setProgramText(m_model.channels().cell(n, column));
     nameAfterCell(box, currentGrid(), row, column);
     box->show();
     box->raise();
@@ -167,7 +167,7 @@ void ChannelEditor::commitListChoice(QComboBox *list, int index)
     if (!list->isVisible() || index < 0)
         return;
     const int n = editedChannel();
-    applyEdit(commitChoice(m_model.channels.row(n), EditCol, index, list->itemText(index)));
+    applyEdit(commitChoice(m_model.channels().row(n), EditCol, index, list->itemText(index)));
     list->hide();
     currentGrid()->setFocus(Qt::OtherFocusReason);
 }
@@ -175,7 +175,7 @@ void ChannelEditor::commitListChoice(QComboBox *list, int index)
 void ChannelEditor::commitTextBox()
 {
     const int n = editedChannel();
-    const FrequencyCommit result = commitFrequency(m_model.channels.row(n), EditCol, Text1->text(), m_model.band(),
+    const FrequencyCommit result = commitFrequency(m_model.channels().row(n), EditCol, Text1->text(), m_model.band(),
                                                    m_model.bandSelection(), m_model.language());
     if (result.outcome == FrequencyOutcome::OutOfBand) {
         MsgBox(this, m_model.language(), MessageId::FrequencyOutOfBand);
@@ -188,7 +188,7 @@ void ChannelEditor::commitTextBox()
 
 void ChannelEditor::commitNameBox()
 {
-    applyEdit(commitName(m_model.channels.row(editedChannel()), Text2->text()));
+    applyEdit(commitName(m_model.channels().row(editedChannel()), Text2->text()));
     Text2->hide();
 }
 

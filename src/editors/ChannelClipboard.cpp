@@ -39,7 +39,7 @@ QList<int> ChannelClipboard::selectedChannels() const
 void ChannelClipboard::copy()
 {
     m_form.commitPendingEdit();
-    const QString text = copiedRowsText(m_model.channels, selectedChannels());
+    const QString text = copiedRowsText(m_model.channels(), selectedChannels());
     if (!text.isEmpty())
         QApplication::clipboard()->setText(text);
 }

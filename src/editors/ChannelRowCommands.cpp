@@ -150,7 +150,7 @@ void ChannelRowCommands::showMenu(ChannelGrid *grid, const QPoint &globalPos)
 void ChannelRowCommands::applyRowEdits(const char *what, int channel, int step)
 {
     QList<ChannelEdit> edits;
-    const ChannelTables &t = m_model.channels;
+    const ChannelTables &t = m_model.channels();
     if (step == 0)
         edits = qstrcmp(what, "insert") == 0 ? insertRowEdits(t, channel) : deleteRowEdits(t, channel);
     else
@@ -165,7 +165,7 @@ void ChannelRowCommands::insertRow()
     if (n == 0)
         return;
     // The group's last channel would be pushed out: refused rather than lost.
-    if (insertPushesOutUsed(m_model.channels, n)) {
+    if (insertPushesOutUsed(m_model.channels(), n)) {
         MsgBox(&m_form, m_model.language(),
                rowMessage(RowMessage::InsertLastInUse, m_model.language(), channelLabels({groupLastChannel(n)})));
         return;

@@ -78,7 +78,7 @@ protected:
     {
         {
             const Replay replay(m_owner.m_replaying);
-            ChannelTables &t = m_owner.m_model.channels;
+            ChannelTables &t = m_owner.m_model.channels();
             const ChannelTables::Batch batch(t);
             if (forward)
                 for (const ChannelEdit &e : m_edits)
@@ -129,7 +129,7 @@ public:
         put(false, true);
         select(m_before);
         const Replay replay(m_owner.m_replaying);
-        restore(m_owner.m_model.options, m_options, m_owner.m_model.language());
+        restore(m_owner.m_model.options(), m_options, m_owner.m_model.language());
     }
 
 private:
@@ -188,17 +188,17 @@ void ChannelUndo::changeBandSelection(int index, const RadioModel::BandConfirm &
     const RadioModel::BandChoice before = m_model.bandChoice();
     std::array<ChannelRow, map::kChannelCount> rows;
     for (int n = 1; n <= map::kChannelCount; ++n)
-        rows[n - 1] = m_model.channels.row(n);
-    const FormValues options = formValues(m_model.options, m_model.language());
+        rows[n - 1] = m_model.channels().row(n);
+    const FormValues options = formValues(m_model.options(), m_model.language());
     m_model.changeBandSelection(index, confirm);
-    const FormValues optionsAfter = formValues(m_model.options, m_model.language());
+    const FormValues optionsAfter = formValues(m_model.options(), m_model.language());
     FormValues written;
     for (qsizetype k = 0; k < options.size(); ++k)
         if (options[k].index != optionsAfter[k].index || options[k].text != optionsAfter[k].text)
             written << options[k];
     QList<ChannelEdit> cleared;
     for (int n = 1; n <= map::kChannelCount; ++n) {
-        const ChannelEdit e{n, rows[n - 1], m_model.channels.row(n)};
+        const ChannelEdit e{n, rows[n - 1], m_model.channels().row(n)};
         if (e.changes())
             cleared << e;
     }

@@ -21,7 +21,7 @@ DebugEditor::DebugEditor(RadioModel &model, QWidget *parent) : QWidget(parent), 
     markAsWindow(this);
     const FormDescription &d = debugFormDescription();
     setWindowTitle(d.captionZh);
-    m_binder = new FormBinder(m_model.debug, [this] { return m_model.language(); }, this);
+    m_binder = new FormBinder(m_model.debug(), [this] { return m_model.language(); }, this);
 
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));

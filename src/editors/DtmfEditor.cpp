@@ -46,7 +46,7 @@ DtmfEditor::DtmfEditor(RadioModel &model, QWidget *parent) : QWidget(parent), m_
     markAsWindow(this);
     const FormDescription &d = dtmfFormDescription();
     setWindowTitle(d.captionZh);
-    m_binder = new FormBinder(m_model.dtmf, [this] { return m_model.language(); }, this);
+    m_binder = new FormBinder(m_model.dtmf(), [this] { return m_model.language(); }, this);
 
     auto *layout = new QVBoxLayout(this);
     QGroupBox *frame3 = makeFrame(d, QStringLiteral("Frame3"), this);
@@ -74,7 +74,7 @@ DtmfEditor::DtmfEditor(RadioModel &model, QWidget *parent) : QWidget(parent), m_
 
 void DtmfEditor::StartForm()
 {
-    m_model.dtmf.startForm();
+    m_model.dtmf().startForm();
 }
 
 } // namespace kt913

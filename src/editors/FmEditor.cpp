@@ -74,7 +74,7 @@ FmEditor::FmEditor(RadioModel &model, QWidget *parent) : QWidget(parent), m_mode
     Text1->installEventFilter(this);
     connect(Text1, &QLineEdit::returnPressed, this, [this] { MSFGrid->setFocus(Qt::OtherFocusReason); });
 
-    m_binder = new FormBinder(m_model.fmForm, [this] { return m_model.language(); }, this);
+    m_binder = new FormBinder(m_model.fmForm(), [this] { return m_model.language(); }, this);
     m_binder->setKeyFilter(FmControls::Text2.objectName(), frequencyKey);
     m_binder->setOnLeave(FmControls::Text2.objectName(), [this](const QString &text) { return Text2_Leave(text); });
     connect(m_binder, &FormBinder::enterPressed, this, [this](const QString &name) {

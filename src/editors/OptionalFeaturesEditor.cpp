@@ -23,7 +23,7 @@ OptionalFeaturesEditor::OptionalFeaturesEditor(RadioModel &model, QWidget *paren
     setWindowTitle(d.captionZh);
 
     m_binder = new FormBinder(
-        m_model.options, [this] { return m_model.language(); }, this);
+        m_model.options(), [this] { return m_model.language(); }, this);
     buildWidgets();
     installTextRules();
     installServiceModes();
@@ -44,7 +44,7 @@ OptionalFeaturesEditor::OptionalFeaturesEditor(RadioModel &model, QWidget *paren
 
 void OptionalFeaturesEditor::StartForm()
 {
-    m_model.options.startForm();
+    m_model.options().startForm();
 }
 
 void OptionalFeaturesEditor::setClock(std::function<int()> secondsOfDay)

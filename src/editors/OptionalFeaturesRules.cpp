@@ -47,7 +47,7 @@ void OptionalFeaturesEditor::installServiceModes()
     for (const GestureLabels *set : {&kForceWriteLabels, &kDebugLabels}) {
         for (const char *name : *set) {
             const QString labelName = QString::fromLatin1(name);
-            for (const ControlDescription &c : m_model.options.description().controls) {
+            for (const ControlDescription &c : m_model.options().description().controls) {
                 if (c.label != labelName)
                     continue;
                 if (QLabel *label = m_binder->label(c.name)) {

@@ -51,8 +51,8 @@ std::uint8_t nameByte(QChar c)
 
 void SetNumOf(RadioModel &m)
 {
-    const Image &img = m.memoryImage;
-    ChannelTables &t = m.channels;
+    const Image &img = m.memoryImage();
+    ChannelTables &t = m.channels();
     const ChannelTables::Batch batch(t);
     for (int n = 1; n <= map::kChannelCount; ++n) {
         const int a = map::channelBase(n);
@@ -77,70 +77,70 @@ void SetNumOf(RadioModel &m)
 
 void decodeChannelNames(RadioModel &m)
 {
-    const ChannelTables::Batch batch(m.channels);
+    const ChannelTables::Batch batch(m.channels());
     for (int n = 1; n <= map::kChannelCount; ++n) {
         // SetGrid empties the name of an unused channel; building it first would only
         // make a text to throw away.
-        if (!m.channels.isUsed(n)) {
-            m.channels.setName(n, QString());
+        if (!m.channels().isUsed(n)) {
+            m.channels().setName(n, QString());
             continue;
         }
         const int a = map::nameBase(n);
         QChar chars[map::kNameLength];
         int length = 0;
         for (int k = 0; k < map::kNameLength; ++k)
-            if (m.memoryImage[a + k] != 0xFF) // what StripFF takes out
-                chars[length++] = QChar(char16_t(m.memoryImage[a + k]));
-        m.channels.setName(n, QString(chars, length));
+            if (m.memoryImage()[a + k] != 0xFF) // what StripFF takes out
+                chars[length++] = QChar(char16_t(m.memoryImage()[a + k]));
+        m.channels().setName(n, QString(chars, length));
     }
 }
 
 void SetGrid(RadioModel &m)
 {
-    ChannelTables &t = m.channels;
+    ChannelTables &t = m.channels();
     const ChannelTables::Batch batch(t);
     for (int n = 1; n <= map::kChannelCount; ++n) {
         const int i = n - 1;
-        if (t.FreqText[0][i].isEmpty()) {
+        if (t.freqTexts()[0][i].isEmpty()) {
             t.ClearNO(n);
             continue;
         }
-        t.setCell(n, col::Rx, t.FreqText[0][i]);
-        t.setCell(n, col::Tx, t.FreqText[1][i]);
-        t.setCell(n, col::RxTone, t.OptionText[0][i]);
-        t.setCell(n, col::TxTone, t.OptionText[1][i]);
+        t.setCell(n, col::Rx, t.freqTexts()[0][i]);
+        t.setCell(n, col::Tx, t.freqTexts()[1][i]);
+        t.setCell(n, col::RxTone, t.optionTexts()[0][i]);
+        t.setCell(n, col::TxTone, t.optionTexts()[1][i]);
         for (int c = col::Power; c <= col::Scramble; ++c)
-            t.setCell(n, c, channelOptionText(c, t.OptionIndex[optionSlot(c)][i], m.language()));
-        t.setCell(n, col::Name, channelNameText(t.ChannelName[i]));
+            t.setCell(n, c, channelOptionText(c, t.optionIndexes()[optionSlot(c)][i], m.language()));
+        t.setCell(n, col::Name, channelNameText(t.channelNames()[i]));
     }
 }
 
 void encodeChannels(RadioModel &m)
 {
-    Image &out = m.outputImage;
-    const ChannelTables &t = m.channels;
+    Image &out = m.outputImageToFill();
+    const ChannelTables &t = m.channels();
     for (int n = 1; n <= map::kChannelCount; ++n) {
         const int a = map::channelBase(n), i = n - 1;
         std::uint8_t *rec = &out[a];
-        if (t.FreqText[0][i].isEmpty()) {
+        if (t.freqTexts()[0][i].isEmpty()) {
             std::fill(rec, rec + map::kChannelRecordSize, 0xFF);
             continue;
         }
-        encodeFrequency(t.FreqText[0][i], rec + map::rec::RxFreq);
-        if (t.FreqText[1][i].isEmpty())
+        encodeFrequency(t.freqTexts()[0][i], rec + map::rec::RxFreq);
+        if (t.freqTexts()[1][i].isEmpty())
             std::fill(rec + map::rec::TxFreq, rec + map::rec::TxFreq + 4, 0xFF);
         else
-            encodeFrequency(t.FreqText[1][i], rec + map::rec::TxFreq);
+            encodeFrequency(t.freqTexts()[1][i], rec + map::rec::TxFreq);
         for (int k : {0, 1}) {
             std::uint8_t *tone = rec + (k == 0 ? map::rec::RxTone : map::rec::TxTone);
-            if (t.OptionIndex[k][i] != 0)
-                encodeTone(t.OptionText[k][i], tone);
+            if (t.optionIndexes()[k][i] != 0)
+                encodeTone(t.optionTexts()[k][i], tone);
             else
                 tone[0] = tone[1] = 0xFF;
         }
         int flags = 1 << map::flag::AlwaysSet;
         for (int k = 2; k < 8; ++k)
-            if (t.OptionIndex[k][i] != 0)
+            if (t.optionIndexes()[k][i] != 0)
                 flags |= 1 << kFlagBit[k];
         rec[map::rec::Flags] = std::uint8_t(flags);
     }
@@ -167,8 +167,8 @@ void encodeChannelNames(RadioModel &m)
     // The bytes ChannelCode spells out, written directly: an empty name is eight 0x00,
     // else its first eight characters and 0xFF for each one missing.
     for (int n = 1; n <= map::kChannelCount; ++n) {
-        const QString &name = m.channels.ChannelName[n - 1];
-        std::uint8_t *out = &m.outputImage[map::nameBase(n)];
+        const QString &name = m.channels().channelNames()[n - 1];
+        std::uint8_t *out = &m.outputImageToFill()[map::nameBase(n)];
         for (int k = 0; k < map::kNameLength; ++k)
             out[k] = name.isEmpty() ? 0x00 : k < name.size() ? nameByte(name[k]) : 0xFF;
     }

@@ -13,7 +13,7 @@ ChannelCsvImport planChannelCsvImport(const QString &text, const RadioModel &mod
     ChannelCsvImport plan;
     const Language lang = model.language();
     const ChannelCsvContext context{model.band(), model.bandSelection(), lang};
-    const ChannelTables &tables = model.channels;
+    const ChannelTables &tables = model.channels();
     const ChannelCsvParse parse = parseChannelCsv(text, context, [&](int n) { return tables.row(n); });
     if (!parse.ok()) {
         plan.problem = parse.problem;

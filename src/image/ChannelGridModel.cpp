@@ -16,7 +16,7 @@ ChannelGridModel::ChannelGridModel(ChannelTables &tables, int group, QObject *pa
 }
 
 ChannelGridModel::ChannelGridModel(RadioModel &radio, int group, QObject *parent)
-    : ChannelGridModel(radio.channels, group, parent)
+    : ChannelGridModel(radio.channels(), group, parent)
 {
     m_radio = &radio;
     // A new band can put channels outside it (or back inside) without any channel changing.
@@ -30,7 +30,7 @@ bool ChannelGridModel::outsideBand(const QModelIndex &index) const
     if (!m_radio || (index.column() != col::Rx && index.column() != col::Tx))
         return false;
     const int n = channelAt(index.row());
-    return m_tables.isUsed(n) && frequencyOutsideBand(m_tables.FreqText[index.column() - col::Rx][n - 1], m_radio->band());
+    return m_tables.isUsed(n) && frequencyOutsideBand(m_tables.freqTexts()[index.column() - col::Rx][n - 1], m_radio->band());
 }
 
 QVariant ChannelGridModel::data(const QModelIndex &index, int role) const

@@ -31,10 +31,10 @@ RowPaste planRowPaste(const QString &text, const RadioModel &model, int n)
         } else {
             paste.refused << CsvRefusal{line.line, line.problem};
             const int to = n + k;
-            rows << (to >= 1 && to <= map::kChannelCount ? model.channels.row(to) : ChannelRow());
+            rows << (to >= 1 && to <= map::kChannelCount ? model.channels().row(to) : ChannelRow());
         }
     }
-    paste.plan = pasteRowEdits(model.channels, n, rows);
+    paste.plan = pasteRowEdits(model.channels(), n, rows);
     return paste;
 }
 

@@ -6,7 +6,7 @@
 // Every change goes through the operations below, whoever makes it (the decoder, an
 // edit in a grid cell, New, a band change, the language refresh), and each is
 // announced: channelChanged(n) for one channel, tablesReset() once for a batch. The
-// tables are read directly; they cannot be written from outside.
+// tables are read through the const views; they cannot be written from outside.
 #include "Language.h"
 #include "MemoryMap.h"
 #include <QObject>
@@ -20,7 +20,7 @@ namespace col { // channel grid columns
 constexpr int Label = 0, Rx = 1, Tx = 2, RxTone = 3, TxTone = 4, Power = 5, BusyLock = 6, ScanAdd = 7,
               Bandwidth = 8, Hidden = 9, Scramble = 10, Name = 11, Count = 12;
 }
-// Table slot (0..7) of OptionIndex and OptionText for grid column 3..10.
+// Table slot (0..7) of optionIndexes() and optionTexts() for grid column 3..10.
 constexpr int optionSlot(int column) { return column - col::RxTone; }
 
 // Everything one channel holds in the tables and shows in its grid row. An edit is the
@@ -57,14 +57,17 @@ public:
     explicit ChannelTables(QObject *parent = nullptr);
 
     // Read-only views of the tables, channel n at index n - 1.
-    const std::array<PerChannelText, 2> &FreqText = m_freqText;                            // [0] RX, [1] TX
-    const std::array<std::array<qint16, map::kChannelCount>, 8> &OptionIndex = m_optionIndex; // columns 3..10
-    const std::array<PerChannelText, 8> &OptionText = m_optionText;                        // columns 3..10
-    const PerChannelText &ChannelName = m_channelName;
+    const std::array<PerChannelText, 2> &freqTexts() const { return m_freqText; }    // [0] RX, [1] TX
+    const std::array<std::array<qint16, map::kChannelCount>, 8> &optionIndexes() const // columns 3..10
+    {
+        return m_optionIndex;
+    }
+    const std::array<PerChannelText, 8> &optionTexts() const { return m_optionText; } // columns 3..10
+    const PerChannelText &channelNames() const { return m_channelName; }
 
     // What the channel grids show: channel n (1..128), columns 0..11. Column 0 is the
     // fixed row label ("A1".."A64", "B1".."B64").
-    const std::array<std::array<QString, col::Count>, map::kChannelCount> &Cells = m_cells;
+    const std::array<std::array<QString, col::Count>, map::kChannelCount> &cells() const { return m_cells; }
     const QString &cell(int n, int column) const { return m_cells[n - 1][column]; }
     bool isUsed(int n) const { return !m_freqText[0][n - 1].isEmpty(); }
 

@@ -33,21 +33,23 @@ constexpr ControlKey kVfo = FmControls::Text2;
 
 void decodeFmAndDebug(RadioModel &m)
 {
-    const Image &img = m.memoryImage;
+    const Image &img = m.memoryImage();
+    FmState fm = m.fm();
     for (int k = 1; k <= map::kFmChannelCount; ++k) {
         const int a = map::fmChannelBase(k);
         const QString text = decodeFm(img[a], img[a + 1]);
-        m.fm.FmChannelFreq[k - 1] = text;
+        fm.FmChannelFreq[k - 1] = text;
         m.setFmGridCell(k, text);
     }
-    m.fm.FmPresentChannel = img[map::kFmPresentChannel];
-    m.fmForm.setText(kPresent, QString::number(m.fm.FmPresentChannel), m.language());
-    m.fm.FmDisplayMode = img[map::kFmDisplayMode];
-    m.fmForm.setIndex(kDisplay, m.fm.FmDisplayMode);
-    m.fm.FmStep = img[map::kFmStep];
-    m.fmForm.setIndex(kStep, m.fm.FmStep);
-    m.fm.FmVfoFreq = decodeFm(img[map::kFmVfo], img[map::kFmVfo + 1]);
-    m.fmForm.setText(kVfo, m.fm.FmVfoFreq, m.language());
+    fm.FmPresentChannel = img[map::kFmPresentChannel];
+    m.fmForm().setText(kPresent, QString::number(fm.FmPresentChannel), m.language());
+    fm.FmDisplayMode = img[map::kFmDisplayMode];
+    m.fmForm().setIndex(kDisplay, fm.FmDisplayMode);
+    fm.FmStep = img[map::kFmStep];
+    m.fmForm().setIndex(kStep, fm.FmStep);
+    fm.FmVfoFreq = decodeFm(img[map::kFmVfo], img[map::kFmVfo + 1]);
+    m.fmForm().setText(kVfo, fm.FmVfoFreq, m.language());
+    m.setFm(fm);
 
     for (int slider = 0; slider < map::kSliderCount; ++slider)
         if (!isMiddlePower(slider))
@@ -56,23 +58,23 @@ void decodeFmAndDebug(RadioModel &m)
 
 void encodeFmAndDebug(RadioModel &m)
 {
-    Image &out = m.outputImage;
+    Image &out = m.outputImageToFill();
     for (int k = 1; k <= map::kFmChannelCount; ++k) {
         std::uint8_t *p = &out[map::fmChannelBase(k)];
         if (m.fmGrid()[k - 1].isEmpty())
             p[0] = p[1] = 0xFF;
         else
-            encodeFm(m.fm.FmChannelFreq[k - 1], p);
+            encodeFm(m.fm().FmChannelFreq[k - 1], p);
     }
-    out[map::kFmPresentChannel] = fmByte(m.fm.FmPresentChannel);
-    out[map::kFmDisplayMode] = fmByte(m.fm.FmDisplayMode);
-    out[map::kFmStep] = fmByte(m.fm.FmStep);
+    out[map::kFmPresentChannel] = fmByte(m.fm().FmPresentChannel);
+    out[map::kFmDisplayMode] = fmByte(m.fm().FmDisplayMode);
+    out[map::kFmStep] = fmByte(m.fm().FmStep);
     out[map::kReserved7A3] = 0xFF;
     std::uint8_t *vfo = &out[map::kFmVfo];
-    if (m.fm.FmVfoFreq.isEmpty() || leadingNumber(m.fm.FmVfoFreq) == 0.0)
+    if (m.fm().FmVfoFreq.isEmpty() || leadingNumber(m.fm().FmVfoFreq) == 0.0)
         vfo[0] = vfo[1] = 0xFF;
     else
-        encodeFm(m.fm.FmVfoFreq, vfo);
+        encodeFm(m.fm().FmVfoFreq, vfo);
     std::fill(out.begin() + map::kReserved7A7, out.begin() + map::kReserved7A7End + 1, 0xFF);
 
     for (int slider = 0; slider < map::kSliderCount; ++slider)

@@ -6,7 +6,7 @@ namespace kt913 {
 void DecodeImage(RadioModel &m)
 {
     // The channel views hear of the new contents once, when the grid texts are done.
-    const ChannelTables::Batch batch(m.channels);
+    const ChannelTables::Batch batch(m.channels());
     SetNumOf(m);
     decodeSettings(m);
     decodeFmAndDebug(m);

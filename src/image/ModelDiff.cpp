@@ -21,16 +21,16 @@ void compareChannels(const RadioModel &a, const RadioModel &b, Language lang, QL
 {
     const QStringList headers = channelGridHeaders(lang);
     for (int n = 1; n <= map::kChannelCount; ++n) {
-        const QString where = QStringLiteral("%1 (%2)").arg(a.channels.cell(n, col::Label)).arg(n);
+        const QString where = QStringLiteral("%1 (%2)").arg(a.channels().cell(n, col::Label)).arg(n);
         for (int c = col::Rx; c < col::Count; ++c) {
             if (c == col::Hidden) {
                 // Never shown, but kept in the record: named by what it is.
-                const int ia = a.channels.OptionIndex[optionSlot(c)][n - 1], ib = b.channels.OptionIndex[optionSlot(c)][n - 1];
-                if (a.channels.isUsed(n) && b.channels.isUsed(n) && ia != ib)
+                const int ia = a.channels().optionIndexes()[optionSlot(c)][n - 1], ib = b.channels().optionIndexes()[optionSlot(c)][n - 1];
+                if (a.channels().isUsed(n) && b.channels().isUsed(n) && ia != ib)
                     out << ModelDifference{where, textIn(lang, "保留标志", KT913_TR("FrmCompare", "reserved flag")), QString::number(ia), QString::number(ib), n};
                 continue;
             }
-            const QString &va = a.channels.cell(n, c), &vb = b.channels.cell(n, c);
+            const QString &va = a.channels().cell(n, c), &vb = b.channels().cell(n, c);
             if (va != vb)
                 out << ModelDifference{where, headers.value(c), va, vb, n};
         }
@@ -108,11 +108,11 @@ QList<ModelDifference> compareModels(const RadioModel &a, const RadioModel &b, L
                                bands.value(b.bandSelection())};
     }
     compareChannels(a, b, lang, out);
-    compareForm(a.options, b.options, lang, out);
-    compareForm(a.dtmf, b.dtmf, lang, out);
-    compareForm(a.fmForm, b.fmForm, lang, out);
+    compareForm(a.options(), b.options(), lang, out);
+    compareForm(a.dtmf(), b.dtmf(), lang, out);
+    compareForm(a.fmForm(), b.fmForm(), lang, out);
     compareFmGrid(a, b, lang, out);
-    compareForm(a.debug, b.debug, lang, out);
+    compareForm(a.debug(), b.debug(), lang, out);
     return out;
 }
 

@@ -13,8 +13,8 @@ QList<int> channelsOutsideBand(const ChannelTables &tables, const BandState &ban
 {
     QList<int> outside;
     for (int n = 1; n <= map::kChannelCount; ++n)
-        if (tables.isUsed(n) && (frequencyOutsideBand(tables.FreqText[0][n - 1], band) ||
-                                 frequencyOutsideBand(tables.FreqText[1][n - 1], band)))
+        if (tables.isUsed(n) && (frequencyOutsideBand(tables.freqTexts()[0][n - 1], band) ||
+                                 frequencyOutsideBand(tables.freqTexts()[1][n - 1], band)))
             outside << n;
     return outside;
 }

@@ -8,18 +8,18 @@ namespace kt913 {
 
 RadioModel::RadioModel(QObject *parent)
     : QObject(parent),
-      dtmf(dtmfFormDescription()),
-      options(optionsFormDescription()),
-      debug(debugFormDescription()),
-      fmForm(fmFormDescription())
+      m_dtmf(dtmfFormDescription()),
+      m_options(optionsFormDescription()),
+      m_debug(debugFormDescription()),
+      m_fmForm(fmFormDescription())
 {
-    connect(&channels, &ChannelTables::tablesReset, this, &RadioModel::channelsChanged);
+    connect(&m_channels, &ChannelTables::tablesReset, this, &RadioModel::channelsChanged);
     // The FM window shows the FM state when it loads: present channel 0, no VFO.
-    fmForm.setText(FmControls::Combo1(0), QString::number(fm.FmPresentChannel), m_language);
+    m_fmForm.setText(FmControls::Combo1(0), QString::number(m_fm.FmPresentChannel), m_language);
     // The DTMF and optional features windows run their StartForm as they load (so the
     // channel-number boxes start at "1", not empty).
-    dtmf.startForm();
-    options.startForm();
+    m_dtmf.startForm();
+    m_options.startForm();
     // The main window selects band 0 as it loads, without a question.
     selectBandQuietly(0);
 }
@@ -29,7 +29,7 @@ void RadioModel::setLanguage(Language lang)
     if (m_language == lang)
         return;
     m_language = lang;
-    channels.RefreshChannelTexts(lang);
+    m_channels.RefreshChannelTexts(lang);
     emit languageChanged(lang);
 }
 
@@ -40,10 +40,10 @@ void RadioModel::applyBand(int index)
     m_band.BandHigh1 = b.high1;
     m_band.BandLow2 = b.low2;
     m_band.BandHigh2 = b.high2;
-    options.setText(OptionsControls::Text20, QString::fromLatin1(b.vfoAFrequency), m_language);
-    options.setText(OptionsControls::Text3, QString::fromLatin1(b.vfoBFrequency), m_language);
-    options.setIndex(OptionsControls::Combo27, b.vfoBandwidth);
-    options.setIndex(OptionsControls::Combo50, b.vfoBandwidth);
+    m_options.setText(OptionsControls::Text20, QString::fromLatin1(b.vfoAFrequency), m_language);
+    m_options.setText(OptionsControls::Text3, QString::fromLatin1(b.vfoBFrequency), m_language);
+    m_options.setIndex(OptionsControls::Combo27, b.vfoBandwidth);
+    m_options.setIndex(OptionsControls::Combo50, b.vfoBandwidth);
 }
 
 void RadioModel::changeBandSelection(int index, const BandConfirm &confirm)
@@ -59,7 +59,7 @@ void RadioModel::changeBandSelection(int index, const BandConfirm &confirm)
         return;
     if (confirm && confirm()) {
         applyBand(index);
-        channels.ClearGrid();
+        m_channels.ClearGrid();
     }
     m_band.BandIndex = qint16(index);
 }
@@ -95,10 +95,10 @@ void RadioModel::setBandGroup(int group)
 
 void RadioModel::newData()
 {
-    const ChannelTables::Batch batch(channels);
-    channels.ClearGrid();
-    dtmf.startForm();
-    options.startForm();
+    const ChannelTables::Batch batch(m_channels);
+    m_channels.ClearGrid();
+    m_dtmf.startForm();
+    m_options.startForm();
     emit dataReplaced();
 }
 
@@ -106,7 +106,7 @@ bool RadioModel::setDebugValue(int slider, int value)
 {
     if (slider < 0 || slider >= map::kSliderCount || value < 0 || value > 255)
         return false;
-    debug.setValue(DebugControls::Slider1(slider), value);
+    m_debug.setValue(DebugControls::Slider1(slider), value);
     if (m_debugValues[slider] != value) {
         m_debugValues[slider] = value;
         emit debugValueChanged(slider, value);
@@ -140,13 +140,13 @@ void RadioModel::setFmGridCell(int k, const QString &text)
 
 void RadioModel::fmOk()
 {
-    if (const std::optional<qint16> present = presentChannelFromText(fmForm.text(FmControls::Combo1(0), m_language)))
-        fm.FmPresentChannel = *present;
-    fm.FmDisplayMode = qint16(fmForm.index(FmControls::Combo1(1)));
-    fm.FmStep = qint16(fmForm.index(FmControls::Combo1(2)));
-    fm.FmVfoFreq = fmForm.text(FmControls::Text2, m_language);
+    if (const std::optional<qint16> present = presentChannelFromText(m_fmForm.text(FmControls::Combo1(0), m_language)))
+        m_fm.FmPresentChannel = *present;
+    m_fm.FmDisplayMode = qint16(m_fmForm.index(FmControls::Combo1(1)));
+    m_fm.FmStep = qint16(m_fmForm.index(FmControls::Combo1(2)));
+    m_fm.FmVfoFreq = m_fmForm.text(FmControls::Text2, m_language);
     for (int k = 0; k < map::kFmChannelCount; ++k)
-        fm.FmChannelFreq[k] = m_fmGrid[k];
+        m_fm.FmChannelFreq[k] = m_fmGrid[k];
     emit fmChanged();
 }
 

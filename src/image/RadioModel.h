@@ -29,15 +29,27 @@ class RadioModel : public QObject {
 public:
     explicit RadioModel(QObject *parent = nullptr);
 
-    Image memoryImage{}; // filled by a read or an opened file; read only by DecodeImage
-    Image outputImage{}; // filled by EncodeImage; read only by a write or a save
+    // The two image buffers. The memory image is what a read or an opened file brought
+    // in, and only DecodeImage reads it; the output image is what EncodeImage made, and
+    // only a write or a save reads it.
+    const Image &memoryImage() const { return m_memoryImage; }
+    const Image &outputImage() const { return m_outputImage; }
+    // A whole image put in place (a comparison's own models, a prepared pattern).
+    void setMemoryImage(const Image &image) { m_memoryImage = image; }
+    void setOutputImage(const Image &image) { m_outputImage = image; }
+    // The buffers as they are filled in place: the memory image by a file read or by a
+    // serial read block by block, the output image by the encoder's passes.
+    Image &memoryImageToFill() { return m_memoryImage; }
+    Image &outputImageToFill() { return m_outputImage; }
 
     // The language every caption, message and list text is chosen in. A change re-texts
     // the channel grids and is announced, so that the windows re-caption themselves.
     Language language() const { return m_language; }
     void setLanguage(Language lang);
 
-    ChannelTables channels;
+    // The channel tables, with their own operations and change signals.
+    ChannelTables &channels() { return m_channels; }
+    const ChannelTables &channels() const { return m_channels; }
 
     // Service modes, switched on by hidden gestures in the optional features window and
     // off by the toolbar's lock buttons. Each change is announced, so that the toolbar,
@@ -47,12 +59,20 @@ public:
     void setForceWriteUnlocked(bool on);
     void setDebugUnlocked(bool on);
 
-    FormStore dtmf;    // DtmfEditor
-    FormStore options; // OptionalFeaturesEditor
-    FormStore debug;   // DebugEditor: slider positions
-    FormStore fmForm;  // FmEditor: Text2, Combo1(0..2)
+    // The value stores of the editor windows, each with its own operations and signals.
+    FormStore &dtmf() { return m_dtmf; } // DtmfEditor
+    const FormStore &dtmf() const { return m_dtmf; }
+    FormStore &options() { return m_options; } // OptionalFeaturesEditor
+    const FormStore &options() const { return m_options; }
+    FormStore &debug() { return m_debug; } // DebugEditor: slider positions
+    const FormStore &debug() const { return m_debug; }
+    FormStore &fmForm() { return m_fmForm; } // FmEditor: Text2, Combo1(0..2)
+    const FormStore &fmForm() const { return m_fmForm; }
 
-    FmState fm;
+    // The FM state as decoded or taken by the FM window's OK; setFm puts a whole state in
+    // place without an announcement (fmChanged follows the decoding or fmOk).
+    const FmState &fm() const { return m_fm; }
+    void setFm(const FmState &state) { m_fm = state; }
     // FmEditor grid cells, column 1 (channel k at k - 1), and the kept alignment values (0 at
     // start): read here, written through setFmGridCell and setDebugValue.
     const std::array<QString, map::kFmChannelCount> &fmGrid() const { return m_fmGrid; }
@@ -127,6 +147,14 @@ private:
     // and VFO bandwidth lists of OptionalFeaturesEditor.
     void applyBand(int index);
 
+    Image m_memoryImage{};
+    Image m_outputImage{};
+    ChannelTables m_channels;
+    FormStore m_dtmf;
+    FormStore m_options;
+    FormStore m_debug;
+    FormStore m_fmForm;
+    FmState m_fm;
     Language m_language = Language::Chinese;
     BandState m_band;
     int m_bandSelection = 0;

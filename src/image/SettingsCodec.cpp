@@ -101,8 +101,8 @@ std::uint8_t numberByte(const QString &text, std::uint8_t empty)
 
 void decodeVfo(RadioModel &m, const VfoControls &v)
 {
-    const Image &img = m.memoryImage;
-    FormStore &s = m.options;
+    const Image &img = m.memoryImage();
+    FormStore &s = m.options();
     const int a = v.base;
     s.setText(v.freq, decodeFrequency(&img[a + map::vfo::Freq]), m.language());
     s.setText(v.offset, decodeOffset(&img[a + map::vfo::Offset]), m.language());
@@ -117,8 +117,8 @@ void decodeVfo(RadioModel &m, const VfoControls &v)
 
 void encodeVfo(RadioModel &m, const VfoControls &v)
 {
-    Image &out = m.outputImage;
-    const FormStore &s = m.options;
+    Image &out = m.outputImageToFill();
+    const FormStore &s = m.options();
     const int a = v.base;
     encodeFrequency(s.text(v.freq, m.language()), &out[a + map::vfo::Freq]);
     encodeOffset(s.text(v.offset, m.language()), &out[a + map::vfo::Offset]);
@@ -164,8 +164,8 @@ QList<ControlKey> decodedSettingControls()
 
 void decodeSettings(RadioModel &m)
 {
-    Image &img = m.memoryImage;
-    FormStore &s = m.options;
+    Image &img = m.memoryImageToFill();
+    FormStore &s = m.options();
     for (const ByteSetting &b : kSingles) {
         const ControlDescription &c = s.control(b.control);
         const int v = img[b.address];
@@ -191,8 +191,8 @@ void decodeSettings(RadioModel &m)
 
 void encodeSettings(RadioModel &m)
 {
-    Image &out = m.outputImage;
-    const FormStore &s = m.options;
+    Image &out = m.outputImageToFill();
+    const FormStore &s = m.options();
     for (const ByteSetting &b : kSingles)
         out[b.address] = std::uint8_t(listIndex(s, b.control));
     out[map::kGroupAChannel] = numberByte(s.text(Text6, m.language()), 0xFF);

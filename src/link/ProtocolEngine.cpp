@@ -18,14 +18,14 @@ constexpr int kDebugStepB = 127, kDebugStepA = 128;
 } // namespace
 
 ProtocolEngine::ProtocolEngine(RadioModel &model, SerialLine &port, QObject *parent)
-    : QObject(parent), m_model(model), m_port(port), m_readTarget(&model.memoryImage)
+    : QObject(parent), m_model(model), m_port(port), m_readTarget(&model.memoryImageToFill())
 {
     connect(&m_port, &SerialLine::receiveEvent, this, &ProtocolEngine::onReceiveEvent);
 }
 
 bool ProtocolEngine::startRead()
 {
-    return startReadInto(m_model.memoryImage);
+    return startReadInto(m_model.memoryImageToFill());
 }
 
 bool ProtocolEngine::startReadInto(Image &target)
@@ -144,16 +144,16 @@ void ProtocolEngine::writeStepTable()
         send(kIdentifyFrame);
         s.WriteStep = 2;
     } else if (step < kDebugStepB) {
-        sendFrame(writeFrame(m_model.outputImage, (step - 3) * kBlockSize));
+        sendFrame(writeFrame(m_model.outputImage(), (step - 3) * kBlockSize));
         s.WriteStep = qint16(step + 1);
     } else if (step == kDebugStepB || step == kDebugStepA) {
         if (m_model.debugUnlocked())
-            sendFrame(writeFrame(m_model.outputImage, step == kDebugStepB ? map::kDebugBlockB : map::kDebugBlockA));
+            sendFrame(writeFrame(m_model.outputImage(), step == kDebugStepB ? map::kDebugBlockB : map::kDebugBlockA));
         else
             send(kAckFrame);
         s.WriteStep = qint16(step + 1);
     } else if (step <= kLastBlockStep) {
-        sendFrame(writeFrame(m_model.outputImage, (step - 1) * kBlockSize));
+        sendFrame(writeFrame(m_model.outputImage(), (step - 1) * kBlockSize));
         s.WriteStep = qint16(step + 1);
     } else {
         send(kEndFrame);

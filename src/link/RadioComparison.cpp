@@ -10,10 +10,10 @@ QList<ModelDifference> compareWithRadio(const Image &radio, RadioModel &editors,
 {
     // The encoder writes into the output image; a save or write encodes afresh anyway,
     // but a comparison is to leave every byte of the model as it found it.
-    const Image keptOutput = editors.outputImage;
+    const Image keptOutput = editors.outputImage();
     EncodeImage(editors);
-    Image written = editors.outputImage;
-    editors.outputImage = keptOutput;
+    Image written = editors.outputImage();
+    editors.setOutputImage(keptOutput);
     if (scope == ComparisonScope::WhatTheWriteSends) {
         for (int a = 0; a < kImageSize; ++a)
             if (!writeSendsAddress(a, editors.debugUnlocked()))
@@ -23,8 +23,8 @@ QList<ModelDifference> compareWithRadio(const Image &radio, RadioModel &editors,
     RadioModel onRadio, inEditors;
     onRadio.setLanguage(editors.language());
     inEditors.setLanguage(editors.language());
-    onRadio.memoryImage = radio;
-    inEditors.memoryImage = written;
+    onRadio.setMemoryImage(radio);
+    inEditors.setMemoryImage(written);
     DecodeImage(onRadio);
     DecodeImage(inEditors);
     return compareModels(onRadio, inEditors, editors.language());

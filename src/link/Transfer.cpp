@@ -204,7 +204,7 @@ void Transfer::onEngineOutcome(ProtocolEngine::Outcome outcome)
     case ProtocolEngine::Outcome::WriteFinished:
         if (m_verifyWrites) {
             // Taken now, inside the last step: exactly what went out.
-            m_sent = m_model.outputImage;
+            m_sent = m_model.outputImage();
             m_debugWritten = m_model.debugUnlocked();
             m_readingBack = true;
             m_readBackAttempt = 0;
@@ -275,7 +275,7 @@ void Transfer::deliver(Ending ending)
         [this, ending] {
             m_running = false;
             if (ending == Ending::ReadFinished) {
-                m_received = m_model.memoryImage;
+                m_received = m_model.memoryImage();
                 keepBackup();
                 DecodeImage(m_model);
             } else if (ending == Ending::ComparisonReadFinished) {

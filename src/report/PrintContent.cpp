@@ -20,7 +20,7 @@ public:
     // Caption of the label `label` of the optional features window.
     QString labelCaption(const QString &label) const
     {
-        const FormDescription &d = m.options.description();
+        const FormDescription &d = m.options().description();
         for (const ControlDescription &c : d.controls)
             if (c.label == label)
                 return d.caption(c, lang);
@@ -35,7 +35,7 @@ public:
     }
 
     // Label | control of the optional features window, the control's text as shown.
-    void optionRow(const QString &label, ControlKey control) { row(labelCaption(label), m.options.text(control, lang)); }
+    void optionRow(const QString &label, ControlKey control) { row(labelCaption(label), m.options().text(control, lang)); }
 
     void section(const QString &heading)
     {
@@ -75,11 +75,11 @@ public:
         section(say("VOX(声控发射)", KT913_TR("Report", "VOX(Voice control launches)")));
         optionRow(QStringLiteral("Label14"), Combo14);
         optionRow(QStringLiteral("Label15"), Combo15);
-        const ControlDescription &check = m.options.control(Check12);
+        const ControlDescription &check = m.options().control(Check12);
         // One text around the caption, not a prefix: a translation may need the caption
         // first ("Abbrechen erlauben?").
-        row(say("是否%1", KT913_TR("Report", "Whether%1")).arg(m.options.description().caption(check, lang)),
-            m.options.isChecked(Check12) ? say("是", KT913_TR("Report", "Yes")) : say("否", KT913_TR("Report", "No")));
+        row(say("是否%1", KT913_TR("Report", "Whether%1")).arg(m.options().description().caption(check, lang)),
+            m.options().isChecked(Check12) ? say("是", KT913_TR("Report", "Yes")) : say("否", KT913_TR("Report", "No")));
 
         section(say("调试信息", KT913_TR("Report", "Debug information")));
         debugRows();
@@ -98,11 +98,11 @@ public:
     // row names the grade and the section whose kept value (the one a write sends) it shows.
     void debugRows()
     {
-        const FormDescription &debug = m.debug.description();
+        const FormDescription &debug = m.debug().description();
         const ElementDescription *grade = debug.findElement(QStringLiteral("Frame1(0)"));
         const QString gradeCaption = grade ? debug.texts(*grade, lang).value(0) : QString();
         for (int k = 0; k < 3; ++k) {
-            const ControlDescription &slider = m.debug.control(DebugControls::Slider1(k));
+            const ControlDescription &slider = m.debug().control(DebugControls::Slider1(k));
             row(gradeCaption + QLatin1Char(' ') + debug.caption(slider, lang),
                 QString::number(m.debugValues()[size_t(k)]));
         }
@@ -138,7 +138,7 @@ ReportTable channelReportTable(const RadioModel &model, int group)
         const int n = channelNumber(group == 2 ? 2 : 1, r);
         QStringList cells;
         for (int c : shown)
-            cells << model.channels.cell(n, c);
+            cells << model.channels().cell(n, c);
         t.rows.push_back(cells);
     }
     return t;

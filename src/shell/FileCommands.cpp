@@ -53,7 +53,7 @@ bool FileCommands::open()
 bool FileCommands::openFile(const QString &path)
 {
     remember(path);
-    const DatResult result = readDatFile(path, m_model.memoryImage);
+    const DatResult result = readDatFile(path, m_model.memoryImageToFill());
     switch (result.status) {
     case DatResult::Ok:
         DecodeImage(m_model);
@@ -89,7 +89,7 @@ bool FileCommands::saveFile(const QString &path)
     if (m_commitPendingEdit)
         m_commitPendingEdit();
     EncodeImage(m_model);
-    const DatResult result = writeDatFile(path, m_model.outputImage);
+    const DatResult result = writeDatFile(path, m_model.outputImage());
     if (result.ok()) {
         emit dataFileUsed(path);
         return true;

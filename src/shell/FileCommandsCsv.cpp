@@ -62,7 +62,7 @@ bool FileCommands::exportCsvFile(const QString &path)
 {
     if (m_commitPendingEdit)
         m_commitPendingEdit();
-    const QString why = saveWholeFile(path, channelCsvText(m_model.channels, QLatin1Char(',')).toUtf8());
+    const QString why = saveWholeFile(path, channelCsvText(m_model.channels(), QLatin1Char(',')).toUtf8());
     if (why.isEmpty())
         return true;
     MsgBox(m_owner, m_model.language(), MessageId::FileSaveFailed, QDir::toNativeSeparators(path) + QLatin1Char('\n') + why);
@@ -111,9 +111,9 @@ void FileCommands::applyChannelEdits(const QList<ChannelEdit> &edits)
         m_applyEdits(edits);
         return;
     }
-    const ChannelTables::Batch batch(m_model.channels);
+    const ChannelTables::Batch batch(m_model.channels());
     for (const ChannelEdit &e : edits)
-        m_model.channels.apply(e);
+        m_model.channels().apply(e);
 }
 
 } // namespace kt913

@@ -94,7 +94,7 @@ void TransferCommands::openProgressWindow(bool reading)
 bool TransferCommands::outsideBandWriteAccepted()
 {
     const RadioModel &model = m_transfer.model();
-    const QList<int> outside = channelsOutsideBand(model.channels, model.band());
+    const QList<int> outside = channelsOutsideBand(model.channels(), model.band());
     return outside.isEmpty() ||
            MsgBox(m_owner, language(), MessageId::ChannelsOutsideBand, QString::number(outside.size())) == mbResult::Ok;
 }

@@ -33,13 +33,13 @@ void writeChangedSample(const QString &path)
 {
     using namespace kt913;
     RadioModel m;
-    QVERIFY(readDatFile(kSample, m.memoryImage).ok());
+    QVERIFY(readDatFile(kSample, m.memoryImageToFill()).ok());
     DecodeImage(m);
-    m.channels.setRow(66, commitChoice(m.channels.row(66), col::Power, 1, channelOptionText(col::Power, 1, m.language())));
-    QVERIFY(m.options.setIndex(QStringLiteral("Combo5"), 7));
+    m.channels().setRow(66, commitChoice(m.channels().row(66), col::Power, 1, channelOptionText(col::Power, 1, m.language())));
+    QVERIFY(m.options().setIndex(QStringLiteral("Combo5"), 7));
     QVERIFY(m.setDebugValue(0, 99));
     EncodeImage(m);
-    QVERIFY(writeDatFile(path, m.outputImage).ok());
+    QVERIFY(writeDatFile(path, m.outputImage()).ok());
 }
 
 } // namespace

@@ -51,7 +51,7 @@ struct Editor {
         original = savedRecords();
         log.clear();
     }
-    ChannelTables &tables() const { return w->model().channels; }
+    ChannelTables &tables() const { return w->model().channels(); }
     ChannelGrid *grid() const { return f->currentGrid(); }
     ChannelFindBar *bar() const { return f->arrangeCommands().findBar(); }
     void goTo(int row, int column) const
@@ -78,7 +78,7 @@ struct Editor {
     {
         QStringList s;
         for (int n = from; n <= to; ++n)
-            s << (tables().isUsed(n) ? tables().ChannelName[n - 1] : QStringLiteral("-"));
+            s << (tables().isUsed(n) ? tables().channelNames()[n - 1] : QStringLiteral("-"));
         return s.join(QLatin1Char(' '));
     }
     // Each channel's 13-byte record and 8-byte name, as Save puts them into the file.

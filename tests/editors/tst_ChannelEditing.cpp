@@ -65,7 +65,7 @@ struct Editor {
         fillSampleRadio(w->model());
         f->undo().stack().clear(); // the sample is the data the user starts from
     }
-    ChannelTables &tables() const { return w->model().channels; }
+    ChannelTables &tables() const { return w->model().channels(); }
     ChannelGrid *grid() const { return f->currentGrid(); }
     QAction *command(const char *name) const { return f->rowCommands().action(name); }
 
@@ -134,7 +134,7 @@ struct Editor {
     {
         QStringList s;
         for (int n = from; n <= to; ++n)
-            s << (tables().isUsed(n) ? tables().ChannelName[n - 1] : QStringLiteral("-"));
+            s << (tables().isUsed(n) ? tables().channelNames()[n - 1] : QStringLiteral("-"));
         return s.join(QLatin1Char(' '));
     }
 };
@@ -268,7 +268,7 @@ private slots:
         RadioModel sample;
         fillSampleRadio(sample);
         for (int n = 1; n <= 128; ++n)
-            QCOMPARE(e.tables().row(n), sample.channels.row(n));
+            QCOMPARE(e.tables().row(n), sample.channels().row(n));
     }
 
     void copyAndPasteRows()
@@ -354,7 +354,7 @@ private slots:
     void bandChangeUndoneWithoutTheQuestion()
     {
         Editor e;
-        FormStore &options = e.w->model().options;
+        FormStore &options = e.w->model().options();
         options.setText(QStringLiteral("Text20"), QStringLiteral("146.500"), Language::Chinese); // the user's VFO A
         const Snapshot before = e.snapshot();
         auto *bands = findControl<QComboBox *>(e.w, QStringLiteral("Combo1"));
@@ -440,9 +440,9 @@ private slots:
         QCOMPARE(e.tables().cell(1, col::Power), QStringLiteral("High"));
         RadioModel sample;
         fillSampleRadio(sample);
-        sample.channels.RefreshChannelTexts(Language::English);
+        sample.channels().RefreshChannelTexts(Language::English);
         for (int n = 1; n <= 128; ++n)
-            QCOMPARE(e.tables().row(n), sample.channels.row(n));
+            QCOMPARE(e.tables().row(n), sample.channels().row(n));
     }
 
     void contextMenuActsOnTheRowPointedAt()

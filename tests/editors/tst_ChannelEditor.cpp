@@ -41,7 +41,7 @@ struct Editor {
         QApplication::setActiveWindow(w);
     }
     template <typename T> T control(const char *name) const { return findControl<T>(f, QString::fromLatin1(name)); }
-    ChannelTables &tables() const { return w->model().channels; }
+    ChannelTables &tables() const { return w->model().channels(); }
 
     // A left press on a cell of the grid shown, as the mouse makes it.
     void press(int row, int column) const
@@ -136,10 +136,10 @@ private slots:
         const QString saved = e.shell.dir.filePath(QStringLiteral("saved.dat"));
         QVERIFY(e.w->fileCommands().saveFile(saved));
         RadioModel reread;
-        QVERIFY(readDatFile(saved, reread.memoryImage).ok());
+        QVERIFY(readDatFile(saved, reread.memoryImageToFill()).ok());
         DecodeImage(reread);
-        reread.channels.RefreshChannelTexts(Language::English);
-        QCOMPARE(reread.channels.Cells, e.tables().Cells);
+        reread.channels().RefreshChannelTexts(Language::English);
+        QCOMPARE(reread.channels().cells(), e.tables().cells());
     }
 
     void typingANewChannel()
@@ -155,7 +155,7 @@ private slots:
         const QStringList expected{"145.00000", "145.00000", "关闭", "关闭", "高", "关", "使能", "宽带", "", "关", ""};
         for (int c = col::Rx; c <= col::Name; ++c)
             QCOMPARE(e.tables().cell(3, c), expected[c - 1]);
-        QCOMPARE(e.tables().OptionIndex[optionSlot(col::Bandwidth)][2], qint16(1));
+        QCOMPARE(e.tables().optionIndexes()[optionSlot(col::Bandwidth)][2], qint16(1));
         QCOMPARE(QApplication::focusWidget(), e.f->currentGrid());
 
         // On band 2 a new channel is narrow.
@@ -164,7 +164,7 @@ private slots:
         e.press(4, col::Rx);
         e.type(QStringLiteral("145"));
         QCOMPARE(e.tables().cell(4, col::Bandwidth), QStringLiteral("窄带"));
-        QCOMPARE(e.tables().OptionIndex[optionSlot(col::Bandwidth)][3], qint16(0));
+        QCOMPARE(e.tables().optionIndexes()[optionSlot(col::Bandwidth)][3], qint16(0));
     }
 
     void bandLimitsAndSnapping()
@@ -180,7 +180,7 @@ private slots:
         e.press(1, col::Rx);
         e.type(QStringLiteral("173.99999"));
         QCOMPARE(e.tables().cell(1, col::Rx), QStringLiteral("173.99500"));
-        QCOMPARE(e.tables().FreqText[0][0], QStringLiteral("173.99500"));
+        QCOMPARE(e.tables().freqTexts()[0][0], QStringLiteral("173.99500"));
 
         // After a band change answered Cancel the channels stay, under the new limits.
         e.log.answers = {mbResult::Cancel};
@@ -247,9 +247,9 @@ private slots:
         QTest::keyClick(text1, Qt::Key_Backspace);
         QTest::keyClick(text1, Qt::Key_Return);
         QVERIFY(!e.tables().isUsed(2));
-        QVERIFY(e.tables().ChannelName[1].isEmpty());
+        QVERIFY(e.tables().channelNames()[1].isEmpty());
         QVERIFY(e.tables().cell(2, col::TxTone).isEmpty());
-        QCOMPARE(e.tables().OptionIndex[1][1], qint16(0));
+        QCOMPARE(e.tables().optionIndexes()[1][1], qint16(0));
     }
 
     void namesAreFilteredAsTyped()
@@ -263,7 +263,7 @@ private slots:
         QTest::keyClick(text2, Qt::Key_Backspace);
         e.type(QStringLiteral("ab c!\"defgh"));
         QCOMPARE(e.tables().cell(1, col::Name), QStringLiteral("ABCDEF"));
-        QCOMPARE(e.tables().ChannelName[0], QStringLiteral("ABCDEF"));
+        QCOMPARE(e.tables().channelNames()[0], QStringLiteral("ABCDEF"));
 
         // Pasted text passes the same filter.
         e.press(3, col::Name);
@@ -276,7 +276,7 @@ private slots:
         // A name of 8 characters from the radio is shown whole, and kept whole when the
         // box closes without a change.
         QTest::keyClick(text2, Qt::Key_Escape);
-        e.w->model().channels.setRow(5, [&] {
+        e.w->model().channels().setRow(5, [&] {
             ChannelRow r = e.tables().row(1);
             r.name = r.cells[col::Name] = QStringLiteral("EIGHTCHR");
             return r;
@@ -286,15 +286,15 @@ private slots:
         QCOMPARE(text2->text(), QStringLiteral("EIGHTCHR"));
         QTest::keyClick(text2, Qt::Key_End);
         e.type(QStringLiteral("Z"));
-        QCOMPARE(e.tables().ChannelName[4], QStringLiteral("EIGHTCHR"));
+        QCOMPARE(e.tables().channelNames()[4], QStringLiteral("EIGHTCHR"));
 
         // Unnamed channels as a file holds them (eight zero bytes): the box opens empty
         // and takes keys; left as it was, the bytes stay; a typed name is written as one.
         RadioModel &m = e.w->model();
         EncodeImage(m);
-        m.memoryImage = m.outputImage;
+        m.setMemoryImage(m.outputImage());
         for (int n : {2, 3})
-            std::fill_n(&m.memoryImage[map::nameBase(n)], map::kNameLength, 0x00);
+            std::fill_n(&m.memoryImageToFill()[map::nameBase(n)], map::kNameLength, 0x00);
         DecodeImage(m);
         e.f->undo().stack().clear();
         e.press(2, col::Name);
@@ -309,9 +309,9 @@ private slots:
         QTest::keyClick(text2, Qt::Key_Return);
         QCOMPARE(e.f->undo().stack().count(), 1); // the name typed, nothing else
         EncodeImage(m);
-        QCOMPARE(QByteArray(reinterpret_cast<const char *>(&m.outputImage[map::nameBase(2)]), 8),
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(&m.outputImage()[map::nameBase(2)]), 8),
                  QByteArray("AB\xFF\xFF\xFF\xFF\xFF\xFF", 8));
-        QCOMPARE(QByteArray(reinterpret_cast<const char *>(&m.outputImage[map::nameBase(3)]), 8), QByteArray(8, '\0'));
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(&m.outputImage()[map::nameBase(3)]), 8), QByteArray(8, '\0'));
     }
 
     void choosingFromTheLists()
@@ -327,7 +327,7 @@ private slots:
         QTest::keyClick(power->view(), Qt::Key_Return);
         QVERIFY(!power->isVisible());
         QCOMPARE(e.tables().cell(1, col::Power), QStringLiteral("低"));
-        QCOMPARE(e.tables().OptionIndex[optionSlot(col::Power)][0], qint16(0));
+        QCOMPARE(e.tables().optionIndexes()[optionSlot(col::Power)][0], qint16(0));
 
         e.press(1, col::TxTone);
         auto *tones = e.control<QComboBox *>("Combo1");
@@ -336,12 +336,12 @@ private slots:
         QTest::keyClick(tones->view(), Qt::Key_Down);
         QTest::keyClick(tones->view(), Qt::Key_Return);
         QCOMPARE(e.tables().cell(1, col::TxTone), QStringLiteral("67.0"));
-        QCOMPARE(e.tables().OptionText[1][0], QStringLiteral("67.0"));
-        QCOMPARE(e.tables().OptionIndex[1][0], qint16(1));
+        QCOMPARE(e.tables().optionTexts()[1][0], QStringLiteral("67.0"));
+        QCOMPARE(e.tables().optionIndexes()[1][0], qint16(1));
 
         // A tone the list does not hold opens with no item chosen: Enter keeps it, rather
         // than taking the choice just made.
-        e.w->model().channels.setRow(2, [&] {
+        e.w->model().channels().setRow(2, [&] {
             ChannelRow r = e.tables().row(2);
             r.cells[col::RxTone] = r.optionText[0] = QStringLiteral("D099N");
             r.optionIndex[0] = 1;

@@ -34,7 +34,7 @@ private slots:
         QCOMPARE(start->text().size(), 16); // a seventeenth character cannot be typed
         end->setFocus();
         QTest::keyClicks(end, QStringLiteral("99"));
-        QCOMPARE(w.model().dtmf.text(QStringLiteral("Text2"), Language::Chinese), start->text());
+        QCOMPARE(w.model().dtmf().text(QStringLiteral("Text2"), Language::Chinese), start->text());
 
         // The hidden controls exist and hold values.
         for (const char *hidden : {"Combo18", "Text3", "Text1(0)", "Text1(7)", "Option1", "Option2"})
@@ -52,7 +52,7 @@ private slots:
 
         // New empties the start code and keeps the end code.
         delay->setCurrentIndex(2);
-        w.model().dtmf.setIndex(QStringLiteral("Combo17"), 2);
+        w.model().dtmf().setIndex(QStringLiteral("Combo17"), 2);
         f->StartForm();
         QCOMPARE(start->text(), QString());
         QCOMPARE(end->text(), QStringLiteral("99"));

@@ -50,7 +50,7 @@ struct FmWindow {
     QLabel *label2() const { return control<QLabel *>("Label2"); }
     QComboBox *combo(int i) const { return findControl<QComboBox *>(f, QStringLiteral("Combo1(%1)").arg(i)); }
     QString cell(int k) const { return grid()->model()->index(k - 1, 1).data().toString(); }
-    const FmState &fm() const { return w->model().fm; }
+    const FmState &fm() const { return w->model().fm(); }
 
     // A left press on channel k's frequency cell, as the mouse makes it.
     void press(int k) const
@@ -111,7 +111,7 @@ private slots:
             QCOMPARE(e.w->model().fmGrid()[k - 1], c.second);
             e.typeVfo(c.first);
             QCOMPARE(e.text2()->text(), c.second);
-            QCOMPARE(e.w->model().fmForm.text(QStringLiteral("Text2"), Language::Chinese), c.second);
+            QCOMPARE(e.w->model().fmForm().text(QStringLiteral("Text2"), Language::Chinese), c.second);
             ++k;
         }
         QVERIFY(!e.label2()->isVisible());

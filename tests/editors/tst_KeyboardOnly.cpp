@@ -57,7 +57,7 @@ private slots:
         QApplication::setActiveWindow(&w);
         QVERIFY(QTest::qWaitForWindowActive(&w));
         w.optionalFeaturesEditor()->setClock([] { return 40000; });
-        const ChannelTables &tables = w.model().channels;
+        const ChannelTables &tables = w.model().channels();
 
         // A channel: Ctrl+M, the arrows to channel 2's receive cell, Enter, the
         // frequency, Enter; then its power with F2 and the list's arrow keys.
@@ -105,7 +105,7 @@ private slots:
         QVERIFY(tabTo(text6));
         QTest::keyClicks(focus(), QStringLiteral("\b\b12"));
         press(Qt::Key_Tab);
-        QCOMPARE(w.model().options.text(QStringLiteral("Text6"), w.model().language()), QStringLiteral("12"));
+        QCOMPARE(w.model().options().text(QStringLiteral("Text6"), w.model().language()), QStringLiteral("12"));
 
         // The debug mode from the three captions of the VOX frame: Tab to each, Space.
         for (const char *name : kDebugLabels) {
@@ -162,13 +162,13 @@ private slots:
         shell.dialogs.saveAnswer = shell.dir.filePath(QStringLiteral("keys.dat"));
         press(Qt::Key_S, Qt::ControlModifier);
         RadioModel back;
-        QVERIFY(readDatFile(shell.dialogs.saveAnswer, back.memoryImage).ok());
+        QVERIFY(readDatFile(shell.dialogs.saveAnswer, back.memoryImageToFill()).ok());
         DecodeImage(back);
-        QCOMPARE(back.channels.cell(2, col::Rx), QStringLiteral("145.00000"));
-        QCOMPARE(back.channels.cell(2, col::Power), QStringLiteral("低"));
-        QCOMPARE(back.options.text(QStringLiteral("Text6"), back.language()), QStringLiteral("12"));
-        QCOMPARE(back.fm.FmChannelFreq[2], QStringLiteral("98.50"));
-        QCOMPARE(int(back.memoryImage[map::kDebugBlockA + 3]), 221);
+        QCOMPARE(back.channels().cell(2, col::Rx), QStringLiteral("145.00000"));
+        QCOMPARE(back.channels().cell(2, col::Power), QStringLiteral("低"));
+        QCOMPARE(back.options().text(QStringLiteral("Text6"), back.language()), QStringLiteral("12"));
+        QCOMPARE(back.fm().FmChannelFreq[2], QStringLiteral("98.50"));
+        QCOMPARE(int(back.memoryImage()[map::kDebugBlockA + 3]), 221);
     }
 
     // The Help menu's keyboard page opens in the language in force, its text in reach of

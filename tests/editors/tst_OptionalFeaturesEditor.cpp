@@ -40,7 +40,7 @@ struct Options {
     }
     template <typename T> T control(const char *name) const { return findControl<T>(f, QString::fromLatin1(name)); }
     FilteredLineEdit *box(const char *name) const { return control<FilteredLineEdit *>(name); }
-    QString value(const char *name) const { return w->model().options.text(QString::fromLatin1(name), Language::Chinese); }
+    QString value(const char *name) const { return w->model().options().text(QString::fromLatin1(name), Language::Chinese); }
     // Clicks into the box, replaces its text by typing, then leaves it with Tab.
     void type(const char *name, const QString &keys, bool leave = true) const
     {
@@ -102,7 +102,7 @@ private slots:
         o.type("Text4", QStringLiteral("123.456"));
         QCOMPARE(o.value("Text4"), QStringLiteral("99.99500"));
         // A longer offset set by the program is shown whole; typing adds nothing to it.
-        o.w->model().options.setText(QStringLiteral("Text21"), QStringLiteral("100.00000"), Language::Chinese);
+        o.w->model().options().setText(QStringLiteral("Text21"), QStringLiteral("100.00000"), Language::Chinese);
         QCOMPARE(o.box("Text21")->text(), QStringLiteral("100.00000"));
         QTest::mouseClick(o.box("Text21"), Qt::LeftButton);
         o.box("Text21")->end(false);
@@ -149,7 +149,7 @@ private slots:
     void startFormKeepsPasswordAndVfoFrequencies()
     {
         Options o;
-        FormStore &s = o.w->model().options;
+        FormStore &s = o.w->model().options();
         s.setText(QStringLiteral("Text1"), QStringLiteral("1234"), Language::Chinese);
         s.setText(QStringLiteral("Text20"), QStringLiteral("146.00000"), Language::Chinese);
         s.setChecked(QStringLiteral("Check12"), true);
@@ -190,7 +190,7 @@ private slots:
         QTest::mouseClick(search->lineEdit(), Qt::LeftButton);
         search->lineEdit()->selectAll();
         QTest::keyClicks(search->lineEdit(), QStringLiteral("sometimes"));
-        FormStore &s = o.w->model().options;
+        FormStore &s = o.w->model().options();
         QCOMPARE(s.index(QStringLiteral("Combo13")), -1);
         auto *display = o.control<QComboBox *>("Combo17");
         QTest::mouseClick(display->lineEdit(), Qt::LeftButton);
@@ -228,7 +228,7 @@ private slots:
         o.w->setLanguage(Language::English);
         RadioModel &m = o.w->model();
         const std::pair<QWidget *, FormStore *> windows[] = {
-            {o.w->dtmfEditor(), &m.dtmf}, {o.f, &m.options}, {o.w->fmEditor(), &m.fmForm}};
+            {o.w->dtmfEditor(), &m.dtmf()}, {o.f, &m.options()}, {o.w->fmEditor(), &m.fmForm()}};
         QStringList checked;
         for (const auto &[form, store] : windows) {
             o.w->showChild(form);

@@ -31,7 +31,7 @@ const ChannelEntry kVaried[] = {
 void reopen(RadioModel &m)
 {
     EncodeImage(m);
-    m.memoryImage = m.outputImage;
+    m.setMemoryImage(m.outputImage());
     DecodeImage(m);
 }
 
@@ -44,9 +44,9 @@ void variedModel(RadioModel &m)
 
 int apply(RadioModel &m, const ChannelCsvImport &plan)
 {
-    const ChannelTables::Batch batch(m.channels);
+    const ChannelTables::Batch batch(m.channels());
     for (const ChannelEdit &e : plan.edits)
-        m.channels.apply(e);
+        m.channels().apply(e);
     return int(plan.edits.size());
 }
 
@@ -78,7 +78,7 @@ private slots:
         RadioModel source;
         source.setLanguage(Language(language));
         variedModel(source);
-        const QString text = channelCsvText(source.channels, separator);
+        const QString text = channelCsvText(source.channels(), separator);
 
         // Into the same channels: nothing changes, not even a name the name box would
         // not take.
@@ -86,7 +86,7 @@ private slots:
         RadioModel odd;
         odd.setLanguage(source.language());
         test::putChannel(odd, {1, "145.01100", "145.01100", nullptr, nullptr, 1, 1, 1, 1, 1, "my call"});
-        QVERIFY(planChannelCsvImport(channelCsvText(odd.channels, separator), odd).edits.isEmpty());
+        QVERIFY(planChannelCsvImport(channelCsvText(odd.channels(), separator), odd).edits.isEmpty());
 
         // Into an empty list: the channels come back whole, as the saved image shows.
         RadioModel target;
@@ -96,11 +96,11 @@ private slots:
         QCOMPARE(plan.edits.size(), qsizetype(std::size(kVaried)));
         for (const ChannelEdit &e : plan.edits) // what is shown before saving is what is saved
             for (int c = col::Rx; c < col::Count; ++c) // (an empty name reads back as zero bytes, shown blank)
-                QCOMPARE(target.channels.cell(e.channel, c), source.channels.cell(e.channel, c));
+                QCOMPARE(target.channels().cell(e.channel, c), source.channels().cell(e.channel, c));
         reopen(target);
         for (int n = 1; n <= map::kChannelCount; ++n)
-            QVERIFY2(target.channels.row(n) == source.channels.row(n), qPrintable(QString::number(n)));
-        QVERIFY(std::equal(target.outputImage.begin(), target.outputImage.end(), source.outputImage.begin()));
+            QVERIFY2(target.channels().row(n) == source.channels().row(n), qPrintable(QString::number(n)));
+        QVERIFY(std::equal(target.outputImage().begin(), target.outputImage().end(), source.outputImage().begin()));
     }
 
     void exportSpellsTheFormat()
@@ -108,7 +108,7 @@ private slots:
         RadioModel m;
         m.setLanguage(Language::English);
         variedModel(m);
-        const QStringList lines = channelCsvText(m.channels, ',').split(QStringLiteral("\r\n"));
+        const QStringList lines = channelCsvText(m.channels(), ',').split(QStringLiteral("\r\n"));
         QCOMPARE(lines[0], header().trimmed());
         const auto field = [&](int channel, const char *column) {
             for (const QString &l : lines)
@@ -142,7 +142,7 @@ private slots:
         RadioModel m;
         m.setLanguage(Language::English);
         variedModel(m);
-        const ChannelRow before2 = m.channels.row(2);
+        const ChannelRow before2 = m.channels().row(2);
         const QString text = QString(QChar(0xFEFF)) +
             QStringLiteral("# exported from a spreadsheet\r\n"
                            "Location,Name,Frequency,Tone,rToneFreq,Power,Extra,BusyLock,Scramble\r\n"
@@ -157,13 +157,13 @@ private slots:
                               "line 5: name \"abcdefghij\" is taken as \"ABCDEFGH\""}));
         const QStringList ten = {"146.52000", "146.52000", "Off", "88.5", "High", "Off", "On", "Wide", "", "Off", "MY,CALL"};
         for (int c = col::Rx; c < col::Count; ++c)
-            QCOMPARE(m.channels.cell(10, c), ten[c - 1]);
-        QCOMPARE(m.channels.cell(11, col::Power), QStringLiteral("Low"));
+            QCOMPARE(m.channels().cell(10, c), ten[c - 1]);
+        QCOMPARE(m.channels().cell(11, col::Power), QStringLiteral("Low"));
         // Columns the file leaves out or leaves empty keep the channel's values; a name is
         // cut to 8 characters, so channel 2 is given exactly as it is.
-        QVERIFY(m.channels.row(2) == before2);
-        QCOMPARE(m.channels.cell(2, col::Name), QStringLiteral("ABCDEFGH"));
-        QVERIFY(m.channels.isUsed(1) && m.channels.isUsed(65)); // not in the file: kept
+        QVERIFY(m.channels().row(2) == before2);
+        QCOMPARE(m.channels().cell(2, col::Name), QStringLiteral("ABCDEFGH"));
+        QVERIFY(m.channels().isUsed(1) && m.channels().isUsed(65)); // not in the file: kept
     }
 
     void toneColumnsAsOtherRadiosKeepThem_data()
@@ -191,8 +191,8 @@ private slots:
             m, QStringLiteral("Location,Frequency,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode\n"
                               "7,145.5,") + fields + '\n');
         QVERIFY(plan.refused.isEmpty());
-        QCOMPARE(m.channels.cell(7, col::RxTone), rxTone);
-        QCOMPARE(m.channels.cell(7, col::TxTone), txTone);
+        QCOMPARE(m.channels().cell(7, col::RxTone), rxTone);
+        QCOMPARE(m.channels().cell(7, col::TxTone), txTone);
     }
 
     void refusedRowsAreListedAndTheOthersTaken()
@@ -200,7 +200,7 @@ private slots:
         RadioModel m;
         m.setLanguage(Language::English);
         variedModel(m);
-        const Image image = m.outputImage;
+        const Image image = m.outputImage();
         const QString text = header() +
             "1,A,145.5,,0,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,,Off,Off\n"   // line 2: fine
             "2,B,14x.5\n"                                                                 // 3
@@ -231,8 +231,8 @@ private slots:
         QCOMPARE(lines, expected);
         // A refused row leaves its channel exactly as it was.
         EncodeImage(m);
-        QVERIFY(std::equal(image.begin() + map::channelBase(2), image.begin() + map::channelBase(65), m.outputImage.begin() + map::channelBase(2)));
-        QCOMPARE(m.channels.cell(1, col::Name), QStringLiteral("A"));
+        QVERIFY(std::equal(image.begin() + map::channelBase(2), image.begin() + map::channelBase(65), m.outputImage().begin() + map::channelBase(2)));
+        QCOMPARE(m.channels().cell(1, col::Name), QStringLiteral("A"));
     }
 
     void hostileFilesAreRefusedWhole_data()
@@ -270,13 +270,13 @@ private slots:
     {
         RadioModel m;
         variedModel(m);
-        const QString rows = joinChannelCsv({channelCsvRecord(3, m.channels.row(3)), channelCsvRecord(5, m.channels.row(5))}, '\t');
+        const QString rows = joinChannelCsv({channelCsvRecord(3, m.channels().row(3)), channelCsvRecord(5, m.channels().row(5))}, '\t');
         const ChannelCsvParse parse = parseChannelCsv(rows, {m.band(), m.bandSelection(), m.language()});
         QCOMPARE(parse.lines.size(), 2);
         QCOMPARE(parse.lines[1].channel, 5);
         QCOMPARE(parse.lines[1].line, 2);
         for (int c = col::Rx; c < col::Count; ++c)
-            QCOMPARE(parse.lines[0].row.cells[c], m.channels.cell(3, c));
+            QCOMPARE(parse.lines[0].row.cells[c], m.channels().cell(3, c));
     }
 };
 

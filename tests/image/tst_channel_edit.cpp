@@ -239,30 +239,30 @@ private slots:
     void bandChangeAsksOnceAndKeepsTheNewBand()
     {
         RadioModel m;
-        m.channels.setRow(1, usedRow());
+        m.channels().setRow(1, usedRow());
         int asked = 0;
         m.changeBandSelection(1, [&] { ++asked; return false; }); // Cancel
         QCOMPARE(asked, 1);
-        QVERIFY(m.channels.isUsed(1));
+        QVERIFY(m.channels().isUsed(1));
         QCOMPARE(m.band().BandIndex, qint16(1));
         QCOMPARE(m.band().BandLow2, qint16(470));
-        QCOMPARE(m.options.text("Text3", Language::Chinese), QStringLiteral("495.000"));
+        QCOMPARE(m.options().text("Text3", Language::Chinese), QStringLiteral("495.000"));
         m.changeBandSelection(1, [&] { ++asked; return true; }); // the accepted band: no question
         QCOMPARE(asked, 1);
 
         QSignalSpy reset(&m, &RadioModel::channelsChanged);
         m.changeBandSelection(2, [&] { ++asked; return true; }); // OK clears
         QCOMPARE(asked, 2);
-        QVERIFY(!m.channels.isUsed(1));
+        QVERIFY(!m.channels().isUsed(1));
         QCOMPARE(reset.count(), 1);
-        QCOMPARE(m.options.index("Combo27"), 0);
+        QCOMPARE(m.options().index("Combo27"), 0);
 
-        m.channels.setRow(1, usedRow());
+        m.channels().setRow(1, usedRow());
         m.selectBandQuietly(3); // decoding: neither a question nor a clear
         QCOMPARE(asked, 2);
         QCOMPARE(m.bandSelection(), 3);
         QCOMPARE(m.band().BandIndex, qint16(3));
-        QVERIFY(m.channels.isUsed(1));
+        QVERIFY(m.channels().isUsed(1));
     }
 };
 

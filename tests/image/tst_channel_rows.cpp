@@ -34,7 +34,7 @@ QString layout(const ChannelTables &t)
 {
     QStringList names;
     for (int n : {1, 2, 3, 4, 5, 6, 64, 65})
-        names << (t.isUsed(n) ? t.ChannelName[n - 1] : QStringLiteral("-"));
+        names << (t.isUsed(n) ? t.channelNames()[n - 1] : QStringLiteral("-"));
     return names.join(QLatin1Char(' '));
 }
 
@@ -80,7 +80,7 @@ QString arranged(const ChannelTables &t)
 {
     QStringList names;
     for (int n : {1, 2, 3, 4, 5, 6, 7, 0, 64, 65, 66, 67})
-        names << (n == 0 ? QStringLiteral("|") : t.isUsed(n) ? t.ChannelName[n - 1] : QStringLiteral("-"));
+        names << (n == 0 ? QStringLiteral("|") : t.isUsed(n) ? t.channelNames()[n - 1] : QStringLiteral("-"));
     return names.join(QLatin1Char(' '));
 }
 

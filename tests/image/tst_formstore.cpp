@@ -117,29 +117,31 @@ private slots:
     {
         RadioModel m;
         QCOMPARE(m.bandSelection(), 0);
-        QCOMPARE(m.options.text("Text20", m.language()), QStringLiteral("155.000"));
-        QCOMPARE(m.options.text("Text3", m.language()), QStringLiteral("435.000"));
-        QCOMPARE(m.fmForm.text("Combo1(0)", m.language()), QStringLiteral("0"));
-        QCOMPARE(m.fmForm.text("Text2", m.language()), QString());
+        QCOMPARE(m.options().text("Text20", m.language()), QStringLiteral("155.000"));
+        QCOMPARE(m.options().text("Text3", m.language()), QStringLiteral("435.000"));
+        QCOMPARE(m.fmForm().text("Combo1(0)", m.language()), QStringLiteral("0"));
+        QCOMPARE(m.fmForm().text("Text2", m.language()), QString());
         QCOMPARE(m.debugValues()[0], 0);
-        QCOMPARE(m.debug.value("Slider1(0)"), 215);
-        QCOMPARE(m.dtmf.index("Combo17"), 6);
+        QCOMPARE(m.debug().value("Slider1(0)"), 215);
+        QCOMPARE(m.dtmf().index("Combo17"), 6);
     }
 
     void newResetsEditorsButNotFmOrImages()
     {
         RadioModel m;
-        m.channels.setFreqText(1, 0, QStringLiteral("145.00000"));
-        m.options.setIndex("Combo5", 9);
-        m.dtmf.setText("Text2", QStringLiteral("123"), m.language());
-        m.fm.FmPresentChannel = 7;
-        m.memoryImage[5] = 0x42;
+        m.channels().setFreqText(1, 0, QStringLiteral("145.00000"));
+        m.options().setIndex("Combo5", 9);
+        m.dtmf().setText("Text2", QStringLiteral("123"), m.language());
+        FmState fm = m.fm();
+        fm.FmPresentChannel = 7;
+        m.setFm(fm);
+        m.memoryImageToFill()[5] = 0x42;
         m.newData();
-        QVERIFY(!m.channels.isUsed(1));
-        QCOMPARE(m.options.index("Combo5"), 4);
-        QCOMPARE(m.dtmf.text("Text2", m.language()), QString());
-        QCOMPARE(m.fm.FmPresentChannel, qint16(7));
-        QCOMPARE(int(m.memoryImage[5]), 0x42);
+        QVERIFY(!m.channels().isUsed(1));
+        QCOMPARE(m.options().index("Combo5"), 4);
+        QCOMPARE(m.dtmf().text("Text2", m.language()), QString());
+        QCOMPARE(m.fm().FmPresentChannel, qint16(7));
+        QCOMPARE(int(m.memoryImage()[5]), 0x42);
     }
 };
 

@@ -32,10 +32,10 @@ Image openAndSave(const Image &image, Language lang = Language::Chinese)
 {
     RadioModel m;
     m.setLanguage(lang);
-    m.memoryImage = image;
+    m.setMemoryImage(image);
     DecodeImage(m);
     EncodeImage(m);
-    return m.outputImage;
+    return m.outputImage();
 }
 
 } // namespace
@@ -51,11 +51,11 @@ private slots:
                                                 {0x7A3, 0x7A3}, {0x7A7, 0x7DF}, {0x7E9, 0x7EF}, {0x7F9, 0x7FF}};
         for (auto [from, to] : reserved)
             for (int a = from; a <= to; ++a)
-                QVERIFY2(m.outputImage[a] == 0xFF, qPrintable(QString::number(a, 16)));
+                QVERIFY2(m.outputImage()[a] == 0xFF, qPrintable(QString::number(a, 16)));
         for (int a = map::kFmUnusedBegin; a <= map::kFmUnusedEnd; ++a)
-            QCOMPARE(int(m.outputImage[a]), 0);
+            QCOMPARE(int(m.outputImage()[a]), 0);
         for (int n = 1; n <= map::kChannelCount; ++n)
-            QCOMPARE(int(m.outputImage[map::channelBase(n)]), 0xFF);
+            QCOMPARE(int(m.outputImage()[map::channelBase(n)]), 0xFF);
     }
 
     void encoderNeverReadsTheMemoryImage()
@@ -63,10 +63,10 @@ private slots:
         RadioModel a, b;
         test::fillSampleRadio(a);
         test::fillSampleRadio(b);
-        b.memoryImage.fill(0x5A);
+        b.memoryImageToFill().fill(0x5A);
         EncodeImage(a);
         EncodeImage(b);
-        QCOMPARE(a.outputImage, b.outputImage);
+        QCOMPARE(a.outputImage(), b.outputImage());
     }
 
     void programWrittenImageSurvivesOpenAndSave()
@@ -84,17 +84,17 @@ private slots:
     {
         RadioModel m;
         m.setLanguage(Language::English);
-        m.memoryImage = test::sampleImage();
+        m.setMemoryImage(test::sampleImage());
         DecodeImage(m);
-        QCOMPARE(m.channels.FreqText[0][1], QStringLiteral("145.67500"));
-        QCOMPARE(m.channels.OptionText[1][1], QStringLiteral("88.5"));
-        QCOMPARE(m.channels.cell(2, col::RxTone), QStringLiteral("Off"));
-        QCOMPARE(m.channels.ChannelName[64], QStringLiteral("RPT70"));
-        QCOMPARE(m.channels.cell(66, col::TxTone), QStringLiteral("D754I"));
-        QCOMPARE(m.channels.FreqText[1][9], QString());
-        QCOMPARE(m.options.text("Text31", m.language()), QStringLiteral("KT913"));
-        QCOMPARE(m.options.text("Combo23", m.language()), QStringLiteral("88.5"));
-        QCOMPARE(m.fm.FmChannelFreq[1], QStringLiteral("99.50"));
+        QCOMPARE(m.channels().freqTexts()[0][1], QStringLiteral("145.67500"));
+        QCOMPARE(m.channels().optionTexts()[1][1], QStringLiteral("88.5"));
+        QCOMPARE(m.channels().cell(2, col::RxTone), QStringLiteral("Off"));
+        QCOMPARE(m.channels().channelNames()[64], QStringLiteral("RPT70"));
+        QCOMPARE(m.channels().cell(66, col::TxTone), QStringLiteral("D754I"));
+        QCOMPARE(m.channels().freqTexts()[1][9], QString());
+        QCOMPARE(m.options().text("Text31", m.language()), QStringLiteral("KT913"));
+        QCOMPARE(m.options().text("Combo23", m.language()), QStringLiteral("88.5"));
+        QCOMPARE(m.fm().FmChannelFreq[1], QStringLiteral("99.50"));
         QCOMPARE(m.debugValues()[0], 215);
     }
 

@@ -45,14 +45,15 @@ private slots:
         test::fillSampleRadio(a);
         QVERIFY(compareModels(a, a, lang).isEmpty());
         QCOMPARE(differenceSummary({}, lang), lang == Language::English ? QStringLiteral("Nothing differs") : QStringLiteral("没有不同"));
-        FormStore RadioModel::*stores[] = {&RadioModel::options, &RadioModel::dtmf, &RadioModel::fmForm, &RadioModel::debug};
+        using Store = FormStore &(RadioModel::*)();
+        const Store stores[] = {&RadioModel::options, &RadioModel::dtmf, &RadioModel::fmForm, &RadioModel::debug};
         int controls = 0;
         for (auto store : stores) {
-            for (const ControlDescription &c : (a.*store).description().controls) {
+            for (const ControlDescription &c : (a.*store)().description().controls) {
                 RadioModel b;
                 b.setLanguage(lang);
                 test::fillSampleRadio(b);
-                changeControl(b.*store, c);
+                changeControl((b.*store)(), c);
                 const QList<ModelDifference> d = compareModels(a, b, lang);
                 QVERIFY2(d.size() == 1, qPrintable(c.name));
                 const QString caption = lang == Language::English ? c.captionEn : c.captionZh;
@@ -71,8 +72,8 @@ private slots:
         b.setLanguage(Language::English);
         test::fillSampleRadio(a);
         test::fillSampleRadio(b);
-        b.channels.setRow(3, commitName(b.channels.row(3), QStringLiteral("NEW")));
-        b.channels.setRow(64, commitFrequency(b.channels.row(64), col::Rx, QStringLiteral("145.5"), b.band(), 0, b.language()).row);
+        b.channels().setRow(3, commitName(b.channels().row(3), QStringLiteral("NEW")));
+        b.channels().setRow(64, commitFrequency(b.channels().row(64), col::Rx, QStringLiteral("145.5"), b.band(), 0, b.language()).row);
         b.setFmGridCell(25, QStringLiteral("101.10"));
         b.selectBandQuietly(1);
         QStringList lines;

@@ -13,13 +13,13 @@ namespace kt913::test {
 inline Image encodedPattern(int seed, int band)
 {
     RadioModel model;
-    model.memoryImage = patternImage(seed);
-    model.memoryImage[map::kBandVariant] = std::uint8_t(band);
+    model.setMemoryImage(patternImage(seed));
+    model.memoryImageToFill()[map::kBandVariant] = std::uint8_t(band);
     DecodeImage(model);
-    for (int n : channelsOutsideBand(model.channels, model.band()))
-        model.channels.ClearNO(n);
+    for (int n : channelsOutsideBand(model.channels(), model.band()))
+        model.channels().ClearNO(n);
     EncodeImage(model);
-    return model.outputImage;
+    return model.outputImage();
 }
 
 } // namespace kt913::test

@@ -42,7 +42,7 @@ private slots:
         RadioModel model;
         fillSampleRadio(model);
         EncodeImage(model);
-        file = model.outputImage;
+        file = model.outputImage();
         QVERIFY(writeDatFile(path("file.dat"), file).ok());
     }
     void severalPortsInOneWrite();

@@ -72,11 +72,11 @@ void TestCliTransfer::readStoresWhatTheProgramWouldSave()
     QCOMPARE(saved.code, 0);
     QCOMPARE(saved.out.trimmed(), QStringLiteral("读频成功！"));
     RadioModel model;
-    model.memoryImage = radioMemory;
+    model.setMemoryImage(radioMemory);
     DecodeImage(model);
     EncodeImage(model);
     QVERIFY(readDatFile(path("saved.dat"), got).ok());
-    QVERIFY(got == model.outputImage);
+    QVERIFY(got == model.outputImage());
 }
 
 void TestCliTransfer::writeAndItsBand()

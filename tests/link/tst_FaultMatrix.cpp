@@ -44,14 +44,14 @@ QStringList fault(const QString &option, const QString &frame, const QString &de
 // A model whose editors hold something, so that a read that wrongly decoded would show.
 void fillEditors(RadioModel &model)
 {
-    model.memoryImage = patternImage(6);
+    model.setMemoryImage(patternImage(6));
     DecodeImage(model);
 }
 
 Image encoded(RadioModel &model)
 {
     EncodeImage(model);
-    return model.outputImage;
+    return model.outputImage();
 }
 
 struct Side {
@@ -327,7 +327,7 @@ void TestFaultMatrix::readAndWrite()
                                                          : Ending::BandMismatchRefused;
     QCOMPARE(writer.ending(), wanted);
     QVERIFY(!writer.transfer->timerW().isActive());
-    const Image &out = writer.model.outputImage;
+    const Image &out = writer.model.outputImage();
     auto writtenRight = [&](const Image &saved) {
         for (int a = 0; a < kImageSize; ++a) {
             const bool neverWritten = a >= 0x7C0 && a < 0x800; // two skipped, two alignment blocks

@@ -117,7 +117,7 @@ void TestLinkEndToEnd::fullRead()
     QVERIFY(bench.transfer.receivedImage() == radioMemory);
     Image decoded = radioMemory;
     decoded[map::kReserved717] = 0xFF; // the one byte the decoder marks
-    QVERIFY(bench.model.memoryImage == decoded);
+    QVERIFY(bench.model.memoryImage() == decoded);
     // The radio acknowledges the second End after the transfer is over.
     QTRY_COMPARE_WITH_TIMEOUT(bench.wire().size(), expectedReadLog().size(), timeBound(30000));
     QCOMPARE(bench.wire(), expectedReadLog());
@@ -143,7 +143,7 @@ void TestLinkEndToEnd::fullWrite()
         bench.model.setDebugValue(slider, 0x42);
 
     QCOMPARE(bench.run(Transfer::Kind::Write), Ending::WriteFinished);
-    const Image &out = bench.model.outputImage;
+    const Image &out = bench.model.outputImage();
     for (int block : {map::kDebugBlockA, map::kDebugBlockB}) {
         QCOMPARE(int(out[block]), 0x42);
         QVERIFY(before[block] != 0x42);
@@ -214,8 +214,8 @@ void TestLinkEndToEnd::bandMismatch()
     QCOMPARE(bench.run(Transfer::Kind::Write), force ? Ending::WriteFinished : Ending::BandMismatchRefused);
     QCOMPARE(questions, force ? 1 : 0);
     if (force) {
-        QTRY_COMPARE_WITH_TIMEOUT(bench.wire().size(), expectedWriteLog(bench.model.outputImage, false).size(), timeBound(30000));
-        QCOMPARE(bench.wire(), expectedWriteLog(bench.model.outputImage, false));
+        QTRY_COMPARE_WITH_TIMEOUT(bench.wire().size(), expectedWriteLog(bench.model.outputImage(), false).size(), timeBound(30000));
+        QCOMPARE(bench.wire(), expectedWriteLog(bench.model.outputImage(), false));
         QVERIFY(QFile::exists(bench.path("saved.dat")));
     } else {
         QTRY_COMPARE_WITH_TIMEOUT(bench.wire().size(), 3, timeBound(30000));

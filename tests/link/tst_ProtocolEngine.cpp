@@ -85,7 +85,7 @@ void TestProtocolEngine::wholeRead()
     Rig rig;
     ScriptedRadio radio;
     radio.memory = patternImage(3);
-    rig.model.memoryImage.fill(0);
+    rig.model.memoryImageToFill().fill(0);
 
     QVERIFY(rig.engine.startRead());
     QVERIFY(rig.engine.state().TimerWEnabled);
@@ -102,7 +102,7 @@ void TestProtocolEngine::wholeRead()
 
     QCOMPARE(rig.outcomes.count(), 1);
     QCOMPARE(rig.lastOutcome(), Outcome::ReadFinished);
-    QVERIFY(rig.model.memoryImage == radio.memory); // block 0xC00 dropped, nothing beyond
+    QVERIFY(rig.model.memoryImage() == radio.memory); // block 0xC00 dropped, nothing beyond
     const TransferState &s = rig.engine.state();
     QVERIFY(!s.ReadActive && !s.TimerWEnabled && s.SendBuffer.isEmpty());
     QCOMPARE(s.ReadStep, qint16(196));
@@ -139,7 +139,7 @@ void TestProtocolEngine::wholeWrite()
     Rig rig;
     ScriptedRadio radio;
     const Image before = radio.memory;
-    rig.model.outputImage = patternImage(11);
+    rig.model.setOutputImage(patternImage(11));
     rig.model.setDebugUnlocked(debug);
 
     QVERIFY(rig.engine.startWrite());
@@ -149,13 +149,13 @@ void TestProtocolEngine::wholeWrite()
     expected += char(0x02);
     expected += kAck;
     for (int address = 0; address <= 0x7B0; address += 16)
-        expected += writeFrame(rig.model.outputImage, address);
+        expected += writeFrame(rig.model.outputImage(), address);
     if (debug)
-        expected += writeFrame(rig.model.outputImage, 0x7E0) + writeFrame(rig.model.outputImage, 0x7F0);
+        expected += writeFrame(rig.model.outputImage(), 0x7E0) + writeFrame(rig.model.outputImage(), 0x7F0);
     else
         expected += kAck + kAck;
     for (int address = 0x800; address <= 0xC20; address += 16)
-        expected += writeFrame(rig.model.outputImage, address);
+        expected += writeFrame(rig.model.outputImage(), address);
     expected += kEnd;
     QCOMPARE(wire.toHex(' '), expected.toHex(' '));
     QCOMPARE(wire.right(20 + 1).left(20), QByteArray("W\x0C\x20\x10", 4) + QByteArray(16, 0));
@@ -165,7 +165,7 @@ void TestProtocolEngine::wholeWrite()
     for (int a = 0; a < kImageSize; ++a) {
         const bool neverWritten = a >= 0x7C0 && a < 0x7E0;
         const bool debugBlock = a >= 0x7E0 && a < 0x800;
-        const std::uint8_t want = neverWritten || (debugBlock && !debug) ? before[a] : rig.model.outputImage[a];
+        const std::uint8_t want = neverWritten || (debugBlock && !debug) ? before[a] : rig.model.outputImage()[a];
         QCOMPARE(int(radio.memory[std::size_t(a)]), int(want));
     }
     QVERIFY(!rig.engine.state().TimerWEnabled);
@@ -301,7 +301,7 @@ void TestProtocolEngine::bandQuestionAnswered()
     QFETCH(bool, writeAnyway);
     Rig rig;
     rig.model.setForceWriteUnlocked(true);
-    rig.model.outputImage = patternImage(5);
+    rig.model.setOutputImage(patternImage(5));
     rig.writeUpToIdentification(3);
     QCOMPARE(rig.lastOutcome(), Outcome::BandMismatchToConfirm);
     QCOMPARE(rig.port.takeSent(), QByteArray());
@@ -317,7 +317,7 @@ void TestProtocolEngine::bandQuestionAnswered()
         QVERIFY(rig.engine.state().TimerWEnabled);
         QCOMPARE(rig.engine.state().WriteStep, qint16(3));
         rig.port.feed(kAck);
-        QCOMPARE(rig.port.takeSent(), writeFrame(rig.model.outputImage, 0));
+        QCOMPARE(rig.port.takeSent(), writeFrame(rig.model.outputImage(), 0));
     } else {
         QCOMPARE(rig.port.takeSent(), kEnd);
         QVERIFY(!rig.engine.isRunning());

@@ -74,15 +74,17 @@ private slots:
         QTemporaryDir dir;
         RadioModel source;
         fillSampleRadio(source);
-        moveEverySetting(source.options);
-        source.fm.FmPresentChannel = 3;
-        source.fm.FmDisplayMode = 1;
-        source.fm.FmStep = 2;
+        moveEverySetting(source.options());
+        FmState fm = source.fm();
+        fm.FmPresentChannel = 3;
+        fm.FmDisplayMode = 1;
+        fm.FmStep = 2;
+        source.setFm(fm);
         for (int slider = 0; slider < map::kSliderCount; ++slider)
             if ((slider % 9) / 3 != 1) // the middle power grade is always written 0
                 source.setDebugValue(slider, 100 + slider);
         EncodeImage(source);
-        const Image radioMemory = source.outputImage;
+        const Image radioMemory = source.outputImage();
         QVERIFY(writeDatFile(dir.filePath("first.dat"), radioMemory).ok());
 
         // Read the first radio.
@@ -92,15 +94,15 @@ private slots:
         QVERIFY(first.start());
         QVERIFY(transfer.openPort(first.devicePath()).ok());
         QCOMPARE(run(transfer, Transfer::Kind::Read), Ending::ReadFinished);
-        QVERIFY(model.memoryImage == radioMemory);
+        QVERIFY(model.memoryImage() == radioMemory);
 
         // Nothing of the optional features is left at its New value after decoding,
         // apart from what the memory does not give back.
         RadioModel fresh;
-        fresh.options.startForm();
+        fresh.options().startForm();
         QStringList unchanged;
-        for (const ControlDescription &c : model.options.description().controls)
-            if (model.options.text(c.name, Language::Chinese) == fresh.options.text(c.name, Language::Chinese))
+        for (const ControlDescription &c : model.options().description().controls)
+            if (model.options().text(c.name, Language::Chinese) == fresh.options().text(c.name, Language::Chinese))
                 unchanged << c.name;
         QCOMPARE(unchanged, kNotInMemory);
 

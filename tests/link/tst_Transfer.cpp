@@ -102,7 +102,7 @@ void TestTransfer::readDecodesAfterTheReceiveEvent()
     QVERIFY(!rig.transfer.isRunning());
     QCOMPARE(rig.started.count(), 1);
     QVERIFY(rig.transfer.receivedImage() == radio.memory);
-    QCOMPARE(int(rig.model.memoryImage[map::kReserved717]), 0xFF); // the decoder ran
+    QCOMPARE(int(rig.model.memoryImage()[map::kReserved717]), 0xFF); // the decoder ran
     QCOMPARE(rig.progress.last().at(0).toInt(), Transfer::kSteps);
     QVERIFY(rig.progress.count() <= Transfer::kSteps); // one report per step, not per event
     QCOMPARE(Transfer::messageFor(Ending::ReadFinished), std::optional(MessageId::ReadSucceeded));
@@ -115,16 +115,16 @@ void TestTransfer::writeEncodesAfterTheHandshake()
     int tagAtHandshake = -1;
     rig.port->onOutput = [&](const QByteArray &bytes) {
         if (bytes == "PROGRAM")
-            tagAtHandshake = rig.model.outputImage[map::kTag];
+            tagAtHandshake = rig.model.outputImage()[map::kTag];
     };
     QVERIFY(rig.transfer.startWrite());
     QCOMPARE(tagAtHandshake, 0);
-    QCOMPARE(QByteArray(reinterpret_cast<const char *>(&rig.model.outputImage[map::kTag]), map::kTagLength),
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(&rig.model.outputImage()[map::kTag]), map::kTagLength),
              QByteArray("QXV-DW"));
     rig.converse(radio);
     QCOMPARE(rig.waitForEnding(), Ending::WriteFinished);
     for (int a = 0; a < 0x7C0; ++a)
-        QCOMPARE(radio.memory[a], rig.model.outputImage[a]);
+        QCOMPARE(radio.memory[a], rig.model.outputImage()[a]);
 }
 
 void TestTransfer::aLostPortIsOpenedAgainBeforeTheNextTransfer()
@@ -160,7 +160,7 @@ void TestTransfer::closedPortSendsNothing()
         QVERIFY(!(write ? rig.transfer.startWrite() : rig.transfer.startRead()));
         QVERIFY(rig.port->outputs.isEmpty());
         QVERIFY(!rig.transfer.isRunning());
-        QVERIFY(rig.model.outputImage == Image{}); // the encoder did not run
+        QVERIFY(rig.model.outputImage() == Image{}); // the encoder did not run
         QCOMPARE(rig.finished.count(), 0);        // not from inside the command
         QCOMPARE(rig.waitForEnding(), Ending::PortInvalid);
         QCOMPARE(rig.started.count(), 0);
@@ -251,7 +251,7 @@ void TestTransfer::aSilentRadioTimesOut()
     ScriptedRadio radio;
     radio.memory = patternImage(3);
     EncodeImage(rig.model);
-    const Image editorsBefore = rig.model.outputImage;
+    const Image editorsBefore = rig.model.outputImage();
     int frames = 0;
     bool faultDone = false;
     answerOnTheLine(*rig.port, radio, [&](const QByteArray &frame, const QByteArray &answer) {
@@ -271,7 +271,7 @@ void TestTransfer::aSilentRadioTimesOut()
     QCOMPARE(rig.port->receiveThreshold(), 1);
     QCOMPARE(lost.count(), portFails ? 1 : 0);
     EncodeImage(rig.model);
-    QVERIFY2(rig.model.outputImage == editorsBefore, "a failed transfer leaves the editors alone");
+    QVERIFY2(rig.model.outputImage() == editorsBefore, "a failed transfer leaves the editors alone");
 
     // Once the radio answers again (on the port opened again), the same transfer succeeds.
     faultDone = true;
@@ -279,7 +279,7 @@ void TestTransfer::aSilentRadioTimesOut()
     QVERIFY(rig.port->isOpen());
     QCOMPARE(rig.waitForEnding(), write ? Ending::WriteFinished : Ending::ReadFinished);
     if (write)
-        QVERIFY(std::equal(radio.memory.begin(), radio.memory.begin() + 0x7C0, rig.model.outputImage.begin()));
+        QVERIFY(std::equal(radio.memory.begin(), radio.memory.begin() + 0x7C0, rig.model.outputImage().begin()));
     else
         QVERIFY(rig.transfer.receivedImage() == radio.memory);
 }
@@ -307,8 +307,8 @@ void TestTransfer::verifyReadsBackUntilTheRadioAnswers()
     Rig rig;
     rig.transfer.setTiming(quickTiming());
     rig.transfer.setVerifyWrites(true);
-    rig.model.memoryImage = patternImage(5);
-    const Image memoryBefore = rig.model.memoryImage;
+    rig.model.setMemoryImage(patternImage(5));
+    const Image memoryBefore = rig.model.memoryImage();
     QSignalSpy verifying(&rig.transfer, &Transfer::verifyStarted);
     ScriptedRadio radio;
     int handshakes = 0;
@@ -329,7 +329,7 @@ void TestTransfer::verifyReadsBackUntilTheRadioAnswers()
     QCOMPARE(verify.readBack, mutedReadBacks < LinkTiming{}.readBackAttempts);
     QCOMPARE(verify.differing, failingCell >= 0 ? 1 : 0);
     QCOMPARE(verify.firstAddress, failingCell);
-    QVERIFY2(rig.model.memoryImage == memoryBefore, "the read-back leaves the model alone");
+    QVERIFY2(rig.model.memoryImage() == memoryBefore, "the read-back leaves the model alone");
     QVERIFY(!rig.transfer.isRunning());
     QVERIFY(!rig.transfer.timerW().isActive());
 }

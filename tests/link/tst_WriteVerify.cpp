@@ -91,10 +91,10 @@ void TestWriteVerify::comparisonWithTheRadio()
     editors.setDebugUnlocked(debug);
     QVERIFY(compareWithRadio(radio, editors, ComparisonScope(scope)).isEmpty());
 
-    editors.channels.setRow(3, commitName(editors.channels.row(3), QStringLiteral("NEW")));
-    editors.options.setIndex(QStringLiteral("Combo5"), 5);
+    editors.channels().setRow(3, commitName(editors.channels().row(3), QStringLiteral("NEW")));
+    editors.options().setIndex(QStringLiteral("Combo5"), 5);
     editors.setDebugValue(0, 200);
-    const Image output = editors.outputImage, memory = editors.memoryImage;
+    const Image output = editors.outputImage(), memory = editors.memoryImage();
     const QList<ModelDifference> d = compareWithRadio(radio, editors, ComparisonScope(scope));
     QStringList got;
     for (const ModelDifference &x : d)
@@ -108,9 +108,9 @@ void TestWriteVerify::comparisonWithTheRadio()
     QCOMPARE(d[0].after, QStringLiteral("NEW"));
     QFETCH(QString, summary);
     QCOMPARE(differenceSummary(d, Language::English), summary);
-    QVERIFY(editors.outputImage == output);
-    QVERIFY(editors.memoryImage == memory);
-    QCOMPARE(editors.channels.cell(3, col::Name), QStringLiteral("NEW"));
+    QVERIFY(editors.outputImage() == output);
+    QVERIFY(editors.memoryImage() == memory);
+    QCOMPARE(editors.channels().cell(3, col::Name), QStringLiteral("NEW"));
 }
 
 QTEST_GUILESS_MAIN(TestWriteVerify)

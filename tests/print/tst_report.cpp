@@ -23,7 +23,7 @@ namespace {
 void loadSample(RadioModel &m, Language lang)
 {
     m.setLanguage(lang);
-    m.memoryImage = test::sampleImage();
+    m.setMemoryImage(test::sampleImage());
     DecodeImage(m);
 }
 
@@ -138,7 +138,7 @@ private slots:
     {
         RadioModel m;
         loadSample(m, Language::English);
-        m.options.setChecked("Check12", true);
+        m.options().setChecked("Check12", true);
         QVERIFY(m.setDebugValue(1, 77));
         QVERIFY(m.setDebugValue(3, 11)); // middle grade: not printed
         ReportWriter w;
@@ -261,8 +261,8 @@ private slots:
         for (char16_t c : {char16_t(0x01), char16_t(0x1B), char16_t(0x7F), char16_t(0x9F), char16_t(0xFF),
                            char16_t(0xFFFD), char16_t(0xD800), char16_t(0xE000)})
             odd += QChar(c);
-        m.channels.setName(1, odd);
-        m.channels.setCell(1, col::Name, odd);
+        m.channels().setName(1, odd);
+        m.channels().setCell(1, col::Name, odd);
         ReportWriter w;
         PrintContent(m, w);
         QCOMPARE(w.tables()[0].rows[0][10], odd); // the data stay as they are

@@ -110,7 +110,7 @@ private slots:
         fillSampleRadio(w.model());
         ChannelTables expected;
         for (int n = 1; n <= 128; ++n)
-            expected.setRow(n, w.model().channels.row(n));
+            expected.setRow(n, w.model().channels().row(n));
 
         // A name typed without an extension is written as a .csv file.
         s.dialogs.saveAnswer = s.dir.filePath(QStringLiteral("list"));
@@ -122,13 +122,13 @@ private slots:
 
         log.answers = {mbResult::Ok};
         QTest::keyClick(&w, Qt::Key_N, Qt::ControlModifier); // New, answered OK
-        QVERIFY(!w.model().channels.isUsed(1));
+        QVERIFY(!w.model().channels().isUsed(1));
         s.dialogs.openAnswer = csv;
         chooseFromFileMenu(w, Qt::Key_I);
         QCOMPARE(log.prompts().value(1), QStringLiteral("Rows taken: 8. Channels changed: 8."));
         for (int n = 1; n <= 128; ++n)
             for (int c = col::Rx; c < col::Count; ++c)
-                QCOMPARE(w.model().channels.cell(n, c), QString(expected.cell(n, c)).remove(QChar(0)));
+                QCOMPARE(w.model().channels().cell(n, c), QString(expected.cell(n, c)).remove(QChar(0)));
         QVERIFY(w.channelEditor()->isVisible());
     }
 
@@ -138,7 +138,7 @@ private slots:
         ShellUnderTest s;
         MainWindow &w = s.start();
         fillSampleRadio(w.model());
-        const ChannelRow before = w.model().channels.row(2);
+        const ChannelRow before = w.model().channels().row(2);
         const QString csv = s.dir.filePath(QStringLiteral("mixed.csv"));
         writeFile(csv, "Location,Frequency,Name\n1,146.5,one\n2,999,far\n3,14x\n");
         s.dialogs.openAnswer = csv;
@@ -148,8 +148,8 @@ private slots:
         QCOMPARE(log.requests[0].prompt, QStringLiteral("已读入 1 行，1 个频道有改变。\n以下 2 行未读入：\n"
                                                         "第 3 行：频率 999.000000 超出频段范围\n第 4 行：频率 14x 不是数字\n"
                                                         "以下 1 行的名称有改动：\n第 2 行：名称“one”改为“ONE”"));
-        QCOMPARE(w.model().channels.cell(1, col::Name), QStringLiteral("ONE"));
-        QVERIFY(w.model().channels.row(2) == before);
+        QCOMPARE(w.model().channels().cell(1, col::Name), QStringLiteral("ONE"));
+        QVERIFY(w.model().channels().row(2) == before);
     }
 
     void anUnreadableFileChangesNothing()
@@ -160,7 +160,7 @@ private slots:
         w.setLanguage(Language::English);
         fillSampleRadio(w.model());
         EncodeImage(w.model());
-        const Image image = w.model().outputImage;
+        const Image image = w.model().outputImage();
         const QString csv = s.dir.filePath(QStringLiteral("junk.csv"));
         writeFile(csv, QByteArray("Location,Frequency\n1,\"146.5\n\x00\xff", 30));
         s.dialogs.openAnswer = csv;
@@ -169,7 +169,7 @@ private slots:
         QCOMPARE(log.requests[0].flags, 16);
         QVERIFY(log.requests[0].prompt.contains(QStringLiteral("not a text file")));
         EncodeImage(w.model());
-        QVERIFY(w.model().outputImage == image);
+        QVERIFY(w.model().outputImage() == image);
     }
 
     // A .dat file dropped opens as Open does, a .csv file imports as Import CSV does (and
@@ -185,35 +185,35 @@ private slots:
         log.answers = {mbResult::Ok};
         w.action(QStringLiteral("MNNew"))->trigger();
         w.channelEditor()->parentWidget()->close();
-        const Image cleared = w.model().memoryImage;
+        const Image cleared = w.model().memoryImage();
 
         for (const QStringList &refused : {QStringList{s.dir.filePath(QStringLiteral("notes.txt"))},
                                            QStringList{dat, dat}, QStringList{s.dir.path()}}) {
             QVERIFY2(!drop(w, refused), qPrintable(refused.join(QLatin1Char(' '))));
             QTest::qWait(20);
         }
-        QVERIFY(!w.model().channels.isUsed(1));
+        QVERIFY(!w.model().channels().isUsed(1));
         QCOMPARE(log.requests.size(), 1); // the New question only
 
         QVERIFY(drop(w, {dat}));
-        QTRY_VERIFY(w.model().channels.isUsed(1));
-        QCOMPARE(QByteArray(reinterpret_cast<const char *>(w.model().memoryImage.data()), kImageSize),
-                 toDatBytes(w.model().outputImage).mid(48));
-        QVERIFY(!(w.model().memoryImage == cleared));
+        QTRY_VERIFY(w.model().channels().isUsed(1));
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(w.model().memoryImage().data()), kImageSize),
+                 toDatBytes(w.model().outputImage()).mid(48));
+        QVERIFY(!(w.model().memoryImage() == cleared));
         QVERIFY(w.channelEditor()->parentWidget()->isVisible());
         QCOMPARE(log.requests.size(), 1);
 
         const QString csv = s.dir.filePath(QStringLiteral("LIST.CSV"));
         writeFile(csv, "Location,Frequency,Name\n100,146.5,dropped\n");
-        QVERIFY(!w.model().channels.isUsed(100));
+        QVERIFY(!w.model().channels().isUsed(100));
         QVERIFY(drop(w, {csv}));
         QTRY_COMPARE(log.requests.size(), 2);
         QCOMPARE(log.requests[1].prompt, QStringLiteral("已读入 1 行，1 个频道有改变。\n以下 1 行的名称有改动：\n"
                                                         "第 2 行：名称“dropped”改为“DROPPED”"));
-        QCOMPARE(w.model().channels.cell(100, col::Name), QStringLiteral("DROPPED"));
+        QCOMPARE(w.model().channels().cell(100, col::Name), QStringLiteral("DROPPED"));
         w.channelEditor()->rowCommands().action("MNUndo")->trigger();
-        QVERIFY(!w.model().channels.isUsed(100));
-        QVERIFY(w.model().channels.isUsed(1));
+        QVERIFY(!w.model().channels().isUsed(100));
+        QVERIFY(w.model().channels().isUsed(1));
     }
 
     // Files opened and saved are offered again, newest first and eight at most, in this
@@ -243,7 +243,7 @@ private slots:
         QVERIFY(recentMenu(w)->isEnabled());
 
         chooseRecentFile(w, Qt::Key_2);
-        QVERIFY(w.model().channels.isUsed(1));
+        QVERIFY(w.model().channels().isUsed(1));
         QCOMPARE(s.dialogs.opened, 0);
         QCOMPARE(recentEntries(w).value(0), "&1 " + shownFull);
         QCOMPARE(log.requests.size(), 1); // the New question only
@@ -256,7 +256,7 @@ private slots:
         QCOMPARE(log.requests[1].prompt, "The file cannot be found:\n" + QDir::toNativeSeparators(empty) +
                                              "\nIt has been taken off Recent Files.");
         QCOMPARE(log.requests[1].flags, 48);
-        QVERIFY(w.model().channels.isUsed(1)); // nothing was opened
+        QVERIFY(w.model().channels().isUsed(1)); // nothing was opened
         QCOMPARE(recentEntries(w), QStringList{"&1 " + shownFull});
 
         // The next run offers what this one used; a ninth file pushes the oldest out.

@@ -298,7 +298,7 @@ void TestMainWindow::languageSwitchRoundTrip()
     MainWindow &w = s.start();
     fillSampleRadio(w.model());
     const QMap<QString, QString> chinese = allTexts(&w);
-    const auto channelsBefore = w.model().channels.Cells;
+    const auto channelsBefore = w.model().channels().cells();
 
     w.action(QStringLiteral("MNEnglish"))->trigger();
     QCOMPARE(w.model().language(), Language::English);
@@ -306,12 +306,12 @@ void TestMainWindow::languageSwitchRoundTrip()
     QCOMPARE(w.action(QStringLiteral("TWrite"))->toolTip(), QStringLiteral("Write Data in the Transceive"));
     QCOMPARE(findControl<QLabel *>(&w, QStringLiteral("Label1"))->text(), QStringLiteral("Range:"));
     QCOMPARE(findControl<QLabel *>(&w, QStringLiteral("Panel2"))->text(), QStringLiteral("The kt913 project · free software"));
-    QCOMPARE(w.model().channels.cell(1, col::RxTone), QStringLiteral("Off")); // grid texts follow
+    QCOMPARE(w.model().channels().cell(1, col::RxTone), QStringLiteral("Off")); // grid texts follow
     QVERIFY(allTexts(&w) != chinese);
 
     w.action(QStringLiteral("MNChinese"))->trigger();
     QCOMPARE(allTexts(&w), chinese);
-    QCOMPARE(w.model().channels.Cells, channelsBefore);
+    QCOMPARE(w.model().channels().cells(), channelsBefore);
     QVERIFY(log.requests.isEmpty());
 }
 
@@ -344,7 +344,7 @@ void TestMainWindow::bandChangeAnsweredCancelKeepsTheChannels()
     QCOMPARE(log.requests[0].prompt, QStringLiteral("改变频段将清除频道列表，确定吗？"));
     QCOMPARE(log.requests[0].title, QStringLiteral("注意！"));
     QCOMPARE(log.requests[0].flags, 0x1121);
-    QVERIFY(w.model().channels.isUsed(1));
+    QVERIFY(w.model().channels().isUsed(1));
     // The new band is in force even so.
     QCOMPARE(w.model().band().BandIndex, 1);
     QCOMPARE(w.model().bandSelection(), 1);
@@ -370,7 +370,7 @@ void TestMainWindow::bandChangeAnsweredOkClearsTheChannels()
     QCOMPARE(combo1->currentIndex(), 3);
     QCOMPARE(log.requests.size(), 1);
     for (int n = 1; n <= 128; ++n)
-        QVERIFY(!w.model().channels.isUsed(n));
+        QVERIFY(!w.model().channels().isUsed(n));
     QVERIFY(cleared.count() >= 1);
     QCOMPARE(w.model().band().BandIndex, 3);
     QCOMPARE(w.model().band().BandLow2, 245);
@@ -399,7 +399,7 @@ void TestMainWindow::openOfAWrongFile()
     f.write(bytes);
     f.close();
 
-    const Image before = w.model().memoryImage;
+    const Image before = w.model().memoryImage();
     s.dialogs.openAnswer = path;
     QTest::keyClick(&w, Qt::Key_O, Qt::ControlModifier);
     QCOMPARE(s.dialogs.opened, 1);
@@ -408,7 +408,7 @@ void TestMainWindow::openOfAWrongFile()
     QCOMPARE(log.requests[0].prompt, QStringLiteral("File type is incorrect!"));
     QCOMPARE(log.requests[0].title, QStringLiteral("Mistake"));
     QCOMPARE(log.requests[0].flags, 16);
-    QVERIFY(w.model().memoryImage == before);
+    QVERIFY(w.model().memoryImage() == before);
 
     // The file's own identifier on a file cut short: the type is right, the file is not.
     QVERIFY(f.open(QIODevice::WriteOnly));
@@ -418,7 +418,7 @@ void TestMainWindow::openOfAWrongFile()
     QCOMPARE(log.requests.size(), 2);
     QCOMPARE(log.requests[1].prompt, QStringLiteral("File is incomplete!"));
     QCOMPARE(log.requests[1].flags, 16);
-    QVERIFY(w.model().memoryImage == before);
+    QVERIFY(w.model().memoryImage() == before);
 }
 
 void TestMainWindow::saveThenOpenGivesTheSameImage()
@@ -438,12 +438,12 @@ void TestMainWindow::saveThenOpenGivesTheSameImage()
     // A fresh start, then the file back.
     log.answers = {mbResult::Ok};
     w.action(QStringLiteral("MNNew"))->trigger();
-    QVERIFY(!w.model().channels.isUsed(1));
+    QVERIFY(!w.model().channels().isUsed(1));
     frameOf(w.channelEditor())->close();
     s.dialogs.openAnswer = first;
     QTest::mouseClick(toolButton(w, "TOpen"), Qt::LeftButton);
-    QCOMPARE(QByteArray(reinterpret_cast<const char *>(w.model().memoryImage.data()), kImageSize), saved.mid(48));
-    QVERIFY(w.model().channels.isUsed(1));
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(w.model().memoryImage().data()), kImageSize), saved.mid(48));
+    QVERIFY(w.model().channels().isUsed(1));
     QVERIFY(frameOf(w.channelEditor())->isVisible()); // the channel editor comes up with the file
 
     // A name typed without an extension is saved as a .dat file that Open finds.
@@ -460,14 +460,14 @@ void TestMainWindow::cancelledDialogsDoNothing()
     ShellUnderTest s;
     MainWindow &w = s.start();
     fillSampleRadio(w.model());
-    const Image output = w.model().outputImage;
-    const Image memory = w.model().memoryImage;
+    const Image output = w.model().outputImage();
+    const Image memory = w.model().memoryImage();
     w.action(QStringLiteral("MNSave"))->trigger();
     w.action(QStringLiteral("MNOpen"))->trigger();
     QCOMPARE(s.dialogs.saved, 1);
     QCOMPARE(s.dialogs.opened, 1);
-    QVERIFY(w.model().outputImage == output); // no encoding without a file name
-    QVERIFY(w.model().memoryImage == memory);
+    QVERIFY(w.model().outputImage() == output); // no encoding without a file name
+    QVERIFY(w.model().memoryImage() == memory);
     QVERIFY(log.requests.isEmpty());
 }
 
@@ -517,9 +517,9 @@ void TestMainWindow::newAnsweredCancelChangesNothing()
     ShellUnderTest s;
     MainWindow &w = s.start();
     fillSampleRadio(w.model());
-    w.model().dtmf.startForm();
-    const auto cells = w.model().channels.Cells;
-    const QString optionText = w.model().options.text(QStringLiteral("Text31"), w.model().language());
+    w.model().dtmf().startForm();
+    const auto cells = w.model().channels().cells();
+    const QString optionText = w.model().options().text(QStringLiteral("Text31"), w.model().language());
     frameOf(w.channelEditor())->close();
 
     log.answers = {mbResult::Cancel};
@@ -528,8 +528,8 @@ void TestMainWindow::newAnsweredCancelChangesNothing()
     QCOMPARE(log.requests[0].prompt, QStringLiteral("未保存的数据将会丢失，确定吗？"));
     QCOMPARE(log.requests[0].title, QStringLiteral("注意"));
     QCOMPARE(log.requests[0].flags, 4385);
-    QCOMPARE(w.model().channels.Cells, cells);
-    QCOMPARE(w.model().options.text(QStringLiteral("Text31"), w.model().language()), optionText);
+    QCOMPARE(w.model().channels().cells(), cells);
+    QCOMPARE(w.model().options().text(QStringLiteral("Text31"), w.model().language()), optionText);
     QVERIFY(!frameOf(w.channelEditor())->isVisible());
 }
 
@@ -539,15 +539,15 @@ void TestMainWindow::newAnsweredOkResetsAndShowsTheChannelEditor()
     ShellUnderTest s;
     MainWindow &w = s.start();
     fillSampleRadio(w.model());
-    const Image memory = w.model().memoryImage;
+    const Image memory = w.model().memoryImage();
     frameOf(w.channelEditor())->close();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QTest::keyClick(&w, Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(log.requests.size(), 1);
     for (int n = 1; n <= 128; ++n)
-        QVERIFY(!w.model().channels.isUsed(n));
+        QVERIFY(!w.model().channels().isUsed(n));
     QVERIFY(frameOf(w.channelEditor())->isVisible());
-    QVERIFY(w.model().memoryImage == memory); // neither image is touched
+    QVERIFY(w.model().memoryImage() == memory); // neither image is touched
 }
 
 void TestMainWindow::missingPortAtStartUp()
@@ -866,7 +866,7 @@ void TestMainWindow::quitAnsweredCancelKeepsEverything()
     ShellUnderTest s;
     MainWindow &w = s.start();
     fillSampleRadio(w.model());
-    const auto cells = w.model().channels.Cells;
+    const auto cells = w.model().channels().cells();
     log.answers = {mbResult::Cancel, mbResult::Cancel};
     w.action(QStringLiteral("MNQuit"))->trigger();
     QVERIFY(w.isVisible());
@@ -875,7 +875,7 @@ void TestMainWindow::quitAnsweredCancelKeepsEverything()
     QCOMPARE(log.requests.size(), 2);
     QCOMPARE(log.requests[0].prompt, QStringLiteral("确定退出本程序？\r\n未保存的更改将全部丢失！"));
     QCOMPARE(log.requests[0].flags, 4385);
-    QCOMPARE(w.model().channels.Cells, cells);
+    QCOMPARE(w.model().channels().cells(), cells);
     QVERIFY(!QFile::exists(s.settingsPath())); // nothing stored yet
 
     // Still working: the band list still ignores the wheel.

@@ -44,9 +44,9 @@ QStringList rowsOf(ComparisonWindow *w)
 void changeThreePlaces(RadioModel &m)
 {
     fillSampleRadio(m);
-    m.channels.setRow(3, commitName(m.channels.row(3), QStringLiteral("NEW")));
-    m.channels.setRow(66, commitName(m.channels.row(66), QStringLiteral("PMR2")));
-    m.options.setIndex(QStringLiteral("Combo5"), 5); // group A squelch, 3 on the radio
+    m.channels().setRow(3, commitName(m.channels().row(3), QStringLiteral("NEW")));
+    m.channels().setRow(66, commitName(m.channels().row(66), QStringLiteral("PMR2")));
+    m.options().setIndex(QStringLiteral("Combo5"), 5); // group A squelch, 3 on the radio
 }
 
 void chooseInProgrammingMenu(MainWindow &w, Qt::Key key)
@@ -92,9 +92,9 @@ void TestRadioComparison::compareListsExactlyWhatDiffersAndChangesNothing()
     QVERIFY(radio.start());
     MainWindow &w = s.start({}, radio.devicePath());
     changeThreePlaces(w.model());
-    const auto cells = w.model().channels.Cells;
-    const Image memory = w.model().memoryImage, output = w.model().outputImage;
-    const QString squelch = w.model().options.text(QStringLiteral("Combo5"), Language::Chinese);
+    const auto cells = w.model().channels().cells();
+    const Image memory = w.model().memoryImage(), output = w.model().outputImage();
+    const QString squelch = w.model().options().text(QStringLiteral("Combo5"), Language::Chinese);
     QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
     const int backupsBefore = QDir(defaultBackupFolder()).entryList({"read-*.dat"}, QDir::Files).size();
 
@@ -131,10 +131,10 @@ void TestRadioComparison::compareListsExactlyWhatDiffersAndChangesNothing()
     // Nothing in the editors moved (their texts back in the language they were taken in);
     // the reads were kept as backups all the same.
     w.setLanguage(Language::Chinese);
-    QCOMPARE(w.model().channels.Cells, cells);
-    QCOMPARE(w.model().options.text(QStringLiteral("Combo5"), Language::Chinese), squelch);
-    QVERIFY(w.model().memoryImage == memory);
-    QVERIFY(w.model().outputImage == output);
+    QCOMPARE(w.model().channels().cells(), cells);
+    QCOMPARE(w.model().options().text(QStringLiteral("Combo5"), Language::Chinese), squelch);
+    QVERIFY(w.model().memoryImage() == memory);
+    QVERIFY(w.model().outputImage() == output);
     QCOMPARE(QDir(defaultBackupFolder()).entryList({"read-*.dat"}, QDir::Files).size(), backupsBefore + 2);
 }
 
@@ -192,7 +192,7 @@ void TestRadioComparison::previewAnsweredCancelSendsNothingAfterTheRead()
     QCOMPARE(log.prompts(), QStringList{QStringLiteral("写频成功！")});
     Image stored{};
     QTRY_VERIFY_WITH_TIMEOUT(readDatFile(path("stored.dat"), stored).ok(), 5000);
-    QVERIFY(std::equal(stored.begin(), stored.begin() + 0x7C0, w.model().outputImage.begin()));
+    QVERIFY(std::equal(stored.begin(), stored.begin() + 0x7C0, w.model().outputImage().begin()));
 }
 
 QTEST_MAIN(TestRadioComparison)

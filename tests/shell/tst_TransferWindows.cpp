@@ -60,7 +60,7 @@ QString writeSampleFile(const QString &path)
     RadioModel model;
     fillSampleRadio(model);
     EncodeImage(model);
-    writeDatFile(path, model.outputImage);
+    writeDatFile(path, model.outputImage());
     return path;
 }
 
@@ -151,8 +151,8 @@ void TestTransferWindows::readThroughCtrlR()
     QVERIFY(!moments[0].progressShown);  // the progress window went first
     QVERIFY(!moments[0].commandsEnabled);
     QVERIFY(decoded.count() > 0);       // the editors were refilled before the message
-    QVERIFY(w.model().memoryImage == expected);
-    QVERIFY(w.model().channels.isUsed(65));
+    QVERIFY(w.model().memoryImage() == expected);
+    QVERIFY(w.model().channels().isUsed(65));
     // The read was also kept as a backup, every byte as received.
     const QDir backups(defaultBackupFolder());
     const QStringList kept = backups.entryList({QStringLiteral("read-*.dat")}, QDir::Files, QDir::Time);
@@ -207,9 +207,9 @@ void TestTransferWindows::writeThroughTheToolbar()
     Image inRadio{};
     QVERIFY(readDatFile(saved, inRadio).ok());
     for (int a = 0; a < 0x7C0; ++a)
-        QCOMPARE(int(inRadio[a]), int(w.model().outputImage[a]));
+        QCOMPARE(int(inRadio[a]), int(w.model().outputImage()[a]));
     for (int a = 0x800; a < kImageSize; ++a)
-        QCOMPARE(int(inRadio[a]), int(w.model().outputImage[a]));
+        QCOMPARE(int(inRadio[a]), int(w.model().outputImage()[a]));
 }
 
 // The verify item of the Programming menu, chosen with the keyboard, is kept in the
@@ -224,7 +224,7 @@ void TestTransferWindows::verifiedWriteChosenInTheMenu()
     startOn(s, log, radio, moments);
     MainWindow &w = *s.window;
     fillSampleRadio(w.model());
-    const Image memoryBefore = w.model().memoryImage;
+    const Image memoryBefore = w.model().memoryImage();
     QAction *verify = w.action(QStringLiteral("MNVerify"));
     QVERIFY(!verify->isChecked());
 
@@ -265,7 +265,7 @@ void TestTransferWindows::verifiedWriteChosenInTheMenu()
     QCOMPARE(log.requests[0].flags, 48);
     QVERIFY(!moments[0].progressShown);
     QVERIFY(commandsEnabled(w));
-    QVERIFY(w.model().memoryImage == memoryBefore); // the read-back went elsewhere
+    QVERIFY(w.model().memoryImage() == memoryBefore); // the read-back went elsewhere
 
     // Once more in English.
     w.setLanguage(Language::English);
@@ -329,7 +329,7 @@ void TestTransferWindows::readByTheToolbarButton()
     QCOMPARE(log.prompts()[0], QStringLiteral("读频成功！"));
     QCOMPARE(log.prompts()[1], message(MessageId::QuitConfirm, Language::Chinese).text);
     QVERIFY(w.isVisible()); // answered Cancel
-    QVERIFY(w.model().memoryImage == filledImage(0xFF));
+    QVERIFY(w.model().memoryImage() == filledImage(0xFF));
 }
 
 void TestTransferWindows::timeoutGivesTheCommandsBackAtOnce()
@@ -341,7 +341,7 @@ void TestTransferWindows::timeoutGivesTheCommandsBackAtOnce()
     startOn(s, log, radio, moments);
     MainWindow &w = *s.window;
     fillSampleRadio(w.model());
-    const auto cells = w.model().channels.Cells;
+    const auto cells = w.model().channels().cells();
     QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
 
     QElapsedTimer clock;
@@ -359,7 +359,7 @@ void TestTransferWindows::timeoutGivesTheCommandsBackAtOnce()
     QVERIFY(commandsEnabled(w));        // back at once after the message
     QVERIFY(!w.transferCommands().timer1().isActive());
     QVERIFY(!w.transferCommands().progressWindow());
-    QCOMPARE(w.model().channels.Cells, cells); // a failed read leaves the editors alone
+    QCOMPARE(w.model().channels().cells(), cells); // a failed read leaves the editors alone
 }
 
 void TestTransferWindows::bandMismatchIsRefusedWhileTheProgressWindowIsUp()
@@ -424,7 +424,7 @@ void TestTransferWindows::channelsOutsideTheBandAreWrittenOnlyWhenConfirmed()
     fillSampleRadio(w.model());
     log.answers = {mbResult::Cancel};
     findControl<QComboBox *>(&w, QStringLiteral("Combo1"))->setCurrentIndex(2); // 144-148, 430-440 MHz
-    QVERIFY(w.model().channels.isUsed(4)); // 156.8 MHz, kept
+    QVERIFY(w.model().channels().isUsed(4)); // 156.8 MHz, kept
     log.clear();
     QSignalSpy ended(&w.transferCommands(), &TransferCommands::transferEnded);
 

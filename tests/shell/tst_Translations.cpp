@@ -128,7 +128,7 @@ void TestTranslations::switchingToGermanAndBackKeepsEverySelection()
         QStringList all;
         for (int n = 1; n <= map::kChannelCount; ++n)
             for (int c = 0; c < 12; ++c)
-                all << w.model().channels.cell(n, c);
+                all << w.model().channels().cell(n, c);
         return all;
     };
 

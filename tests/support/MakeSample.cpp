@@ -16,7 +16,7 @@ int main(int argc, char **argv)
     kt913::RadioModel model;
     kt913::test::fillSampleRadio(model);
     kt913::EncodeImage(model);
-    const auto r = kt913::writeDatFile(QString::fromLocal8Bit(argv[1]), model.outputImage);
+    const auto r = kt913::writeDatFile(QString::fromLocal8Bit(argv[1]), model.outputImage());
     if (!r.ok()) {
         std::fprintf(stderr, "%s\n", qPrintable(r.detail));
         return 1;

@@ -8,7 +8,7 @@ namespace kt913::test {
 
 void putChannel(RadioModel &m, const ChannelEntry &c)
 {
-    ChannelTables &t = m.channels;
+    ChannelTables &t = m.channels();
     const int n = c.number;
     t.setFreqText(n, 0, QString::fromLatin1(c.rx));
     t.setFreqText(n, 1, c.tx ? QString::fromLatin1(c.tx) : QString());
@@ -39,7 +39,7 @@ void fillSampleRadio(RadioModel &m)
     for (const ChannelEntry &c : channels)
         putChannel(m, c);
 
-    FormStore &s = m.options;
+    FormStore &s = m.options();
     s.setIndex(QStringLiteral("Combo5"), 3);    // group A squelch
     s.setIndex(QStringLiteral("Combo10"), 1);   // dual watch on
     s.setIndex(QStringLiteral("Combo35"), 2);   // power off after 2 hours
@@ -57,15 +57,17 @@ void fillSampleRadio(RadioModel &m)
     s.setIndex(QStringLiteral("Combo31"), 1);   // VOX on
     s.setIndex(QStringLiteral("Combo15"), 2);
 
-    const char *fm[] = {"88.10", "99.50", "104.30"};
+    const char *fmTexts[] = {"88.10", "99.50", "104.30"};
+    FmState fm = m.fm();
     for (int k = 0; k < 3; ++k) {
-        m.fm.FmChannelFreq[k] = QString::fromLatin1(fm[k]);
-        m.setFmGridCell(k + 1, m.fm.FmChannelFreq[k]);
+        fm.FmChannelFreq[k] = QString::fromLatin1(fmTexts[k]);
+        m.setFmGridCell(k + 1, fm.FmChannelFreq[k]);
     }
-    m.fm.FmPresentChannel = 2;
-    m.fm.FmDisplayMode = 1;
-    m.fm.FmStep = 1;
-    m.fm.FmVfoFreq = QStringLiteral("96.00");
+    fm.FmPresentChannel = 2;
+    fm.FmDisplayMode = 1;
+    fm.FmStep = 1;
+    fm.FmVfoFreq = QStringLiteral("96.00");
+    m.setFm(fm);
 
     const int alignment[18] = {215, 212, 209, 0, 0, 0, 150, 148, 146, 220, 216, 211, 0, 0, 0, 152, 150, 147};
     for (int i = 0; i < 18; ++i)
@@ -77,7 +79,7 @@ Image sampleImage()
     RadioModel m;
     fillSampleRadio(m);
     EncodeImage(m);
-    return m.outputImage;
+    return m.outputImage();
 }
 
 } // namespace kt913::test
