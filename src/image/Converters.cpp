@@ -375,18 +375,18 @@ QString decodeFm(std::uint8_t hi, std::uint8_t lo)
 {
     if (hi == 0xFF && lo == 0xFF)
         return QString();
-    const int v = hi * 256 + lo;
-    if (v > 210) // above 108.0 MHz
-        return QString();
-    // 211 texts in all, made once: an image holds 26 of them.
+    // From 87.0 to 108.0 MHz in tenths: 211 texts, made once (an image holds 26).
     static const std::array<QString, 211> texts = [] {
         std::array<QString, 211> t;
-        for (int k = 0; k < 211; ++k) {
+        for (int k = 0; k < int(t.size()); ++k) {
             const int whole = 87 + k / 10, tenth = k % 10;
             t[k] = FormatFmFrequency(tenth ? QStringLiteral("%1.%2").arg(whole).arg(tenth) : QString::number(whole));
         }
         return t;
     }();
+    const int v = hi * 256 + lo;
+    if (v >= int(texts.size())) // above 108.0 MHz
+        return QString();
     return texts[v];
 }
 

@@ -10,13 +10,13 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
-#include <QShowEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRegularExpression>
+#include <QShowEvent>
 #include <QStatusBar>
 
 namespace kt913 {
